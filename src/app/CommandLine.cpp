@@ -1,0 +1,128 @@
+#include "app/CommandLine.h"
+
+#include "app/DesignFile.h"
+#include "codegen/DialogCode.h"
+#include "codegen/GeneratedFiles.h"
+#include "component/Error.h"
+#include "component/TextForm.h"
+#include "tiles/DCLPanel.h"
+#include "tiles/DesignRoot.h"
+#include "tiles/TextHelpers.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace tw {
+namespace {
+
+const char *const kUsage =
+    "Usage: tilewright [PROJECT.dcp]\n"
+    "       tilewright --generate DESIGN [--output-dir DIR]\n"
+    "       tilewright --to-text DESIGN\n"
+    "       tilewright --help | --version\n"
+    "\n"
+    "  [PROJECT.dcp]        open the designer, with the project if given\n"
+    "  --generate DESIGN    write the design's AutoLISP and DCL files into its folder\n"
+    "                       (or DIR), named as the dialog tile names them, else after\n"
+    "                       the design\n"
+    "  --to-text DESIGN     print the design in text form\n"
+    "  --help               show this text\n"
+    "  --version            show the version\n"
+    "\n"
+    "DESIGN is a design in text form (its first word is \"object\") or a project file.\n";
+
+const QStringList kModes = {QStringLiteral("--generate"), QStringLiteral("--to-text"),
+                            QStringLiteral("--help"), QStringLiteral("--version")};
+
+struct Options {
+    QString mode;
+    QString design;
+    QString outputDir;
+};
+
+Options parse(const QStringList &arguments)
+{
+    Options options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        auto value = [&](const char *what) {
+            if (i + 1 >= arguments.size())
+                throw TError(QStringLiteral("%1 needs %2").arg(argument, QLatin1String(what)));
+            return arguments[++i];
+        };
+        if (kModes.contains(argument)) {
+            if (!options.mode.isEmpty())
+                throw TError(QStringLiteral("%1 cannot be combined with %2").arg(argument, options.mode));
+            options.mode = argument;
+            if (argument == QLatin1String("--generate") || argument == QLatin1String("--to-text"))
+                options.design = value("a design file");
+        } else if (argument == QLatin1String("--output-dir")) {
+            options.outputDir = value("a folder");
+        } else {
+            throw TError(QStringLiteral("Unknown argument: %1").arg(argument));
+        }
+    }
+    if (!options.outputDir.isEmpty() && options.mode != QLatin1String("--generate"))
+        throw TError(QStringLiteral("--output-dir goes with --generate"));
+    return options;
+}
+
+void generate(const Options &options)
+{
+    auto root = loadDesignFile(options.design);
+    TDCLPanel *dialog = root->dialog();
+    const CodeFileNames names = settleCodeFileNames(dialog, options.design);
+    QStringList dcl;
+    QStringList lisp;
+    GenerateDialogCode(dialog, dcl, lisp);
+
+    const QString folder = options.outputDir.isEmpty()
+                               ? QFileInfo(options.design).absolutePath()
+                               : options.outputDir;
+    if (!QDir().mkpath(folder))
+        throw TError(QStringLiteral("Cannot create folder %1").arg(folder));
+    const QDir dir(folder);
+    QString error;
+    if (!saveFileAtomically(dir.filePath(ExtractFileName(names.lispFile)),
+                            encodeGeneratedText(lisp), &error) ||
+        !saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)),
+                            encodeGeneratedText(dcl), &error))
+        throw TError(error);
+}
+
+} // namespace
+
+bool isCommandLineMode(const QStringList &arguments)
+{
+    for (const QString &argument : arguments)
+        if (argument.startsWith(QLatin1String("--")))
+            return true;
+    return false;
+}
+
+int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    try {
+        const Options options = parse(arguments);
+        if (options.mode == QLatin1String("--help")) {
+            out << kUsage;
+        } else if (options.mode == QLatin1String("--version")) {
+            out << "Tilewright " << TILEWRIGHT_VERSION << '\n';
+        } else if (options.mode == QLatin1String("--to-text")) {
+            const QByteArray text = writeTextForm(loadDesignFile(options.design)->save());
+            out << QString::fromLatin1(text);
+        } else if (options.mode == QLatin1String("--generate")) {
+            generate(options);
+        } else {
+            throw TError(QStringLiteral("Nothing to do; see tilewright --help"));
+        }
+    } catch (const TError &error) {
+        err << error.message().simplified() << '\n';
+        return 1;
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace tw

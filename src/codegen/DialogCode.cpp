@@ -1,0 +1,109 @@
+#include "codegen/DialogCode.h"
+
+#include "codegen/TileWriters.h"
+#include "component/ClassRegistry.h"
+#include "component/Control.h"
+#include "tiles/DCLPanel.h"
+#include "tiles/TextHelpers.h"
+
+#include <algorithm>
+
+namespace tw {
+namespace {
+
+bool isOfClass(const QObject *object, const char *name)
+{
+    for (const QMetaObject *meta = object->metaObject(); meta; meta = meta->superClass())
+        if (QByteArray(meta->className()).split(':').last() == name)
+            return true;
+    return false;
+}
+
+TileWriter writerFor(const TControl *tile)
+{
+    for (const TileWriterEntry &entry : tileWriters())
+        if (isOfClass(tile, entry.className))
+            return entry.writer;
+    return nullptr;
+}
+
+void appendLoadBlock(QStringList &lisp, const QString &dclFile, const QString &dialogName)
+{
+    lisp << QStringLiteral("   (if (setq dcl_id (load_dialog \"%1\"))").arg(dclFile)
+         << QStringLiteral("       (if (new_dialog \"%1\" dcl_id)").arg(dialogName)
+         << QStringLiteral("           (progn")
+         << QStringLiteral("              (setq result nil)")
+         << QStringLiteral("              (init_handler)")
+         << QStringLiteral("              (set_data)")
+         << QStringLiteral("              (action_tile \"accept\" \"(get_data)(done_dialog)(setq "
+                           "result T)\")")
+         << QStringLiteral("              (start_dialog)")
+         << QStringLiteral("              (unload_dialog dcl_id)")
+         << QStringLiteral("              result")
+         << QStringLiteral("            )")
+         << QStringLiteral("        )")
+         << QStringLiteral("    )")
+         << QStringLiteral(")");
+}
+
+} // namespace
+
+void GenerateDialogCode(TDCLPanel *dialog, QStringList &dcl, QStringList &lisp)
+{
+    if (dialog->dialogName().trimmed().isEmpty())
+        dialog->setDialogName(QStringLiteral("no_name"));
+    // DCL ignores blanks around a name, so the name is written trimmed.
+    const QString name = dialog->dialogName().trimmed();
+
+    LispSections sections;
+    lisp << QStringLiteral("(defun c:LoadDialog( / dcl_id)");
+    sections.InitSection << QStringLiteral("(defun init_handler()   ;Initialation_Code");
+    sections.SetSection << QStringLiteral("(defun set_data() ;Start Set function");
+    sections.GetSection << QStringLiteral("(defun get_data() ;Start Get function");
+
+    dcl << name + QStringLiteral(" : dialog { ");
+    dcl << QStringLiteral("    label=\"%1\";").arg(EscapeQuotes(dialog->dialogCaption()));
+    WriteChildTiles(dialog, dcl, QStringLiteral("    "), sections, true);
+    dcl << enumName(dialog->retirementButton()) + QLatin1Char(';');
+    dcl << QStringLiteral("}");
+
+    sections.InitSection << QStringLiteral("    (princ)") << QStringLiteral(");End of Initial Function");
+    sections.SetSection << QStringLiteral("    (princ)") << QStringLiteral(");End of Set function");
+    sections.GetSection << QStringLiteral("    (princ)") << QStringLiteral(");End of Get function");
+
+    const QString prefix = QStringLiteral("   ");
+    AddPrefixedLines(lisp, sections.InitSection, prefix);
+    AddPrefixedLines(lisp, sections.SetSection, prefix);
+    AddPrefixedLines(lisp, sections.GetSection, prefix);
+    AddPrefixedLines(lisp, sections.FunctionSection, prefix);
+    appendLoadBlock(lisp, ExtractFileName(dialog->dclFileName()), name);
+}
+
+void WriteChildTiles(TControl *container, QStringList &dcl, const QString &indent,
+                     LispSections &lisp, bool columnOrder)
+{
+    QList<TControl *> children = container->childControls();
+    if (children.isEmpty())
+        return;
+    std::stable_sort(children.begin(), children.end(), [columnOrder](TControl *a, TControl *b) {
+        return columnOrder ? a->top() < b->top() : a->left() < b->left();
+    });
+    const QString deeper = indent + QStringLiteral("    ");
+    for (TControl *child : std::as_const(children))
+        if (TileWriter writer = writerFor(child))
+            writer(child, dcl, deeper, lisp);
+}
+
+QString FormatDclSize(double value)
+{
+    return QString::number(value, 'f', 1).rightJustified(4, QLatin1Char(' '));
+}
+
+QString EscapeQuotes(const QString &text)
+{
+    QString result = text;
+    result.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return result;
+}
+
+} // namespace tw
