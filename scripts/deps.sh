@@ -10,6 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core
+  lhasa 7zip jlha-utils default-jdk-headless
 )
 missing=()
 for p in "${packages[@]}"; do

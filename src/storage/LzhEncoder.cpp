@@ -1,0 +1,469 @@
+// -lh5- encoder: binary-tree match finder, lazy parsing by one byte, static Huffman
+// blocks.
+
+#include "storage/LzhFormat.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <memory>
+
+namespace tw::lzh {
+namespace {
+
+struct Match {
+    std::uint32_t len = 0;
+    std::uint32_t dist = 0;
+};
+
+// Longest-match finder over the whole input. Each hash bucket (first three bytes) holds
+// a binary search tree ordered by the strings that follow each position, newest
+// position at the root, so the first node met at a given length is the nearest one.
+class MatchFinder
+{
+public:
+    MatchFinder(const std::uint8_t *data, std::size_t size)
+        : m_data(data), m_size(size), m_head(std::size_t(1) << kHashBits, 0),
+          m_son(2 * kCyclic, 0)
+    {
+    }
+
+    // Inserts `pos` and returns its longest match (length 0 when shorter than 3).
+    Match find(std::size_t pos)
+    {
+        const std::size_t avail = m_size - pos;
+        if (avail < std::size_t(kMinMatch))
+            return {};
+        const std::uint32_t lenLimit = std::uint32_t(std::min<std::size_t>(avail, kMaxMatch));
+        const std::uint8_t *cur = m_data + pos;
+        const std::uint32_t h = hash3(cur);
+        std::uint32_t curMatch = m_head[h];
+        m_head[h] = std::uint32_t(pos + 1);
+        std::uint32_t *ptr1 = &m_son[2 * (pos & kMask)];
+        std::uint32_t *ptr0 = ptr1 + 1;
+        std::uint32_t len0 = 0;
+        std::uint32_t len1 = 0;
+        Match best;
+        for (;;) {
+            if (curMatch == 0 || pos - (curMatch - 1) > std::size_t(kWindow)) {
+                *ptr0 = *ptr1 = 0;
+                break;
+            }
+            const std::size_t cm = curMatch - 1;
+            std::uint32_t *pair = &m_son[2 * (cm & kMask)];
+            const std::uint8_t *pb = m_data + cm;
+            const std::uint32_t len = matchLength(pb, cur, std::min(len0, len1), lenLimit);
+            if (len > best.len) {
+                best = {len, std::uint32_t(pos - cm)};
+                if (len == lenLimit) {
+                    // Same string as far as any later search can see: replace the node.
+                    *ptr1 = pair[0];
+                    *ptr0 = pair[1];
+                    break;
+                }
+            }
+            if (pb[len] < cur[len]) {
+                *ptr1 = curMatch;
+                ptr1 = pair + 1;
+                curMatch = *ptr1;
+                len1 = len;
+            } else {
+                *ptr0 = curMatch;
+                ptr0 = pair;
+                curMatch = *ptr0;
+                len0 = len;
+            }
+        }
+        if (best.len < std::uint32_t(kMinMatch))
+            return {};
+        return best;
+    }
+
+private:
+    static constexpr int kHashBits = 15;
+    static constexpr std::size_t kCyclic = 2 * kWindow;
+    static constexpr std::size_t kMask = kCyclic - 1;
+
+    static std::uint32_t hash3(const std::uint8_t *p)
+    {
+        const std::uint32_t v = std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2];
+        return (v * 2654435761u) >> (32 - kHashBits);
+    }
+
+    static std::uint32_t matchLength(const std::uint8_t *a, const std::uint8_t *b,
+                                     std::uint32_t len, std::uint32_t limit)
+    {
+        while (len + 8 <= limit) {
+            std::uint64_t x;
+            std::uint64_t y;
+            std::memcpy(&x, a + len, 8);
+            std::memcpy(&y, b + len, 8);
+            if (x != y) {
+                if constexpr (std::endian::native == std::endian::little)
+                    return len + std::uint32_t(std::countr_zero(x ^ y) >> 3);
+                else
+                    return len + std::uint32_t(std::countl_zero(x ^ y) >> 3);
+            }
+            len += 8;
+        }
+        while (len < limit && a[len] == b[len])
+            ++len;
+        return len;
+    }
+
+    const std::uint8_t *m_data;
+    std::size_t m_size;
+    std::vector<std::uint32_t> m_head;
+    std::vector<std::uint32_t> m_son;
+};
+
+class BitWriter
+{
+public:
+    explicit BitWriter(std::vector<std::uint8_t> &out) : m_out(out) {}
+
+    void put(int n, std::uint32_t value)
+    {
+        if (n == 0)
+            return;
+        m_acc = (m_acc << n) | (value & ((std::uint64_t(1) << n) - 1));
+        m_count += n;
+        if (m_count >= 32) {
+            m_count -= 32;
+            const std::uint32_t w = std::uint32_t(m_acc >> m_count);
+            const std::uint8_t bytes[4] = {std::uint8_t(w >> 24), std::uint8_t(w >> 16),
+                                           std::uint8_t(w >> 8), std::uint8_t(w)};
+            m_out.insert(m_out.end(), bytes, bytes + 4);
+        }
+    }
+
+    // Writes the whole bytes; bits short of a byte are dropped (callers pad first).
+    void flush()
+    {
+        while (m_count >= 8) {
+            m_count -= 8;
+            m_out.push_back(std::uint8_t(m_acc >> m_count));
+        }
+        m_count = 0;
+    }
+
+private:
+    std::vector<std::uint8_t> &m_out;
+    std::uint64_t m_acc = 0;
+    int m_count = 0;
+};
+
+// Huffman code lengths limited to kMaxCodeLen. Returns -1 when two or more symbols
+// occur, otherwise the only symbol (0 when none occurs); then every length is 0.
+int buildLengths(int nsym, const std::uint32_t *freq, std::uint8_t *len)
+{
+    std::fill(len, len + nsym, std::uint8_t(0));
+    std::array<int, kNC> leaves{};
+    int n = 0;
+    for (int s = 0; s < nsym; ++s)
+        if (freq[s] != 0)
+            leaves[std::size_t(n++)] = s;
+    if (n == 0)
+        return 0;
+    if (n == 1)
+        return leaves[0];
+    std::stable_sort(leaves.begin(), leaves.begin() + n,
+                     [freq](int a, int b) { return freq[a] < freq[b]; });
+
+    std::array<std::uint32_t, 2 * kNC> weight{};
+    std::array<int, 2 * kNC> parent{};
+    for (int i = 0; i < n; ++i)
+        weight[std::size_t(i)] = freq[leaves[std::size_t(i)]];
+    int leaf = 0;
+    int inner = n;
+    const auto pick = [&](int next) {
+        if (leaf < n && (inner >= next || weight[std::size_t(leaf)] <= weight[std::size_t(inner)]))
+            return leaf++;
+        return inner++;
+    };
+    for (int k = n; k < 2 * n - 1; ++k) {
+        const int a = pick(k);
+        const int b = pick(k);
+        weight[std::size_t(k)] = weight[std::size_t(a)] + weight[std::size_t(b)];
+        parent[std::size_t(a)] = parent[std::size_t(b)] = k;
+    }
+    std::array<int, 2 * kNC> depth{};
+    std::array<int, kMaxCodeLen + 1> count{};
+    for (int k = 2 * n - 3; k >= 0; --k) {
+        depth[std::size_t(k)] = depth[std::size_t(parent[std::size_t(k)])] + 1;
+        if (k < n)
+            ++count[std::size_t(std::min(depth[std::size_t(k)], kMaxCodeLen))];
+    }
+    // Clamping deep leaves to 16 over-fills the code space; move leaves down until full.
+    std::uint32_t cum = 0;
+    for (int l = 1; l <= kMaxCodeLen; ++l)
+        cum += std::uint32_t(count[std::size_t(l)]) << (kMaxCodeLen - l);
+    while (cum > (1u << kMaxCodeLen)) {
+        --count[kMaxCodeLen];
+        for (int l = kMaxCodeLen - 1; l > 0; --l) {
+            if (count[std::size_t(l)] != 0) {
+                --count[std::size_t(l)];
+                count[std::size_t(l + 1)] += 2;
+                break;
+            }
+        }
+        --cum;
+    }
+    // Least frequent symbols get the longest codes.
+    int i = 0;
+    for (int l = kMaxCodeLen; l > 0; --l)
+        for (int c = count[std::size_t(l)]; c > 0; --c)
+            len[leaves[std::size_t(i++)]] = std::uint8_t(l);
+    return -1;
+}
+
+int bitLength(std::uint32_t v)
+{
+    return v == 0 ? 0 : int(std::bit_width(v));
+}
+
+class Encoder
+{
+public:
+    Encoder(const std::uint8_t *data, std::size_t size, std::vector<std::uint8_t> &out)
+        : m_data(data), m_size(size), m_bits(out)
+    {
+    }
+
+    void run()
+    {
+        MatchFinder finder(m_data, m_size);
+        std::size_t pos = 0;
+        Match cur = m_size > 0 ? finder.find(0) : Match{};
+        while (pos < m_size) {
+            const Match last = cur;
+            ++pos;
+            cur = pos < m_size ? finder.find(pos) : Match{};
+            if (cur.len > last.len || last.len < std::uint32_t(kMinMatch)) {
+                output(m_data[pos - 1], 0);
+                continue;
+            }
+            output(last.len + 256 - kMinMatch, (last.dist - 1) & (kWindow - 1));
+            for (std::uint32_t k = last.len - 1; k > 0; --k) {
+                ++pos;
+                cur = pos < m_size ? finder.find(pos) : Match{};
+            }
+        }
+        sendBlock();
+        m_bits.put(7, 0);
+        m_bits.flush();
+    }
+
+private:
+    void output(std::uint32_t c, std::uint32_t p)
+    {
+        m_mask >>= 1;
+        if (m_mask == 0) {
+            m_mask = 0x80;
+            if (m_bufPos >= kBlockClose) {
+                sendBlock();
+                m_bufPos = 0;
+            }
+            m_flagPos = m_bufPos++;
+            m_buf[std::size_t(m_flagPos)] = 0;
+        }
+        m_buf[std::size_t(m_bufPos++)] = std::uint8_t(c);
+        ++m_cFreq[c];
+        if (c >= 256) {
+            m_buf[std::size_t(m_flagPos)] |= std::uint8_t(m_mask);
+            m_buf[std::size_t(m_bufPos++)] = std::uint8_t(p >> 8);
+            m_buf[std::size_t(m_bufPos++)] = std::uint8_t(p);
+            ++m_pFreq[std::size_t(bitLength(p))];
+        }
+    }
+
+    void sendBlock()
+    {
+        std::uint32_t symbols = 0;
+        for (std::uint32_t f : m_cFreq)
+            symbols += f;
+        const int cRoot = buildLengths(kNC, m_cFreq.data(), m_cLen.data());
+        m_bits.put(16, symbols);
+        if (cRoot < 0) {
+            canonicalCodes(kNC, m_cLen.data(), m_cCode.data());
+            countTFreq();
+            const int tRoot = buildLengths(kNT, m_tFreq.data(), m_tLen.data());
+            if (tRoot < 0) {
+                canonicalCodes(kNT, m_tLen.data(), m_tCode.data());
+                writePtLen(kNT, kTBits, 3, m_tLen.data());
+            } else {
+                m_bits.put(kTBits, 0);
+                m_bits.put(kTBits, std::uint32_t(tRoot));
+            }
+            writeCLen();
+        } else {
+            m_bits.put(kTBits, 0);
+            m_bits.put(kTBits, 0);
+            m_bits.put(kCBits, 0);
+            m_bits.put(kCBits, std::uint32_t(cRoot));
+        }
+        const int pRoot = buildLengths(kNP, m_pFreq.data(), m_pLen.data());
+        if (pRoot < 0) {
+            canonicalCodes(kNP, m_pLen.data(), m_pCode.data());
+            writePtLen(kNP, kPBits, -1, m_pLen.data());
+        } else {
+            m_bits.put(kPBits, 0);
+            m_bits.put(kPBits, std::uint32_t(pRoot));
+        }
+        writeSymbols(symbols);
+        m_cFreq.fill(0);
+        m_pFreq.fill(0);
+    }
+
+    void writeSymbols(std::uint32_t symbols)
+    {
+        std::size_t pos = 0;
+        unsigned flags = 0;
+        for (std::uint32_t i = 0; i < symbols; ++i) {
+            if (i % 8 == 0)
+                flags = m_buf[pos++];
+            else
+                flags <<= 1;
+            if (flags & 0x80) {
+                const std::uint32_t c = m_buf[pos] + 256u;
+                const std::uint32_t p = std::uint32_t(m_buf[pos + 1]) << 8 | m_buf[pos + 2];
+                pos += 3;
+                m_bits.put(m_cLen[c], m_cCode[c]);
+                const int cls = bitLength(p);
+                m_bits.put(m_pLen[std::size_t(cls)], m_pCode[std::size_t(cls)]);
+                if (cls > 1)
+                    m_bits.put(cls - 1, p);
+            } else {
+                const std::uint8_t c = m_buf[pos++];
+                m_bits.put(m_cLen[c], m_cCode[c]);
+            }
+        }
+    }
+
+    int cLenCount() const
+    {
+        int n = kNC;
+        while (n > 0 && m_cLen[std::size_t(n - 1)] == 0)
+            --n;
+        return n;
+    }
+
+    // Walks the C lengths as writeCLen sends them, calling `emit` for each T symbol
+    // and `extra` for the bits that follow a run symbol.
+    template <typename Emit, typename Extra>
+    void walkCLen(int n, Emit emit, Extra extra)
+    {
+        int i = 0;
+        while (i < n) {
+            const int k = m_cLen[std::size_t(i++)];
+            if (k != 0) {
+                emit(k + 2);
+                continue;
+            }
+            int run = 1;
+            while (i < n && m_cLen[std::size_t(i)] == 0) {
+                ++i;
+                ++run;
+            }
+            if (run <= 2) {
+                for (int r = 0; r < run; ++r)
+                    emit(0);
+            } else if (run <= 18) {
+                emit(1);
+                extra(4, run - 3);
+            } else if (run == 19) {
+                emit(0);
+                emit(1);
+                extra(4, 15);
+            } else {
+                emit(2);
+                extra(kCBits, run - 20);
+            }
+        }
+    }
+
+    void countTFreq()
+    {
+        m_tFreq.fill(0);
+        walkCLen(
+            cLenCount(), [this](int t) { ++m_tFreq[std::size_t(t)]; }, [](int, int) {});
+    }
+
+    void writeCLen()
+    {
+        const int n = cLenCount();
+        m_bits.put(kCBits, std::uint32_t(n));
+        walkCLen(
+            n,
+            [this](int t) { m_bits.put(m_tLen[std::size_t(t)], m_tCode[std::size_t(t)]); },
+            [this](int bits, int value) { m_bits.put(bits, std::uint32_t(value)); });
+    }
+
+    void writePtLen(int nsym, int countBits, int special, const std::uint8_t *len)
+    {
+        int n = nsym;
+        while (n > 0 && len[n - 1] == 0)
+            --n;
+        m_bits.put(countBits, std::uint32_t(n));
+        int i = 0;
+        while (i < n) {
+            const int k = len[i++];
+            if (k <= 6)
+                m_bits.put(3, std::uint32_t(k));
+            else
+                m_bits.put(k - 3, (1u << (k - 3)) - 2);
+            if (i == special) {
+                while (i < 6 && len[i] == 0)
+                    ++i;
+                m_bits.put(2, std::uint32_t(i - 3));
+            }
+        }
+    }
+
+    const std::uint8_t *m_data;
+    std::size_t m_size;
+    BitWriter m_bits;
+
+    std::array<std::uint8_t, kBlockBuffer> m_buf{};
+    int m_bufPos = 0;
+    int m_flagPos = 0;
+    unsigned m_mask = 0;
+
+    std::array<std::uint32_t, kNC> m_cFreq{};
+    std::array<std::uint32_t, kNP> m_pFreq{};
+    std::array<std::uint32_t, kNT> m_tFreq{};
+    std::array<std::uint8_t, kNC> m_cLen{};
+    std::array<std::uint16_t, kNC> m_cCode{};
+    std::array<std::uint8_t, kNP> m_pLen{};
+    std::array<std::uint16_t, kNP> m_pCode{};
+    std::array<std::uint8_t, kNT> m_tLen{};
+    std::array<std::uint16_t, kNT> m_tCode{};
+};
+
+} // namespace
+
+void canonicalCodes(int nsym, const std::uint8_t *len, std::uint16_t *code)
+{
+    std::array<std::uint32_t, kMaxCodeLen + 2> start{};
+    std::array<std::uint32_t, kMaxCodeLen + 1> count{};
+    for (int s = 0; s < nsym; ++s)
+        ++count[len[s]];
+    for (int l = 1; l <= kMaxCodeLen; ++l)
+        start[std::size_t(l + 1)] = (start[std::size_t(l)] + count[std::size_t(l)]) << 1;
+    for (int s = 0; s < nsym; ++s)
+        if (len[s] != 0)
+            code[s] = std::uint16_t(start[len[s]]++);
+}
+
+void encode(const std::uint8_t *data, std::size_t size, std::vector<std::uint8_t> &out)
+{
+    const std::uint32_t n = std::uint32_t(size);
+    const std::uint8_t header[kHeaderSize] = {std::uint8_t(n), std::uint8_t(n >> 8),
+                                              std::uint8_t(n >> 16), std::uint8_t(n >> 24)};
+    out.insert(out.end(), header, header + kHeaderSize);
+    auto encoder = std::make_unique<Encoder>(data, size, out);
+    encoder->run();
+}
+
+} // namespace tw::lzh
