@@ -339,8 +339,6 @@ private:
         for (;;) {
             text += m_token.text;
             advance();
-            if (m_token.kind == TokenKind::String)
-                continue;
             if (isSymbol('+')) {
                 advance();
                 if (m_token.kind != TokenKind::String)
