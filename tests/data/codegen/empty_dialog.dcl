@@ -1,0 +1,4 @@
+empty_one : dialog { 
+    label="An empty dialog";
+ok_cancel_help;
+}
