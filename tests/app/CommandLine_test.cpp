@@ -1,0 +1,143 @@
+#include "TestData.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the real executable without a display, as scripts do.
+Outcome tilewright(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TW_TILEWRIGHT_EXE), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kDesign = "object DCLPanelBasic: TDCLPanel\n"
+                           "  Left = 0\n"
+                           "  Top = 0\n"
+                           "  Width = 500\n"
+                           "  Height = 300\n"
+                           "  Candelete = False\n"
+                           "  DialogCaption = 'Caf'#233' \"one\"'\n"
+                           "  DialogHeight = 300\n"
+                           "  DialogName = 'first'\n"
+                           "  DialogWidth = 500\n"
+                           "  Retirement_Button = ok_only\n"
+                           "  OnCaptionChange = DCLPanelBasicCaptionChange\n"
+                           "end\n";
+
+class CommandLine : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+TEST_F(CommandLine, VersionAndHelp)
+{
+    const Outcome version = tilewright({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.startsWith("Tilewright ")) << version.out.constData();
+    EXPECT_TRUE(version.err.isEmpty()) << version.err.constData();
+    const Outcome help = tilewright({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains("--generate DESIGN [--output-dir DIR]"));
+    EXPECT_TRUE(help.err.isEmpty());
+}
+
+TEST_F(CommandLine, ToTextPrintsTheDesignAsStored)
+{
+    writeFile(path(QStringLiteral("design.txt")), kDesign);
+    const Outcome run = tilewright({QStringLiteral("--to-text"), path(QStringLiteral("design.txt"))});
+    EXPECT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_EQ(run.out.toStdString(), kDesign.toStdString());
+    EXPECT_TRUE(run.err.isEmpty());
+}
+
+TEST_F(CommandLine, GenerateWritesBothFilesWithDerivedNames)
+{
+    writeFile(path(QStringLiteral("my.design.txt")), kDesign);
+    const QString out = path(QStringLiteral("new/folder"));
+    const Outcome run = tilewright({QStringLiteral("--generate"), path(QStringLiteral("my.design.txt")),
+                                QStringLiteral("--output-dir"), out});
+    EXPECT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.isEmpty());
+    const QByteArray dcl = tw::test::readFile(out + QStringLiteral("/my.design.DCL"));
+    EXPECT_EQ(dcl.toStdString(), std::string("first : dialog { \r\n"
+                                             "    label=\"Caf\xC3\xA9 \\\"one\\\"\";\r\n"
+                                             "ok_only;\r\n"
+                                             "}\r\n"));
+    const QByteArray lisp = tw::test::readFile(out + QStringLiteral("/my.design.lsp"));
+    EXPECT_TRUE(lisp.startsWith("(defun c:LoadDialog( / dcl_id)\r\n"));
+    EXPECT_TRUE(lisp.contains("(load_dialog \"my.design.DCL\")"));
+    EXPECT_TRUE(lisp.endsWith("    )\r\n)\r\n"));
+    EXPECT_FALSE(lisp.contains("\n\n"));
+}
+
+TEST_F(CommandLine, GenerateUsesTheDialogsOwnFileNamesBesideTheDesign)
+{
+    QByteArray design = kDesign;
+    design.replace("  Left = 0\n", "  Left = 0\n  DCLFileName = 'C:\\Dlg\\Named.dcl'\n"
+                                   "  LispFileName = 'Named.lsp'\n");
+    writeFile(path(QStringLiteral("d.txt")), design);
+    const Outcome run = tilewright({QStringLiteral("--generate"), path(QStringLiteral("d.txt"))});
+    EXPECT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("Named.dcl"))));
+    EXPECT_TRUE(tw::test::readFile(path(QStringLiteral("Named.lsp")))
+                    .contains("(load_dialog \"Named.dcl\")"));
+}
+
+TEST_F(CommandLine, ErrorsAreOneLineOnStandardError)
+{
+    writeFile(path(QStringLiteral("bad.txt")), "object DCLPanelBasic: TDCLPanel\n  Width = \n");
+    writeFile(path(QStringLiteral("binary.dcp")), QByteArray("& \x00\x01garbage", 11));
+    writeFile(path(QStringLiteral("nodialog.txt")), "object X: TNoSuchClass\nend\n");
+    const QList<QStringList> cases = {
+        {QStringLiteral("--generate")},
+        {QStringLiteral("--to-text"), path(QStringLiteral("missing.txt"))},
+        {QStringLiteral("--to-text"), path(QStringLiteral("bad.txt"))},
+        {QStringLiteral("--generate"), path(QStringLiteral("binary.dcp"))},
+        {QStringLiteral("--generate"), path(QStringLiteral("nodialog.txt"))},
+        {QStringLiteral("--bogus")},
+        {QStringLiteral("--to-text"), path(QStringLiteral("bad.txt")), QStringLiteral("--output-dir"),
+         path(QStringLiteral("x"))},
+    };
+    for (const QStringList &arguments : cases) {
+        const Outcome run = tilewright(arguments);
+        const QString joined = arguments.join(QLatin1Char(' '));
+        EXPECT_EQ(run.status, 1) << joined.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << joined.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << joined.toStdString() << ": " << run.err.constData();
+        EXPECT_TRUE(run.err.endsWith('\n'));
+    }
+    EXPECT_EQ(tilewright({QStringLiteral("--to-text"), path(QStringLiteral("bad.txt"))}).err,
+              QByteArray("Line 3: value expected\n"));
+}
+
+} // namespace
