@@ -14,24 +14,34 @@ TDesignRoot::TDesignRoot()
 
 TDesignRoot::~TDesignRoot()
 {
-    qDeleteAll(m_topLevel);
+    clear();
+}
+
+void TDesignRoot::clear()
+{
+    for (const QPointer<TControl> &control : std::as_const(m_topLevel))
+        delete control.data();
+    m_topLevel.clear();
+    m_dialog = nullptr;
 }
 
 void TDesignRoot::load(const std::vector<ComponentRecord> &records)
 {
-    qDeleteAll(m_topLevel);
-    m_topLevel = readComponents(records, this, nullptr);
+    clear();
+    for (TControl *control : readComponents(records, this, nullptr))
+        m_topLevel.append(control);
     m_dialog = qobject_cast<TDCLPanel *>(findComponent(QStringLiteral("DCLPanelBasic")));
-    for (TControl *control : std::as_const(m_topLevel))
+    for (const QPointer<TControl> &control : std::as_const(m_topLevel))
         if (!m_dialog)
-            m_dialog = qobject_cast<TDCLPanel *>(control);
+            m_dialog = qobject_cast<TDCLPanel *>(control.data());
 }
 
 std::vector<ComponentRecord> TDesignRoot::save() const
 {
     std::vector<ComponentRecord> records;
-    for (TControl *control : m_topLevel)
-        records.push_back(writeComponent(control, this));
+    for (const QPointer<TControl> &control : m_topLevel)
+        if (control)
+            records.push_back(writeComponent(control, this));
     return records;
 }
 

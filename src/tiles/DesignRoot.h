@@ -4,6 +4,7 @@
 #include "component/Owner.h"
 
 #include <QObject>
+#include <QPointer>
 
 namespace tw {
 
@@ -35,7 +36,9 @@ signals:
     void dialogCaptionChanged(const QString &caption);
 
 private:
-    QList<TControl *> m_topLevel;
+    void clear();
+
+    QList<QPointer<TControl>> m_topLevel;
     TDCLPanel *m_dialog = nullptr;
 };
 
