@@ -4,8 +4,10 @@
 
 #include <vector>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 void writeAll(QIODevice &dest, const char *data, qint64 size)
 {
@@ -19,8 +21,7 @@ std::vector<std::uint8_t> compress(QByteArrayView data)
         throw EStreamError(QString::fromLatin1(kStreamTooLarge));
     std::vector<std::uint8_t> out;
     out.reserve(std::size_t(data.size()) / 2 + 64);
-    lzh::encode(reinterpret_cast<const std::uint8_t *>(data.data()), std::size_t(data.size()),
-                out);
+    lzh::encode(reinterpret_cast<const std::uint8_t *>(data.data()), std::size_t(data.size()), out);
     return out;
 }
 
@@ -36,8 +37,8 @@ void CompressStream(QIODevice &source, QIODevice &dest)
 void DecompressStream(QIODevice &source, QIODevice &dest)
 {
     const QByteArray data = source.readAll();
-    lzh::decode(reinterpret_cast<const std::uint8_t *>(data.constData()),
-                std::size_t(data.size()), [&dest](const std::uint8_t *piece, std::size_t size) {
+    lzh::decode(reinterpret_cast<const std::uint8_t *>(data.constData()), std::size_t(data.size()),
+                [&dest](const std::uint8_t *piece, std::size_t size) {
                     writeAll(dest, reinterpret_cast<const char *>(piece), qint64(size));
                 });
 }

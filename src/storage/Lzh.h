@@ -7,7 +7,8 @@
 #include <QIODevice>
 #include <cstdint>
 
-namespace tw {
+namespace tw
+{
 
 // LHA -lh5- codec with a 4-byte little-endian length header in front of the bit stream.
 //

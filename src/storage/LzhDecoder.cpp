@@ -9,8 +9,10 @@
 #include <cstring>
 #include <memory>
 
-namespace tw::lzh {
-namespace {
+namespace tw::lzh
+{
+namespace
+{
 
 [[noreturn]] void corrupt()
 {
@@ -21,8 +23,7 @@ constexpr std::uint16_t kEmpty = 0xFFFF;
 
 // Decoding table for one alphabet: a direct table indexed by the next `TableBits`
 // bits; an entry at or above the alphabet size is a tree node walked bit by bit.
-template <int NSym, int TableBits>
-struct Table {
+template <int NSym, int TableBits> struct Table {
     std::array<std::uint8_t, NSym> len{};
     std::array<std::uint16_t, std::size_t(1) << TableBits> direct{};
     std::array<std::uint16_t, 2 * NSym> left{};
@@ -195,8 +196,7 @@ private:
         return take(n);
     }
 
-    template <int NSym, int TableBits>
-    int decode(const Table<NSym, TableBits> &t)
+    template <int NSym, int TableBits> int decode(const Table<NSym, TableBits> &t)
     {
         int c = t.direct[peek(TableBits)];
         if (c >= NSym) {
@@ -222,8 +222,7 @@ private:
         return count;
     }
 
-    template <int NSym>
-    void readPtLen(Table<NSym, 8> &t, int countBits, int special)
+    template <int NSym> void readPtLen(Table<NSym, 8> &t, int countBits, int special)
     {
         const int n = int(get(countBits));
         if (n == 0) {
@@ -349,9 +348,9 @@ void decode(const std::uint8_t *data, std::size_t size, const Sink &sink)
 {
     if (size < std::size_t(kHeaderSize))
         corrupt();
-    const std::int32_t length = std::int32_t(std::uint32_t(data[0]) | std::uint32_t(data[1]) << 8 |
-                                             std::uint32_t(data[2]) << 16 |
-                                             std::uint32_t(data[3]) << 24);
+    const std::int32_t length =
+        std::int32_t(std::uint32_t(data[0]) | std::uint32_t(data[1]) << 8 |
+                     std::uint32_t(data[2]) << 16 | std::uint32_t(data[3]) << 24);
     if (length < 0 || length > 256 * 1024 * 1024)
         corrupt();
     if (length == 0)

@@ -9,8 +9,10 @@
 #include <cstring>
 #include <memory>
 
-namespace tw::lzh {
-namespace {
+namespace tw::lzh
+{
+namespace
+{
 
 struct Match {
     std::uint32_t len = 0;
@@ -24,8 +26,7 @@ class MatchFinder
 {
 public:
     MatchFinder(const std::uint8_t *data, std::size_t size)
-        : m_data(data), m_size(size), m_head(std::size_t(1) << kHashBits, 0),
-          m_son(2 * kCyclic, 0)
+        : m_data(data), m_size(size), m_head(std::size_t(1) << kHashBits, 0), m_son(2 * kCyclic, 0)
     {
     }
 
@@ -351,8 +352,7 @@ private:
 
     // Walks the C lengths as writeCLen sends them, calling `emit` for each T symbol
     // and `extra` for the bits that follow a run symbol.
-    template <typename Emit, typename Extra>
-    void walkCLen(int n, Emit emit, Extra extra)
+    template <typename Emit, typename Extra> void walkCLen(int n, Emit emit, Extra extra)
     {
         int i = 0;
         while (i < n) {
@@ -395,8 +395,7 @@ private:
         const int n = cLenCount();
         m_bits.put(kCBits, std::uint32_t(n));
         walkCLen(
-            n,
-            [this](int t) { m_bits.put(m_tLen[std::size_t(t)], m_tCode[std::size_t(t)]); },
+            n, [this](int t) { m_bits.put(m_tLen[std::size_t(t)], m_tCode[std::size_t(t)]); },
             [this](int bits, int value) { m_bits.put(bits, std::uint32_t(value)); });
     }
 

@@ -7,7 +7,8 @@
 #include <functional>
 #include <vector>
 
-namespace tw::lzh {
+namespace tw::lzh
+{
 
 inline constexpr int kWindowBits = 13;
 inline constexpr int kWindow = 1 << kWindowBits; // 8192

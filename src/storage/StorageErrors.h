@@ -3,7 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
-namespace tw {
+namespace tw
+{
 
 // Errors of the storage layer. Each carries the exact text the application shows
 // (what() is UTF-8, message() the same text as a QString).

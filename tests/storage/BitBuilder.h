@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-namespace tw::test {
+namespace tw::test
+{
 
 // Hand-built -lh5- bit streams: bits most significant first, the length tables written
 // field by field, and canonical codes computed from code lengths.

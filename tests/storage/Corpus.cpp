@@ -2,7 +2,8 @@
 
 #include <random>
 
-namespace tw::test {
+namespace tw::test
+{
 
 QByteArray randomBytes(qsizetype size, quint32 seed)
 {
@@ -16,11 +17,12 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
 QByteArray sampleText(qsizetype size, quint32 seed)
 {
     static const char *const words[] = {
-        "dialog",  "tile",   "button", "the",     "of",   "and",      "radio_button",
-        "key",     "label",  "width",  "height",  "edit", "list_box", "(setq",
-        "action",  "value",  "is",     "a",       "to",   "column",   "row",
-        "(defun",  "c:Load", "slider", "popup",   "in",   "for",      "image",
-        "boxed_row", "ok_cancel", "fixed_width", "alignment", "=", ";", "\"", "}"};
+        "dialog",       "tile",      "button", "the",    "of",        "and",
+        "radio_button", "key",       "label",  "width",  "height",    "edit",
+        "list_box",     "(setq",     "action", "value",  "is",        "a",
+        "to",           "column",    "row",    "(defun", "c:Load",    "slider",
+        "popup",        "in",        "for",    "image",  "boxed_row", "ok_cancel",
+        "fixed_width",  "alignment", "=",      ";",      "\"",        "}"};
     constexpr int wordCount = int(sizeof(words) / sizeof(words[0]));
     std::mt19937 rng(seed);
     std::geometric_distribution<int> pick(0.12);

@@ -4,7 +4,8 @@
 #include <QString>
 #include <vector>
 
-namespace tw::test {
+namespace tw::test
+{
 
 struct CorpusItem {
     QString name;

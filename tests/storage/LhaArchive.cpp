@@ -2,8 +2,10 @@
 
 #include "storage/Lzh.h"
 
-namespace tw::test {
-namespace {
+namespace tw::test
+{
+namespace
+{
 
 void putLe(QByteArray &out, quint32 value, int bytes)
 {
@@ -48,8 +50,8 @@ QByteArray writeLhaArchive(const std::vector<LhaMember> &members)
         putLe(body, quint32(m.packed.size()), 4);
         putLe(body, m.originalSize, 4);
         putLe(body, 0x5A870000, 4); // DOS time stamp: 2025-04-07 00:00
-        body.append(char(0x20));     // archive attribute
-        body.append(char(0));        // header level
+        body.append(char(0x20));    // archive attribute
+        body.append(char(0));       // header level
         body.append(char(name.size()));
         body.append(name);
         putLe(body, m.crc, 2);

@@ -5,16 +5,17 @@
 #include <optional>
 #include <vector>
 
-namespace tw::test {
+namespace tw::test
+{
 
 // Minimal LHA archives with level-0 headers, enough to hand our -lh5- streams to other
 // programs and to read theirs back.
 struct LhaMember {
     QString name;
-    QByteArray method;   // "-lh5-"
-    QByteArray packed;   // the bit stream, without our 4-byte length header
+    QByteArray method; // "-lh5-"
+    QByteArray packed; // the bit stream, without our 4-byte length header
     quint32 originalSize = 0;
-    quint16 crc = 0;     // CRC-16 of the original bytes
+    quint16 crc = 0; // CRC-16 of the original bytes
 };
 
 quint16 crc16(const QByteArray &data);

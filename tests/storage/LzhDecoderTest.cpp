@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 #include <random>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 using test::BitBuilder;
 using test::CanonicalCode;
@@ -49,9 +51,9 @@ struct CLengthWriter {
 };
 
 struct Op {
-    int literal = -1;  // a byte, or -1 for a match
-    int length = 0;    // match length
-    int offset = 0;    // distance - 1
+    int literal = -1; // a byte, or -1 for a match
+    int length = 0;   // match length
+    int offset = 0;   // distance - 1
 };
 
 // Applies literals and matches the plain way, for the expected output.
@@ -181,8 +183,8 @@ QByteArray zeroTail(int extraBits)
     b.put(kP, 0).put(kP, 0);
     const std::size_t tableBits = b.size();
     const QByteArray data = b.bytes();
-    const std::uint32_t nuls = std::uint32_t(qsizetype((data.size() + 8) * 8) -
-                                             qsizetype(tableBits) + extraBits);
+    const std::uint32_t nuls =
+        std::uint32_t(qsizetype((data.size() + 8) * 8) - qsizetype(tableBits) + extraBits);
     return b.stream(nuls);
 }
 
@@ -220,8 +222,7 @@ const DecodeCase kDecodeCases[] = {
      [] { return repeated(10, 'A'); }},
     {"CodesLongerThan12BitsContinueInTheTree", longCCodes,
      [] { return QByteArray("abcdefghijklmnopqq"); }},
-    {"PositionCodesLongerThan8BitsContinueInTheTree", longPCodes,
-     [] { return apply(longPOps()); }},
+    {"PositionCodesLongerThan8BitsContinueInTheTree", longPCodes, [] { return apply(longPOps()); }},
     {"StreamMayEndEightBytesEarly", [] { return zeroTail(0); },
      [] { return QByteArray(qsizetype(zeroTail(0)[0] & 0xFF), '\0'); }},
     {"HeaderZeroNeedsNoStream", [] { return QByteArray(4, '\0'); }, [] { return QByteArray(); }},
@@ -236,8 +237,7 @@ const DecodeCase kDecodeCases[] = {
          return b.stream((256u << 20) + 1);
      },
      nullptr},
-    {"LengthBeyondTheStreamOnEmptyData", [] { return BitBuilder().stream(256u << 20); },
-     nullptr},
+    {"LengthBeyondTheStreamOnEmptyData", [] { return BitBuilder().stream(256u << 20); }, nullptr},
     {"StreamNeedsNineBytesBeyondItsEnd", [] { return zeroTail(1); }, nullptr},
     {"StreamEndsBeforeTheLength",
      [] {

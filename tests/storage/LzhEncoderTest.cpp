@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 TEST(LzhEncoder, EmptySourceIsOneEmptyBlockOfSingleSymbolTables)
 {

@@ -12,8 +12,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 struct RunResult {
     bool started = false;
@@ -107,8 +109,8 @@ std::string extractorName(const ::testing::TestParamInfo<Extractor> &info)
 INSTANTIATE_TEST_SUITE_P(
     Programs, LzhExtractedBy,
     ::testing::Values(Extractor{"lhasa", "lhasa", {"tq"}, {"xqfw=%DIR%"}, true},
-                      Extractor{"SevenZip", "7zz", {"t", "-bd"}, {"x", "-bd", "-y", "-o%DIR%"},
-                                false}),
+                      Extractor{
+                          "SevenZip", "7zz", {"t", "-bd"}, {"x", "-bd", "-y", "-o%DIR%"}, false}),
     extractorName);
 
 TEST(LzhFromJlha, JlhaStreamsExpandToTheSource)
