@@ -28,6 +28,8 @@ public:
     void load(const std::vector<ComponentRecord> &records);
     std::vector<ComponentRecord> save() const;
     TDCLPanel *dialog() const { return m_dialog; }
+    bool isModified() const { return m_modified; }
+    void setModified(bool value) { m_modified = value; }
 
 public slots:
     void DCLPanelBasicCaptionChange(QObject *sender, const QString &caption);
@@ -40,6 +42,7 @@ private:
 
     QList<QPointer<TControl>> m_topLevel;
     TDCLPanel *m_dialog = nullptr;
+    bool m_modified = false;
 };
 
 } // namespace tw

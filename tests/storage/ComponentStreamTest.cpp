@@ -136,7 +136,7 @@ TEST(ComponentStream, ReadsEveryTagIncludingOnesTilesNeverWrite)
     EXPECT_EQ(r.find(QStringLiteral("H"))->text, QStringLiteral("A\u0416"));
     ASSERT_EQ(r.children.size(), 1u);
     const QByteArray text = componentStreamToText(stream);
-    EXPECT_TRUE(text.startsWith("inherited a: T[5]\n  A = 1.5\n  B = 1\n")) << text.constData();
+    EXPECT_TRUE(text.startsWith("object a: T[5]\n  A = 1.5\n  B = 1\n")) << text.constData();
     EXPECT_TRUE(text.contains("  H = 'A'#1046\n")) << text.constData();
 }
 
