@@ -20,6 +20,7 @@ const char *const kUsage =
     "Usage: tilewright [PROJECT.dcp]\n"
     "       tilewright --generate DESIGN [--output-dir DIR]\n"
     "       tilewright --to-text DESIGN\n"
+    "       tilewright --from-text DESIGN.txt PROJECT.dcp\n"
     "       tilewright --help | --version\n"
     "\n"
     "  [PROJECT.dcp]        open the designer, with the project if given\n"
@@ -27,18 +28,22 @@ const char *const kUsage =
     "                       (or DIR), named as the dialog tile names them, else after\n"
     "                       the design\n"
     "  --to-text DESIGN     print the design in text form\n"
+    "  --from-text DESIGN.txt PROJECT.dcp\n"
+    "                       write the design in text form as a project file\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
     "DESIGN is a design in text form (its first word is \"object\") or a project file.\n";
 
 const QStringList kModes = {QStringLiteral("--generate"), QStringLiteral("--to-text"),
-                            QStringLiteral("--help"), QStringLiteral("--version")};
+                            QStringLiteral("--from-text"), QStringLiteral("--help"),
+                            QStringLiteral("--version")};
 
 struct Options {
     QString mode;
     QString design;
     QString outputDir;
+    QString project;
 };
 
 Options parse(const QStringList &arguments)
@@ -57,6 +62,10 @@ Options parse(const QStringList &arguments)
             options.mode = argument;
             if (argument == QLatin1String("--generate") || argument == QLatin1String("--to-text"))
                 options.design = value("a design file");
+            if (argument == QLatin1String("--from-text")) {
+                options.design = value("a design in text form");
+                options.project = value("a project file name");
+            }
         } else if (argument == QLatin1String("--output-dir")) {
             options.outputDir = value("a folder");
         } else {
@@ -112,6 +121,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         } else if (options.mode == QLatin1String("--to-text")) {
             const QByteArray text = writeTextForm(loadDesignFile(options.design)->save());
             out << QString::fromLatin1(text);
+        } else if (options.mode == QLatin1String("--from-text")) {
+            convertTextToProject(options.design, options.project);
         } else if (options.mode == QLatin1String("--generate")) {
             generate(options);
         } else {

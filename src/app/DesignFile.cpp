@@ -2,6 +2,8 @@
 
 #include "component/Error.h"
 #include "component/TextForm.h"
+#include "storage/ProjectFile.h"
+#include "storage/StorageErrors.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 
@@ -15,13 +17,33 @@ std::unique_ptr<TDesignRoot> loadDesignFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw TError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
-    if (!isTextForm(bytes))
-        throw TError(QStringLiteral("File is corrupt."));
+    file.close();
     auto root = std::make_unique<TDesignRoot>();
-    root->load(readTextForm(bytes));
+    if (isTextForm(bytes)) {
+        root->load(readTextForm(bytes));
+    } else {
+        // Whatever fails inside a project file, the file as a whole is corrupt.
+        try {
+            root->load(LoadProjectFile(path));
+        } catch (const EFileError &error) {
+            throw TError(error.message());
+        } catch (const std::runtime_error &) {
+            throw TError(QString::fromLatin1(kFileCorrupt));
+        }
+    }
     if (!root->dialog())
         throw TError(QStringLiteral("The design holds no dialog tile."));
     return root;
+}
+
+void convertTextToProject(const QString &textPath, const QString &projectPath)
+{
+    auto root = loadDesignFile(textPath);
+    try {
+        SaveProjectFile(projectPath, root->save());
+    } catch (const EStorageError &error) {
+        throw TError(error.message());
+    }
 }
 
 } // namespace tw

@@ -11,4 +11,8 @@ class TDesignRoot;
 // otherwise a project file. Throws TError with the program's message.
 std::unique_ptr<TDesignRoot> loadDesignFile(const QString &path);
 
+// Writes the design in the text file `textPath` as the project file
+// `projectPath`. Throws TError with the program's message.
+void convertTextToProject(const QString &textPath, const QString &projectPath);
+
 } // namespace tw

@@ -1,4 +1,6 @@
 #include "TestData.h"
+#include "storage/ComponentStream.h"
+#include "storage/MoxStreams.h"
 
 #include <QDir>
 #include <QFile>
@@ -138,6 +140,47 @@ TEST_F(CommandLine, ErrorsAreOneLineOnStandardError)
     }
     EXPECT_EQ(tilewright({QStringLiteral("--to-text"), path(QStringLiteral("bad.txt"))}).err,
               QByteArray("Line 3: value expected\n"));
+}
+
+TEST_F(CommandLine, ProjectFilesConvertBothWays)
+{
+    writeFile(path(QStringLiteral("design.txt")), kDesign);
+    const QString project = path(QStringLiteral("design.dcp"));
+    const Outcome made = tilewright({QStringLiteral("--from-text"), path(QStringLiteral("design.txt")),
+                                     project});
+    EXPECT_EQ(made.status, 0) << made.err.constData();
+    EXPECT_TRUE(made.out.isEmpty());
+    EXPECT_TRUE(tw::test::readFile(project).startsWith("& "));
+    const Outcome text = tilewright({QStringLiteral("--to-text"), project});
+    EXPECT_EQ(text.status, 0) << text.err.constData();
+    EXPECT_EQ(text.out.toStdString(), kDesign.toStdString());
+    const Outcome generated = tilewright({QStringLiteral("--generate"), project});
+    EXPECT_EQ(generated.status, 0) << generated.err.constData();
+    EXPECT_TRUE(tw::test::readFile(path(QStringLiteral("design.lsp")))
+                    .contains("(load_dialog \"design.DCL\")"));
+}
+
+TEST_F(CommandLine, CorruptAndEncipheredProjectsAreRefused)
+{
+    const QByteArray stream = tw::textToComponentStream(kDesign);
+    tw::TMoxStreams enciphered;
+    enciphered.setEncrypted(true);
+    enciphered.setKey(QStringLiteral("secret"));
+    enciphered.AddStream(QStringLiteral("DCLProject"), stream);
+    enciphered.SaveToFile(path(QStringLiteral("secret.dcp")));
+    tw::TMoxStreams plain;
+    plain.AddStream(QStringLiteral("DCLProject"), stream);
+    QByteArray flipped = plain.SaveToBytes();
+    flipped[flipped.size() / 2] = char(flipped[flipped.size() / 2] ^ 0x55);
+    writeFile(path(QStringLiteral("flipped.dcp")), flipped);
+    writeFile(path(QStringLiteral("short.dcp")), plain.SaveToBytes().left(9));
+
+    for (const char *name : {"secret.dcp", "flipped.dcp", "short.dcp"}) {
+        const Outcome run = tilewright({QStringLiteral("--to-text"), path(QLatin1String(name))});
+        EXPECT_EQ(run.status, 1) << name;
+        EXPECT_TRUE(run.out.isEmpty()) << name;
+        EXPECT_EQ(run.err, QByteArray("File is corrupt.\n")) << name;
+    }
 }
 
 } // namespace
