@@ -5,12 +5,16 @@
 #include "codegen/GeneratedFiles.h"
 #include "component/Error.h"
 #include "component/TextForm.h"
+#include "slide/SlideThumbnail.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 #include "tiles/TextHelpers.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace tw {
@@ -21,6 +25,8 @@ const char *const kUsage =
     "       tilewright --generate DESIGN [--output-dir DIR]\n"
     "       tilewright --to-text DESIGN\n"
     "       tilewright --from-text DESIGN.txt PROJECT.dcp\n"
+    "       tilewright --render-slide FILE [--slide N] [--size WxH] [--background NAME]\n"
+    "                  --output OUT.png\n"
     "       tilewright --help | --version\n"
     "\n"
     "  [PROJECT.dcp]        open the designer, with the project if given\n"
@@ -30,21 +36,50 @@ const char *const kUsage =
     "  --to-text DESIGN     print the design in text form\n"
     "  --from-text DESIGN.txt PROJECT.dcp\n"
     "                       write the design in text form as a project file\n"
+    "  --render-slide FILE  draw a slide file, or slide N (from 0) of a slide library,\n"
+    "                       stretched to WxH (default 400x300) on the background NAME\n"
+    "                       (an image tile colour such as black, white or\n"
+    "                       dialog_background; default black) into a PNG file\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
     "DESIGN is a design in text form (its first word is \"object\") or a project file.\n";
 
 const QStringList kModes = {QStringLiteral("--generate"), QStringLiteral("--to-text"),
-                            QStringLiteral("--from-text"), QStringLiteral("--help"),
-                            QStringLiteral("--version")};
+                            QStringLiteral("--from-text"), QStringLiteral("--render-slide"),
+                            QStringLiteral("--help"), QStringLiteral("--version")};
+const QStringList kSlideOptions = {QStringLiteral("--slide"), QStringLiteral("--size"),
+                                   QStringLiteral("--background"), QStringLiteral("--output")};
 
 struct Options {
     QString mode;
     QString design;
     QString outputDir;
     QString project;
+    int slide = 0;
+    QSize size{400, 300};
+    QString background = QStringLiteral("black");
+    QString output;
+    bool slideOptionGiven = false;
 };
+
+int parseSlideNumber(const QString &text)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok)
+        throw TError(QStringLiteral("--slide needs a whole number, not %1").arg(text));
+    return number;
+}
+
+QSize parseSize(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        throw TError(QStringLiteral("--size needs WIDTHxHEIGHT, not %1").arg(text));
+    return {match.captured(1).toInt(), match.captured(2).toInt()};
+}
 
 Options parse(const QStringList &arguments)
 {
@@ -62,10 +97,23 @@ Options parse(const QStringList &arguments)
             options.mode = argument;
             if (argument == QLatin1String("--generate") || argument == QLatin1String("--to-text"))
                 options.design = value("a design file");
+            if (argument == QLatin1String("--render-slide"))
+                options.design = value("a slide file");
             if (argument == QLatin1String("--from-text")) {
                 options.design = value("a design in text form");
                 options.project = value("a project file name");
             }
+        } else if (kSlideOptions.contains(argument)) {
+            const QString text = value("a value");
+            if (argument == QLatin1String("--slide"))
+                options.slide = parseSlideNumber(text);
+            else if (argument == QLatin1String("--size"))
+                options.size = parseSize(text);
+            else if (argument == QLatin1String("--background"))
+                options.background = text;
+            else
+                options.output = text;
+            options.slideOptionGiven = true;
         } else if (argument == QLatin1String("--output-dir")) {
             options.outputDir = value("a folder");
         } else {
@@ -74,6 +122,11 @@ Options parse(const QStringList &arguments)
     }
     if (!options.outputDir.isEmpty() && options.mode != QLatin1String("--generate"))
         throw TError(QStringLiteral("--output-dir goes with --generate"));
+    const bool rendering = options.mode == QLatin1String("--render-slide");
+    if (options.slideOptionGiven && !rendering)
+        throw TError(QStringLiteral("--slide, --size, --background and --output go with --render-slide"));
+    if (rendering && options.output.isEmpty())
+        throw TError(QStringLiteral("--render-slide needs --output OUT.png"));
     return options;
 }
 
@@ -100,6 +153,23 @@ void generate(const Options &options)
         throw TError(error);
 }
 
+void renderSlide(const Options &options)
+{
+    const SlideThumbnail thumbnail =
+        RenderSlideThumbnail(options.design, options.slide, options.size, options.background);
+    if (!thumbnail.ok())
+        throw TError(thumbnail.error);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(thumbnail.image))
+        throw TError(QStringLiteral("Cannot write PNG: %1").arg(writer.errorString()));
+    QString error;
+    if (!saveFileAtomically(options.output, png, &error))
+        throw TError(error);
+}
+
 } // namespace
 
 bool isCommandLineMode(const QStringList &arguments)
@@ -121,6 +191,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         } else if (options.mode == QLatin1String("--to-text")) {
             const QByteArray text = writeTextForm(loadDesignFile(options.design)->save());
             out << QString::fromLatin1(text);
+        } else if (options.mode == QLatin1String("--render-slide")) {
+            renderSlide(options);
         } else if (options.mode == QLatin1String("--from-text")) {
             convertTextToProject(options.design, options.project);
         } else if (options.mode == QLatin1String("--generate")) {

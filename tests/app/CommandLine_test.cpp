@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -180,6 +181,58 @@ TEST_F(CommandLine, CorruptAndEncipheredProjectsAreRefused)
         EXPECT_EQ(run.status, 1) << name;
         EXPECT_TRUE(run.out.isEmpty()) << name;
         EXPECT_EQ(run.err, QByteArray("File is corrupt.\n")) << name;
+    }
+}
+
+TEST_F(CommandLine, RenderSlideWritesAPngOfTheAskedSize)
+{
+    const QString slide = tw::test::sharedTestData(QStringLiteral("slides/ANNO_SEAL.sld"));
+    ASSERT_TRUE(QFile::exists(slide));
+    const QString png = path(QStringLiteral("seal.png"));
+    const Outcome run = tilewright({QStringLiteral("--render-slide"), slide, QStringLiteral("--size"),
+                                    QStringLiteral("120x90"), QStringLiteral("--background"),
+                                    QStringLiteral("white"), QStringLiteral("--output"), png});
+    EXPECT_EQ(run.status, 0) << run.err.constData();
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(120, 90));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
+    bool drawn = false;
+    for (int y = 0; y < image.height() && !drawn; ++y)
+        for (int x = 0; x < image.width() && !drawn; ++x)
+            drawn = image.pixelColor(x, y) == QColor(Qt::black);
+    EXPECT_TRUE(drawn) << "colour 7 is drawn black on white";
+
+    const Outcome defaults = tilewright({QStringLiteral("--render-slide"), slide,
+                                         QStringLiteral("--output"), png});
+    EXPECT_EQ(defaults.status, 0) << defaults.err.constData();
+    EXPECT_EQ(QImage(png).size(), QSize(400, 300));
+}
+
+TEST_F(CommandLine, RenderSlideRefusalsWriteNoPicture)
+{
+    writeFile(path(QStringLiteral("bad.sld")), "not a slide at all, long enough to be read");
+    const QString png = path(QStringLiteral("out.png"));
+    const QString slide = tw::test::sharedTestData(QStringLiteral("slides/ANNO_SEAL.sld"));
+    const QList<std::pair<QStringList, QByteArray>> cases = {
+        {{QStringLiteral("--render-slide"), path(QStringLiteral("bad.sld")), QStringLiteral("--output"), png},
+         "Invalid slide file\n"},
+        {{QStringLiteral("--render-slide"), slide, QStringLiteral("--background"),
+          QStringLiteral("plaid"), QStringLiteral("--output"), png},
+         "Unknown background colour: plaid\n"},
+        {{QStringLiteral("--render-slide"), slide, QStringLiteral("--size"), QStringLiteral("big"),
+          QStringLiteral("--output"), png},
+         "--size needs WIDTHxHEIGHT, not big\n"},
+        {{QStringLiteral("--render-slide"), slide}, "--render-slide needs --output OUT.png\n"},
+        {{QStringLiteral("--to-text"), slide, QStringLiteral("--slide"), QStringLiteral("2")},
+         "--slide, --size, --background and --output go with --render-slide\n"},
+    };
+    for (const auto &[arguments, message] : cases) {
+        const Outcome run = tilewright(arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(run.err, message);
+        EXPECT_FALSE(QFile::exists(png));
     }
 }
 
