@@ -1,0 +1,11 @@
+#include "tiles/DclColumn.h"
+
+namespace tw
+{
+
+TDCLColumn::TDCLColumn(TOwner *owner) : TClusterPanel(owner, alLeft, alTop, QSize(100, 41))
+{
+    setAccessibleName(QStringLiteral("Column tile"));
+}
+
+} // namespace tw

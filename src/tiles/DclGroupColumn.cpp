@@ -1,0 +1,12 @@
+#include "tiles/DclGroupColumn.h"
+
+namespace tw
+{
+
+TDCLGroupColumn::TDCLGroupColumn(TOwner *owner)
+    : TGroupCluster(owner, alLeft, alTop, QSize(150, 105))
+{
+    setAccessibleName(QStringLiteral("Boxed column tile"));
+}
+
+} // namespace tw

@@ -1,0 +1,12 @@
+#include "tiles/DclGroupRow.h"
+
+namespace tw
+{
+
+TDCLGroupRow::TDCLGroupRow(TOwner *owner) : TGroupCluster(owner, alTop, alLeft, QSize(185, 50))
+{
+    setAccessibleName(QStringLiteral("Boxed row tile"));
+    setKey(QStringLiteral("grp_"));
+}
+
+} // namespace tw

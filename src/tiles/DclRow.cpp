@@ -1,0 +1,11 @@
+#include "tiles/DclRow.h"
+
+namespace tw
+{
+
+TDCLRow::TDCLRow(TOwner *owner) : TClusterPanel(owner, alTop, alLeft, QSize(185, 30))
+{
+    setAccessibleName(QStringLiteral("Row tile"));
+}
+
+} // namespace tw
