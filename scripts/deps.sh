@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
-  fonts-dejavu-core locales-all
+  fonts-dejavu-core locales-all fp-compiler fp-units-rtl
   lhasa 7zip jlha-utils default-jdk-headless
 )
 missing=()

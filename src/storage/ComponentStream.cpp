@@ -214,13 +214,13 @@ public:
     std::vector<ComponentRecord> all()
     {
         std::vector<ComponentRecord> records;
-        while (peek() != 0) {
+        // A single object converted by other tools may lack the closing zero.
+        while (!(left() == 0 && !records.empty()) && peek() != 0) {
             if (left() < 4 || std::memcmp(m_bytes.constData() + m_pos, kSignature, 4) != 0)
                 throw TError(QStringLiteral("Invalid stream format"));
             m_pos += 4;
             records.push_back(record(0));
         }
-        ++m_pos;
         return records;
     }
 

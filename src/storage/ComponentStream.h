@@ -12,7 +12,8 @@ namespace tw
 // as 8-bit Windows-1252 when every character fits, otherwise in the wide form.
 QByteArray writeComponentStream(const std::vector<ComponentRecord> &records);
 
-// Reads every record up to the final zero byte. Every tag is understood and
+// Reads every record up to the final zero byte (or the end of the bytes after
+// at least one record, as single-object converters write). Every tag is understood and
 // every length is checked against the bytes left before anything is
 // allocated. Throws TError: "Invalid stream format" when a record lacks its
 // signature, "Stream read error" when the bytes end early, "Invalid property

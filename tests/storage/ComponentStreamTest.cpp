@@ -153,7 +153,9 @@ TEST(ComponentStream, TruncatedStreamsFailCleanlyAtEveryLength)
                             "  end\n"
                             "end\n";
     const QByteArray stream = textToComponentStream(text);
-    for (qsizetype length = 0; length < stream.size(); ++length) {
+    // Only the closing zero of the list may be missing.
+    EXPECT_EQ(writeTextForm(readComponentStream(stream.chopped(1))), text);
+    for (qsizetype length = 0; length < stream.size() - 1; ++length) {
         try {
             readComponentStream(stream.left(length));
             ADD_FAILURE() << "accepted " << length << " bytes";
