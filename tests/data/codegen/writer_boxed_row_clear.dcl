@@ -1,0 +1,8 @@
+        : boxed_row {
+            key        = "grp_" ;
+            label      = "R" ;
+            alignment     = left ;
+            width      = 26.4 ;
+            height     =  3.3 ;
+            children_alignment = left ;
+        }

@@ -1,0 +1,12 @@
+        : radio_button {
+            key        = "r1" ;
+            label      = "One" ;
+            width      = 14.3 ;
+            height     =  1.4 ;
+            alignment     = top ;
+            is_tab_stop = false ;
+            is_enabled = false ;
+            fixed_height = true ;
+            fixed_width = true ;
+            value      = "1" ;
+        }

@@ -1,0 +1,4 @@
+        : spacer {
+            width      =  2.9 ;
+            height     =  1.3 ;
+        }

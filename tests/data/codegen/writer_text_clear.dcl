@@ -1,0 +1,7 @@
+        : text {
+            key        = "" ;
+            label      = "" ;
+            width      =  9.3 ;
+            height     =  1.1 ;
+            alignment     = left ;
+        }

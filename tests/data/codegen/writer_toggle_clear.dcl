@@ -1,0 +1,7 @@
+        : toggle {
+            key        = "t2" ;
+            label      = "Off" ;
+            width      = 11.4 ;
+            height     =  1.6 ;
+            alignment     = bottom ;
+        }
