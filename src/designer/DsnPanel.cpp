@@ -1,0 +1,185 @@
+#include "designer/DsnPanel.h"
+
+#include "component/Owner.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+namespace tw {
+
+TPaletteButton::TPaletteButton(TOwner *owner) : TControl(owner)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+TCustomCmpPlt *TPaletteButton::palette() const
+{
+    return qobject_cast<TCustomCmpPlt *>(parentWidget());
+}
+
+void TPaletteButton::setDown(bool value)
+{
+    if (value == m_down)
+        return;
+    m_down = value;
+    if (value && parentWidget())
+        for (QObject *sibling : parentWidget()->children())
+            if (auto *other = qobject_cast<TPaletteButton *>(sibling))
+                if (other != this && other->m_groupIndex == m_groupIndex)
+                    other->setDown(false);
+    update();
+}
+
+void TPaletteButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.text = caption();
+    option.state |= m_down ? QStyle::State_Sunken : QStyle::State_Raised;
+    if (m_down)
+        option.state |= QStyle::State_On;
+    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+}
+
+void TPaletteButton::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void TPaletteButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !isEnabled() ||
+        !rect().contains(event->position().toPoint()))
+        return;
+    setDown(true);
+    clickedDown();
+    click();
+}
+
+void TPaletteButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && isEnabled()) {
+        setDown(true);
+        clickedDown();
+        click();
+        return;
+    }
+    TControl::keyPressEvent(event);
+}
+
+TArrowButton::TArrowButton(TOwner *owner) : TPaletteButton(owner)
+{
+    setAccessibleName(QStringLiteral("Select"));
+}
+
+void TArrowButton::clickedDown()
+{
+    if (TCustomCmpPlt *plt = palette())
+        plt->arrowClicked();
+}
+
+TDsnButton::TDsnButton(TOwner *owner) : TPaletteButton(owner)
+{
+    setEnabled(false);
+}
+
+void TDsnButton::clickedDown()
+{
+    if (TCustomCmpPlt *plt = palette())
+        plt->buttonClicked(this);
+}
+
+void TDsnButton::loaded()
+{
+    setEnabled(false);
+    setAccessibleName(caption().isEmpty() ? m_geneName : caption());
+    if (TCustomCmpPlt *plt = palette())
+        plt->registerButton(this);
+}
+
+TCustomCmpPlt::TCustomCmpPlt(TOwner *owner) : TCustomPanel(owner)
+{
+    setAccessibleName(QStringLiteral("Component palette"));
+}
+
+QList<TDsnButton *> TCustomCmpPlt::buttons() const
+{
+    QList<TDsnButton *> result;
+    for (const QPointer<TDsnButton> &button : m_buttons)
+        if (button)
+            result.append(button);
+    return result;
+}
+
+void TCustomCmpPlt::controlListChange(TControl *child, bool inserted)
+{
+    if (!inserted)
+        return;
+    if (auto *arrow = qobject_cast<TArrowButton *>(child)) {
+        m_arrow = arrow;
+        arrow->setEnabled(m_enabled);
+    } else if (auto *button = qobject_cast<TDsnButton *>(child)) {
+        registerButton(button);
+    }
+}
+
+void TCustomCmpPlt::registerButton(TDsnButton *button)
+{
+    if (!button)
+        return;
+    for (const QPointer<TDsnButton> &known : std::as_const(m_buttons))
+        if (known == button)
+            return;
+    m_buttons.append(button);
+    button->setEnabled(false);
+    if (button->accessibleName().isEmpty())
+        button->setAccessibleName(button->caption().isEmpty() ? button->geneName()
+                                                              : button->caption());
+}
+
+TControl *TCustomCmpPlt::templateOf(const TDsnButton *button) const
+{
+    if (!button || !owner() || button->geneName().isEmpty())
+        return nullptr;
+    return owner()->findComponent(button->geneName());
+}
+
+void TCustomCmpPlt::enable(bool on)
+{
+    m_enabled = on;
+    m_template = nullptr;
+    if (m_arrow) {
+        m_arrow->setEnabled(on);
+        if (on)
+            m_arrow->setDown(true);
+    }
+    for (TDsnButton *button : buttons())
+        button->setEnabled(on);
+}
+
+void TCustomCmpPlt::reset()
+{
+    m_template = nullptr;
+    if (m_arrow)
+        m_arrow->setDown(true);
+}
+
+void TCustomCmpPlt::arrowClicked()
+{
+    m_template = nullptr;
+}
+
+void TCustomCmpPlt::buttonClicked(TDsnButton *button)
+{
+    if (!button->isDown())
+        return;
+    m_template = templateOf(button);
+    if (!m_template)
+        reset();
+}
+
+} // namespace tw

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "designer/DsnRegister.h"
+
+#include <functional>
+
+namespace tw {
+
+// Reports every change of the controller's selection while design mode is
+// on, and selects controls programmatically: only while design mode is on,
+// and only controls on the stage that the cover and select queries allow.
+class TDsnSelect : public QObject, public TDsnPartner, private TSelectionReceiver
+{
+    Q_OBJECT
+    Q_PROPERTY(tw::TDsnRegister *DsnRegister READ dsnRegister WRITE setDsnRegister)
+
+public:
+    enum Kind { Added = 0, Cleared = 1, Deleted = 2, EntryNil = 3 };
+
+    explicit TDsnSelect(QObject *parent = nullptr);
+    ~TDsnSelect() override;
+
+    TDsnRegister *dsnRegister() const { return m_register; }
+    void setDsnRegister(TDsnRegister *value);
+
+    bool select(TControl *control);
+    // Selects those of `controls` that may be selected; false if none was.
+    bool select(const QList<TControl *> &controls);
+
+    void designModeChanging(TDsnRegister *sender, bool on) override;
+
+    std::function<void(TDsnSelect *, const QList<TControl *> &, int)> OnChangeSelected;
+
+private:
+    void selectionEntryNil(int index, const QObject *gone) override;
+    void selectionAdded(TControl *control) override;
+    void selectionCleared() override;
+    void selectionDeleted(int index, TControl *control) override;
+    void report(int kind);
+    bool selectable(TControl *control) const;
+
+    QPointer<TDsnRegister> m_register;
+};
+
+} // namespace tw

@@ -1,0 +1,176 @@
+#include "designer/DsnStage.h"
+
+#include "designer/DsnRegister.h"
+#include "designer/Outline.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace tw {
+namespace {
+
+// A posted request about one control; the control may be gone on arrival.
+class TControlEvent : public QEvent
+{
+public:
+    TControlEvent(QEvent::Type type, QWidget *control) : QEvent(type), control(control) {}
+    QPointer<QWidget> control;
+};
+
+} // namespace
+
+TDsnStage::TDsnStage(TOwner *owner) : TPanel(owner), m_rubberband(new TRubberband(this))
+{
+    setAccessibleName(QStringLiteral("Design stage"));
+}
+
+TDsnStage::~TDsnStage() = default;
+
+TDsnRegister *TDsnStage::dsnRegister() const
+{
+    return m_register;
+}
+
+void TDsnStage::setDsnRegister(TDsnRegister *value)
+{
+    m_register = value;
+}
+
+TOutlineOverlay *TDsnStage::overlay()
+{
+    if (!m_overlay)
+        m_overlay = new TOutlineOverlay(this);
+    return m_overlay;
+}
+
+int TDsnStage::coverQuery(QWidget *control)
+{
+    int cover = 0;
+    if (OnCoverQuery)
+        OnCoverQuery(this, control, cover);
+    return cover;
+}
+
+int TDsnStage::selectQuery(QWidget *component)
+{
+    int flags = dsn::kMayReceive | dsn::kMaySelect;
+    if (OnSelectQuery)
+        OnSelectQuery(this, component, flags);
+    return flags;
+}
+
+bool TDsnStage::moveQuery(TControl *control)
+{
+    bool canMove = true;
+    if (OnMoveQuery)
+        OnMoveQuery(this, control, canMove);
+    return canMove;
+}
+
+bool TDsnStage::deleteQuery(TControl *control)
+{
+    bool canDelete = true;
+    if (OnDeleteQuery)
+        OnDeleteQuery(this, control, canDelete);
+    return canDelete;
+}
+
+ReadHooks TDsnStage::readHooks(bool created)
+{
+    ReadHooks hooks;
+    QPointer<TDsnStage> self(this);
+    hooks.loading = [self, created](TControl *control) {
+        if (!self)
+            return;
+        if (self->OnControlLoading)
+            self->OnControlLoading(self, control);
+        QCoreApplication::postEvent(self, new TControlEvent(dsn::ControlLoaded, control));
+        if (created)
+            self->postControlCreated(control);
+    };
+    return hooks;
+}
+
+void TDsnStage::postControlCreated(TControl *control)
+{
+    QCoreApplication::postEvent(this, new TControlEvent(dsn::ControlCreated, control));
+}
+
+void TDsnStage::postRehook(QWidget *control)
+{
+    QCoreApplication::postEvent(this, new TControlEvent(dsn::RehookControl, control));
+}
+
+void TDsnStage::refreshHandles()
+{
+    QEvent request(dsn::RefreshHandles);
+    QCoreApplication::sendEvent(this, &request);
+}
+
+bool TDsnStage::event(QEvent *event)
+{
+    switch (int(event->type())) {
+    case dsn::RefreshHandles:
+        if (m_register)
+            m_register->refreshHandles();
+        return true;
+    case dsn::RehookControl:
+        if (m_register)
+            m_register->rehook(static_cast<TControlEvent *>(event)->control);
+        return true;
+    case dsn::ControlCreated:
+    case dsn::ControlLoaded: {
+        auto *control = qobject_cast<TControl *>(static_cast<TControlEvent *>(event)->control);
+        if (!control)
+            return true;
+        const auto &handler =
+            event->type() == dsn::ControlCreated ? OnControlCreate : OnControlLoaded;
+        if (handler)
+            handler(this, control);
+        return true;
+    }
+    default:
+        return TPanel::event(event);
+    }
+}
+
+void TDsnStage::keyPressEvent(QKeyEvent *event)
+{
+    if (m_designing && m_register && (event->modifiers() & Qt::ControlModifier)) {
+        switch (event->key()) {
+        case Qt::Key_C:
+            m_register->CopySelection();
+            event->accept();
+            return;
+        case Qt::Key_X:
+            m_register->CutSelection();
+            event->accept();
+            return;
+        case Qt::Key_V:
+            m_register->PasteClipboard();
+            event->accept();
+            return;
+        default:
+            break;
+        }
+    }
+    TPanel::keyPressEvent(event);
+}
+
+void TDsnStage::keyReleaseEvent(QKeyEvent *event)
+{
+    if (m_designing && m_register && event->key() == Qt::Key_Delete && !event->isAutoRepeat()) {
+        m_register->DeleteSelection();
+        event->accept();
+        return;
+    }
+    TPanel::keyReleaseEvent(event);
+}
+
+void TDsnStage::resized()
+{
+    if (m_overlay)
+        m_overlay->setGeometry(rect());
+}
+
+} // namespace tw

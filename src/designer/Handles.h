@@ -1,0 +1,258 @@
+#pragma once
+
+#include "designer/DsnTypes.h"
+#include "designer/Outline.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace tw {
+
+class THandlerRect;
+class TMultiHandler;
+
+// What the controller gives its handles: size, snap steps, colours and the
+// resize outline.
+struct THandleSettings {
+    int size = 6;
+    int snapWidth = 8;
+    int snapHeight = 8;
+    int activeColor = 0;
+    int inactiveColor = dsn::kGray;
+    int outlineColor = dsn::kGray;
+    int outlineWidth = 2;
+};
+
+// One grab handle: a small solid square beside a selected control, a child
+// of the control's parent. While it shows the active colour, dragging it
+// resizes the control on the snap grid; a drag past the opposite edge puts
+// the control on the other side with a positive size.
+class TSmallRect : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TSmallRect(THandlerRect *set);
+
+    THandlerRect *handlerSet() const { return m_set; }
+    TControl *control() const;
+    int color() const { return m_color; }
+    void setColor(int color);
+    bool isActive() const;
+
+    // Which edges of the control the handle drags.
+    virtual bool movesLeft() const { return false; }
+    virtual bool movesTop() const { return false; }
+    virtual bool movesRight() const { return false; }
+    virtual bool movesBottom() const { return false; }
+    // The handle's top-left corner for control bounds `b` and handle size `s`.
+    virtual QPoint placeFor(const QRect &b, int s) const = 0;
+    virtual Qt::CursorShape activeCursor() const = 0;
+
+    void place();
+    // The control's bounds after this handle moved by (dx, dy).
+    QRect resizedBounds(const QRect &b, int dx, int dy) const;
+    bool isDragging() const { return m_outline != nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPoint snappedInside(QPoint pos) const;
+
+    THandlerRect *m_set;
+    int m_color = 0;
+    QPoint m_press;
+    std::unique_ptr<TMultiShape> m_outline;
+};
+
+class THidariueRect : public TSmallRect // top left
+{
+    Q_OBJECT
+public:
+    using TSmallRect::TSmallRect;
+    bool movesLeft() const override { return true; }
+    bool movesTop() const override { return true; }
+    QPoint placeFor(const QRect &b, int s) const override;
+    Qt::CursorShape activeCursor() const override { return Qt::SizeFDiagCursor; }
+};
+
+class TMigiueRect : public TSmallRect // top right
+{
+    Q_OBJECT
+public:
+    using TSmallRect::TSmallRect;
+    bool movesRight() const override { return true; }
+    bool movesTop() const override { return true; }
+    QPoint placeFor(const QRect &b, int s) const override;
+    Qt::CursorShape activeCursor() const override { return Qt::SizeBDiagCursor; }
+};
+
+class TMigishitaRect : public TSmallRect // bottom right
+{
+    Q_OBJECT
+public:
+    using TSmallRect::TSmallRect;
+    bool movesRight() const override { return true; }
+    bool movesBottom() const override { return true; }
+    QPoint placeFor(const QRect &b, int s) const override;
+    Qt::CursorShape activeCursor() const override { return Qt::SizeFDiagCursor; }
+};
+
+class THidarishitaRect : public TSmallRect // bottom left
+{
+    Q_OBJECT
+public:
+    using TSmallRect::TSmallRect;
+    bool movesLeft() const override { return true; }
+    bool movesBottom() const override { return true; }
+    QPoint placeFor(const QRect &b, int s) const override;
+    Qt::CursorShape activeCursor() const override { return Qt::SizeBDiagCursor; }
+};
+
+class TNakaueRect : public TSmallRect // top middle
+{
+    Q_OBJECT
+public:
+    using TSmallRect::TSmallRect;
+    bool movesTop() const override { return true; }
+    QPoint placeFor(const QRect &b, int s) const override;
+    Qt::CursorShape activeCursor() const override { return Qt::SizeVerCursor; }
+};
+
+class TNakashitaRect : public TSmallRect // bottom middle
+{
+    Q_OBJECT
+public:
+    using TSmallRect::TSmallRect;
+    bool movesBottom() const override { return true; }
+    QPoint placeFor(const QRect &b, int s) const override;
+    Qt::CursorShape activeCursor() const override { return Qt::SizeVerCursor; }
+};
+
+class TNakamigiRect : public TSmallRect // right middle
+{
+    Q_OBJECT
+public:
+    using TSmallRect::TSmallRect;
+    bool movesRight() const override { return true; }
+    QPoint placeFor(const QRect &b, int s) const override;
+    Qt::CursorShape activeCursor() const override { return Qt::SizeHorCursor; }
+};
+
+class TNakahidariRect : public TSmallRect // left middle
+{
+    Q_OBJECT
+public:
+    using TSmallRect::TSmallRect;
+    bool movesLeft() const override { return true; }
+    QPoint placeFor(const QRect &b, int s) const override;
+    Qt::CursorShape activeCursor() const override { return Qt::SizeHorCursor; }
+};
+
+// The handles of one selected control, and its bounds recorded when a
+// resize starts. Handles it made are freed with it, unless the control's
+// parent freed them first.
+class THandlerRect
+{
+public:
+    THandlerRect(TMultiHandler *manager, TControl *control);
+    virtual ~THandlerRect();
+    THandlerRect(const THandlerRect &) = delete;
+    THandlerRect &operator=(const THandlerRect &) = delete;
+
+    TMultiHandler *manager() const { return m_manager; }
+    TControl *control() const { return m_control; }
+    const QObject *controlAddress() const { return m_address; }
+    void forgetControl();
+
+    // Makes the handles (active) and places them.
+    void build();
+    void freeHandles();
+    void setActive(bool active);
+    bool isActive() const { return m_active; }
+    void place();
+    QRect recorded() const { return m_recorded; }
+    void record();
+    QList<TSmallRect *> handles() const;
+
+protected:
+    // The four corner handles; the eight-handle set adds the middles.
+    virtual void createHandles();
+    void addHandle(TSmallRect *handle);
+
+private:
+    TMultiHandler *m_manager;
+    QPointer<TControl> m_control;
+    const QObject *m_address;
+    QList<QPointer<TSmallRect>> m_handles;
+    QRect m_recorded;
+    bool m_active = true;
+};
+
+class THandler8Rect : public THandlerRect
+{
+public:
+    using THandlerRect::THandlerRect;
+
+protected:
+    void createHandles() override;
+};
+
+// Keeps one handle set per selected control, as a receiver of the
+// selection: active (black) while one control is selected, inactive (gray)
+// for all when several are. Reports the start and end of every resize.
+class TMultiHandler : public QObject, public TSelectionReceiver
+{
+    Q_OBJECT
+
+public:
+    TMultiHandler(const THandleSettings &settings, TOutlineOverlay *overlay,
+                  QObject *parent = nullptr);
+    ~TMultiHandler() override;
+
+    const THandleSettings &settings() const { return m_settings; }
+    TOutlineOverlay *overlay() const { return m_overlay; }
+    const QList<THandlerRect *> &sets() const { return m_sets; }
+    THandlerRect *setFor(const TControl *control) const;
+    // Moves the handles of `control` to its current bounds.
+    void follow(const TControl *control);
+
+    void selectionEntryNil(int index, const QObject *gone) override;
+    void selectionAdded(TControl *control) override;
+    void selectionCleared() override;
+    void selectionDeleted(int index, TControl *control) override;
+    void selectionUpdated() override;
+
+    std::function<void(TControl *)> onResizeStarted;
+    // With the bounds the control had when the resize started.
+    std::function<void(TControl *, const QRect &)> onResizeEnded;
+
+protected:
+    virtual THandlerRect *newSet(TControl *control);
+
+private:
+    THandleSettings m_settings;
+    QPointer<TOutlineOverlay> m_overlay;
+    QList<THandlerRect *> m_sets;
+};
+
+class TMulti8Handler : public TMultiHandler
+{
+    Q_OBJECT
+
+public:
+    using TMultiHandler::TMultiHandler;
+
+protected:
+    THandlerRect *newSet(TControl *control) override;
+};
+
+} // namespace tw

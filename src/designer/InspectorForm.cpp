@@ -1,0 +1,267 @@
+#include "designer/InspectorForm.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMetaEnum>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tw {
+namespace {
+
+constexpr int kRowHeight = 18;
+
+QTableWidgetItem *readOnlyItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+// The names of an enumeration property's type, in declaration order.
+QStringList enumNames(const QList<QObject *> &components, const QString &propName)
+{
+    if (components.isEmpty())
+        return {};
+    for (const QMetaProperty &property : publishedProperties(components.first()->metaObject())) {
+        if (propName.compare(QLatin1String(property.name()), Qt::CaseInsensitive) != 0)
+            continue;
+        if (property.metaType() == QMetaType::fromType<bool>())
+            return {QStringLiteral("False"), QStringLiteral("True")};
+        QStringList names;
+        const QMetaEnum meta = property.enumerator();
+        for (int i = 0; i < meta.keyCount(); ++i)
+            names.append(QString::fromLatin1(meta.key(i)));
+        return names;
+    }
+    return {};
+}
+
+} // namespace
+
+TInspectorFm::TInspectorFm(TDsnInspector *inspector) : m_inspector(inspector)
+{
+    setObjectName(QStringLiteral("InspectorFm"));
+    Qt::WindowFlags flags = Qt::Tool;
+    if (inspector->stayOnTop())
+        flags |= Qt::WindowStaysOnTopHint;
+    setWindowFlags(flags);
+    setWindowTitle(inspector->caption());
+    setAccessibleName(inspector->caption());
+    const TInspectorPos *pos = inspector->position();
+    setGeometry(pos->Left, pos->Top, pos->Width, pos->Height);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    // The component drop-down is part of the window but never shown.
+    m_componentPanel = new QWidget(this);
+    m_componentPanel->setObjectName(QStringLiteral("Panel1"));
+    m_componentPanel->setAccessibleName(QStringLiteral("Components"));
+    auto *components = new QComboBox(m_componentPanel);
+    components->setObjectName(QStringLiteral("ComboBox1"));
+    components->setAccessibleName(QStringLiteral("Component"));
+    m_componentPanel->hide();
+    layout->addWidget(m_componentPanel);
+
+    m_grid = new QTableWidget(this);
+    m_grid->setObjectName(QStringLiteral("StringGrid1"));
+    m_grid->setAccessibleName(QStringLiteral("Properties and values"));
+    m_grid->setColumnCount(3);
+    m_grid->horizontalHeader()->hide();
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_grid->verticalHeader()->setMinimumSectionSize(1);
+    m_grid->setColumnWidth(0, 0);
+    m_grid->setColumnHidden(0, true);
+    m_grid->setColumnWidth(1, inspector->grid()->PropWid);
+    m_grid->setColumnWidth(2, inspector->grid()->ValueWid);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    layout->addWidget(m_grid, 1);
+
+    m_edit = new QLineEdit(m_grid->viewport());
+    m_edit->setObjectName(QStringLiteral("Edit1"));
+    m_edit->setAccessibleName(QStringLiteral("Value"));
+    m_edit->setFrame(false);
+    m_edit->installEventFilter(this);
+    m_combo = new QComboBox(m_grid->viewport());
+    m_combo->setObjectName(QStringLiteral("ComboBox2"));
+    m_combo->setAccessibleName(QStringLiteral("Value choice"));
+    m_combo->installEventFilter(this);
+    m_buttonPanel = new QWidget(m_grid->viewport());
+    m_buttonPanel->setObjectName(QStringLiteral("Panel2"));
+    m_buttonPanel->setAccessibleName(QStringLiteral("Value editor"));
+    m_ellipsis = new QToolButton(m_buttonPanel);
+    m_ellipsis->setObjectName(QStringLiteral("SpeedButton1"));
+    m_ellipsis->setText(QStringLiteral("..."));
+    m_ellipsis->setAccessibleName(QStringLiteral("Edit value"));
+    if (!inspector->btnGlyph().isNull())
+        m_ellipsis->setIcon(inspector->btnGlyph());
+    m_ellipsis->setGeometry(0, 0, 17, kRowHeight);
+
+    m_helpPanel = new QWidget(this);
+    m_helpPanel->setObjectName(QStringLiteral("HelpPanel"));
+    m_helpPanel->setAccessibleName(QStringLiteral("Help"));
+    auto *helpLayout = new QVBoxLayout(m_helpPanel);
+    m_helpButton = new QPushButton(inspector->helpButton()->Caption, m_helpPanel);
+    m_helpButton->setObjectName(QStringLiteral("HelpButton"));
+    m_helpButton->setAccessibleName(QString(inspector->helpButton()->Caption).remove('&'));
+    m_helpButton->setWhatsThis(QString::number(inspector->helpButton()->HelpContext));
+    helpLayout->addWidget(m_helpButton);
+    m_helpPanel->setVisible(inspector->helpButton()->Visible);
+    layout->addWidget(m_helpPanel);
+
+    parkEditors();
+
+    connect(m_grid, &QTableWidget::cellPressed, this, [this](int row, int) {
+        if (row >= 1)
+            editRow(row, true);
+    });
+    connect(m_combo, &QComboBox::activated, this, &TInspectorFm::comboChosen);
+    connect(m_ellipsis, &QToolButton::clicked, this, [this] {
+        const QString prop = propertyAt(m_editRow);
+        if (!prop.isEmpty())
+            m_inspector->buttonClicked(prop, m_edit->text());
+    });
+    fill({});
+}
+
+QString TInspectorFm::propertyAt(int row) const
+{
+    if (row < 1 || row >= m_grid->rowCount() || !m_grid->item(row, 0))
+        return {};
+    return m_grid->item(row, 0)->text();
+}
+
+void TInspectorFm::fill(const QList<TInspectorRow> &rows)
+{
+    m_filling = true;
+    m_rows = rows;
+    m_grid->setRowCount(int(rows.size()) + 1);
+    m_grid->setItem(0, 0, readOnlyItem(QString()));
+    m_grid->setItem(0, 1, readOnlyItem(m_inspector->grid()->PropCp));
+    m_grid->setItem(0, 2, readOnlyItem(m_inspector->grid()->ValueCp));
+    int keep = -1;
+    for (int i = 0; i < rows.size(); ++i) {
+        m_grid->setItem(i + 1, 0, readOnlyItem(rows[i].name));
+        m_grid->setItem(i + 1, 1, readOnlyItem(rows[i].caption));
+        m_grid->setItem(i + 1, 2, readOnlyItem(rows[i].value));
+        if (!m_editProp.isEmpty() && rows[i].name == m_editProp)
+            keep = i + 1;
+    }
+    if (keep > 0)
+        editRow(keep, false);
+    else
+        parkEditors();
+    m_filling = false;
+}
+
+void TInspectorFm::parkEditors()
+{
+    m_editRow = -1;
+    m_edit->hide();
+    m_combo->hide();
+    m_buttonPanel->hide();
+}
+
+void TInspectorFm::editRow(int row, bool focus)
+{
+    if (row < 1 || row > m_rows.size())
+        return;
+    const TInspectorRow &entry = m_rows[row - 1];
+    m_editProp = entry.name;
+    m_editRow = row;
+    const QRect cell = m_grid->visualRect(m_grid->model()->index(row, 2));
+    m_edit->setText(entry.value);
+    m_edit->setGeometry(cell);
+    if (m_inspector->btnProps().contains(entry.name)) {
+        m_combo->hide();
+        m_buttonPanel->setGeometry(cell.right() + 1 - 16, cell.top(), 17, cell.height());
+        m_ellipsis->setGeometry(0, 0, 17, cell.height());
+        m_edit->setEnabled(false);
+        m_edit->show();
+        m_buttonPanel->show();
+        m_buttonPanel->raise();
+        return;
+    }
+    m_buttonPanel->hide();
+    if (entry.kind == TTypeKind::tkEnumeration) {
+        const QSignalBlocker block(m_combo);
+        m_combo->clear();
+        m_combo->addItems(enumNames(m_inspector->model() ? m_inspector->model()->components()
+                                                         : QList<QObject *>(),
+                                    entry.name));
+        m_combo->setCurrentIndex(m_combo->findText(entry.value));
+        m_combo->setGeometry(cell);
+        m_edit->setEnabled(true);
+        m_edit->hide();
+        m_combo->show();
+        return;
+    }
+    m_combo->hide();
+    m_edit->setEnabled(true);
+    m_edit->show();
+    m_edit->selectAll();
+    if (focus)
+        m_edit->setFocus();
+}
+
+void TInspectorFm::setEditText(const QString &text)
+{
+    m_edit->setText(text);
+}
+
+void TInspectorFm::commit()
+{
+    if (m_committing || m_filling || m_editRow < 1 || propertyAt(m_editRow) != m_editProp)
+        return;
+    m_committing = true;
+    m_inspector->applyText(m_editProp, m_edit->text());
+    m_committing = false;
+}
+
+void TInspectorFm::commitEdited()
+{
+    // Only text the user typed: leaving a row of a multiple selection must
+    // not copy the first component's text to the others.
+    if (m_edit->isModified())
+        commit();
+}
+
+void TInspectorFm::comboChosen(int index)
+{
+    if (index < 0)
+        return;
+    m_edit->setText(m_combo->itemText(index));
+    commit();
+}
+
+bool TInspectorFm::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowDeactivate)
+        commitEdited();
+    return QWidget::event(event);
+}
+
+bool TInspectorFm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && (watched == m_edit || watched == m_combo))
+        commitEdited();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TInspectorFm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_grid->setColumnWidth(2, std::max(0, width() - m_grid->columnWidth(1) - 15));
+    if (m_editRow >= 1)
+        editRow(m_editRow, false);
+}
+
+} // namespace tw
