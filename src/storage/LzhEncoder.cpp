@@ -41,6 +41,8 @@ public:
         const std::uint32_t h = hash3(cur);
         std::uint32_t curMatch = m_head[h];
         m_head[h] = std::uint32_t(pos + 1);
+        if (avail > std::size_t(kMinMatch)) // the next call starts there
+            __builtin_prefetch(&m_head[hash3(cur + 1)]);
         std::uint32_t *ptr1 = &m_son[2 * (pos & kMask)];
         std::uint32_t *ptr0 = ptr1 + 1;
         std::uint32_t len0 = 0;
@@ -237,19 +239,21 @@ public:
         MatchFinder finder(m_data, m_size);
         std::size_t pos = 0;
         Match cur = m_size > 0 ? finder.find(0) : Match{};
+        std::uint32_t skip = 0; // positions still inside the last match sent
         while (pos < m_size) {
             const Match last = cur;
             ++pos;
             cur = pos < m_size ? finder.find(pos) : Match{};
+            if (skip > 0) {
+                --skip;
+                continue;
+            }
             if (cur.len > last.len || last.len < std::uint32_t(kMinMatch)) {
                 output(m_data[pos - 1], 0);
                 continue;
             }
             output(last.len + 256 - kMinMatch, (last.dist - 1) & (kWindow - 1));
-            for (std::uint32_t k = last.len - 1; k > 0; --k) {
-                ++pos;
-                cur = pos < m_size ? finder.find(pos) : Match{};
-            }
+            skip = last.len - 1;
         }
         sendBlock();
         m_bits.put(7, 0);
