@@ -343,8 +343,10 @@ bool TDsnRegister::agentEvent(TDsnAgent *agent, QObject *watched, QEvent *event)
             DoubleClick(hooked);
         return true;
     case QEvent::FocusIn:
+        // Taken back once the focus change under way has finished.
         if (!onStage)
-            m_stage->setFocus();
+            QMetaObject::invokeMethod(
+                m_stage, [stage = m_stage] { stage->setFocus(); }, Qt::QueuedConnection);
         return false;
     case QEvent::ChildAdded: {
         QObject *child = static_cast<QChildEvent *>(event)->child();
