@@ -1,0 +1,100 @@
+#include "editors/EditorDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+
+namespace tw
+{
+
+namespace
+{
+
+class TStandardDialogs : public TEditorDialogs
+{
+public:
+    QMessageBox::StandardButton Ask(QWidget *parent, const QString &title, const QString &text,
+                                    QMessageBox::Icon icon,
+                                    QMessageBox::StandardButtons buttons) override
+    {
+        QMessageBox box(icon, title, text, buttons, parent);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+
+    void ShowError(QWidget *parent, const QString &text) override
+    {
+        QMessageBox::critical(parent, QStringLiteral("Error"), text);
+    }
+
+    std::optional<QString> SaveFileName(QWidget *parent,
+                                        const TFileDialogSettings &settings) override
+    {
+        return Run(parent, settings, QFileDialog::AcceptSave);
+    }
+
+    std::optional<QString> OpenFileName(QWidget *parent,
+                                        const TFileDialogSettings &settings) override
+    {
+        return Run(parent, settings, QFileDialog::AcceptOpen);
+    }
+
+    std::optional<QFont> ChooseFont(QWidget *parent, const QFont &initial) override
+    {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, initial, parent);
+        return ok ? std::optional<QFont>(font) : std::nullopt;
+    }
+
+private:
+    static std::optional<QString> Run(QWidget *parent, const TFileDialogSettings &settings,
+                                      QFileDialog::AcceptMode mode)
+    {
+        QFileDialog dialog(parent, settings.Title, QString(), ConvertFilter(settings.Filter));
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                           : QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(settings.DefaultExt);
+        if (!settings.FileName.isEmpty())
+            dialog.selectFile(settings.FileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return ApplyDefaultExtension(dialog.selectedFiles().constFirst(), settings.DefaultExt);
+    }
+};
+
+TStandardDialogs StandardDialogs;
+TEditorDialogs *CurrentDialogs = &StandardDialogs;
+
+} // namespace
+
+TEditorDialogs &EditorDialogs()
+{
+    return *CurrentDialogs;
+}
+
+void SetEditorDialogs(TEditorDialogs *dialogs)
+{
+    CurrentDialogs = dialogs ? dialogs : &StandardDialogs;
+}
+
+QString ConvertFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &text = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << (text.contains(QLatin1Char('(')) ? text : text + " (" + patterns + ")");
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString ApplyDefaultExtension(const QString &path, const QString &defaultExt)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (defaultExt.isEmpty() || name.isEmpty() || name.contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + defaultExt;
+}
+
+} // namespace tw
