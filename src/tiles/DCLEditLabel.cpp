@@ -1,6 +1,7 @@
 #include "tiles/DCLEditLabel.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 namespace tw
 {

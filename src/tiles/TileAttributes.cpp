@@ -3,6 +3,7 @@
 #include "component/Control.h"
 
 #include <QPainter>
+#include <memory>
 
 namespace tw
 {
