@@ -1,5 +1,7 @@
 #include "app/HelpWindows.h"
 
+#include "app/Resources.h"
+
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFile>
@@ -12,12 +14,6 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
-
-// The program's resources live in this static library; make sure they are linked.
-static void initResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace tw {
 
@@ -54,7 +50,7 @@ TfrmHelp::TfrmHelp(QWidget *parent) : QDialog(parent)
 
 void TfrmHelp::loadGuide()
 {
-    initResources();
+    initAppResources();
     QFile guide(QStringLiteral(":/quickstart.html"));
     if (guide.open(QIODevice::ReadOnly))
         m_reHelp->setHtml(QString::fromUtf8(guide.readAll()));
@@ -94,7 +90,7 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("About Tilewright"));
     setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedWidth(353);
-    initResources();
+    initAppResources();
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
