@@ -2,6 +2,7 @@
 
 #include "codegen/BasicTileWriters.h"
 #include "codegen/ClusterWriters.h"
+#include "codegen/ListImageWriters.h"
 
 namespace tw
 {
@@ -13,6 +14,11 @@ const QList<TileWriterEntry> &tileWriters()
         {"TDCLButton", WriteButton},
         {"TDCLCheckButton", WriteToggle},
         {"TDCLRadio", WriteRadioButton},
+        {"TDCLScrollBar", WriteSlider},
+        {"TDCLImage", WriteImage},
+        {"TDCLImageBtn", WriteImageButton},
+        {"TDCLListLabel", WriteListBox},
+        {"TDCLCombo", WritePopupList},
         {"TDCLLabel", WriteText},
         {"TDCLSpacer", WriteSpacer},
         {"TDCLGroupColumn", WriteBoxedColumn},

@@ -59,6 +59,12 @@ struct ConstructionCase {
     QList<QRect> innerBounds;
 };
 
+// Names the case in test output.
+void PrintTo(const ConstructionCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 const ConstructionCase kConstructionCases[] = {
     // The drop-down list: 88 wide, flush right 2 pixels in, tile height less 2.
     {"Combo",
@@ -435,6 +441,12 @@ struct KeyFillCase {
     const char *name;
     std::function<TControl *(TOwner *)> make;
 };
+
+// Names the case in test output.
+void PrintTo(const KeyFillCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 const KeyFillCase kKeyFillCases[] = {
     {"Combo", [](TOwner *o) -> TControl * { return new TDCLCombo(o); }},

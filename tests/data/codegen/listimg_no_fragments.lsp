@@ -1,0 +1,4 @@
+;; InitSection
+;; SetSection
+;; GetSection
+;; FunctionSection
