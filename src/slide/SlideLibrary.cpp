@@ -20,7 +20,8 @@ SlideLibrary SlideLibrary::ReadDirectory(QIODevice &device)
         if (entry.size() != kEntrySize)
             throw ESlideError(kInvalidSlideFile);
         pos += kEntrySize;
-        const qsizetype nameLength = qstrnlen(entry.constData(), kNameSize);
+        const auto nameEnd = std::find(entry.cbegin(), entry.cbegin() + kNameSize, '\0');
+        const qsizetype nameLength = nameEnd - entry.cbegin();
         if (nameLength == 0)
             break;
         const auto *address = reinterpret_cast<const unsigned char *>(entry.constData()) + 32;
