@@ -51,8 +51,7 @@ QString listLine(const QString &indent, const QStringList &items)
 }
 
 // The rows the image and the image button share up to their alignment line.
-void writeImageHead(TImageTile *tile, const char *header, QStringList &dcl,
-                    const QString &indent)
+void writeImageHead(TImageTile *tile, const char *header, QStringList &dcl, const QString &indent)
 {
     dcl << indent + QLatin1String(header);
     dcl << DclKeyLine(indent, tile->key());
@@ -64,8 +63,7 @@ void writeImageHead(TImageTile *tile, const char *header, QStringList &dcl,
 
 // The image tiles' rows after their alignment (and allow_accept) lines, then
 // their AutoLISP.
-void writeImageTail(TImageTile *tile, QStringList &dcl, const QString &indent,
-                    LispSections &lisp)
+void writeImageTail(TImageTile *tile, QStringList &dcl, const QString &indent, LispSections &lisp)
 {
     WriteIfFalse(indent + QStringLiteral("is_tab_stop"), tile->tabstop(), dcl);
     WriteIfFalse(indent + QStringLiteral("is_enabled"), tile->displayEnabled(), dcl);
@@ -98,8 +96,7 @@ void WriteImageFill(const QString &key, const QString &slide, LispSections &lisp
                      << QStringLiteral("    (end_image)");
 }
 
-void WritePopupList(TControl *control, QStringList &dcl, const QString &indent,
-                    LispSections &lisp)
+void WritePopupList(TControl *control, QStringList &dcl, const QString &indent, LispSections &lisp)
 {
     auto *tile = static_cast<TDCLCombo *>(control);
     writeListRows(tile, ":popup_list {", dcl, indent);

@@ -16,8 +16,8 @@ namespace tw
 // List, Multiple_select and Enabled live in the list box, so the preview
 // selects as the DCL list box will. Tabs, Value, ListItems and Allow_accept
 // are stored values. The stream leaves out an empty caption, so a tile read
-// without one gets an empty label rather than the constructor's. An empty or blank key takes the component name on every
-// resize.
+// without one gets an empty label rather than the constructor's. An empty or blank key takes the
+// component name on every resize.
 class TDCLListLabel : public TPanel, public TTileAttributes
 {
     Q_OBJECT

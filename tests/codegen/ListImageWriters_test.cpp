@@ -91,8 +91,8 @@ const WriterCase kWriterCases[] = {
          t->setListEnabled(false);
          t->setFixedHeightFlag(true);
          t->setFixedWidthFlag(true);
-         t->setList({QStringLiteral("red"), QStringLiteral("\"dark\" green"),
-                     QStringLiteral("blue")});
+         t->setList(
+             {QStringLiteral("red"), QStringLiteral("\"dark\" green"), QStringLiteral("blue")});
          t->setDclAction(QStringLiteral("OnColour()"));
          t->setLispCode({QStringLiteral("(princ colour_var)")});
          t->setLinkToVar(QStringLiteral("colour_var"));
@@ -360,11 +360,10 @@ TEST(ListImageWriters, SizesUseADecimalPointInACommaLocale)
 
 TEST(ListImageWriters, DispatchTableHasEveryKindInTheFixedOrder)
 {
-    const char *const order[] = {"TDCLEdit",        "TDCLButton",     "TDCLCheckButton",
-                                 "TDCLRadio",       "TDCLScrollBar",  "TDCLImage",
-                                 "TDCLImageBtn",    "TDCLListLabel",  "TDCLCombo",
-                                 "TDCLLabel",       "TDCLSpacer",     "TDCLGroupColumn",
-                                 "TDCLGroupRow",    "TDCLRow",        "TDCLColumn"};
+    const char *const order[] = {
+        "TDCLEdit",   "TDCLButton",      "TDCLCheckButton", "TDCLRadio", "TDCLScrollBar",
+        "TDCLImage",  "TDCLImageBtn",    "TDCLListLabel",   "TDCLCombo", "TDCLLabel",
+        "TDCLSpacer", "TDCLGroupColumn", "TDCLGroupRow",    "TDCLRow",   "TDCLColumn"};
     const QList<TileWriterEntry> &writers = tileWriters();
     ASSERT_EQ(writers.size(), qsizetype(std::size(order)));
     for (qsizetype i = 0; i < writers.size(); ++i)

@@ -17,6 +17,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -48,6 +49,11 @@ QSize resolved(QSize size)
 QRect resolved(QRect rect)
 {
     return rect.height() == kExtent ? QRect(rect.topLeft(), resolved(rect.size())) : rect;
+}
+
+QWidget *slideDisplayOf(TControl *tile)
+{
+    return static_cast<TImageTile *>(tile)->slideDisplay();
 }
 
 // A tile's size and inner controls right after construction.
@@ -84,17 +90,19 @@ const ConstructionCase kConstructionCases[] = {
     {"ScrollBar",
      [](TOwner *o) -> TControl * { return new TDCLScrollBar(o); },
      {121, kExtent},
-     [](TControl *t) -> QList<QWidget *> { return {static_cast<TDCLScrollBar *>(t)->scrollBar()}; },
+     [](TControl *t) -> QList<QWidget *> {
+         return {qobject_cast<TDCLScrollBar *>(t)->scrollBar()};
+     },
      {{0, 0, 121, kExtent}}},
     {"Image",
      [](TOwner *o) -> TControl * { return new TDCLImage(o); },
      {100, 60},
-     [](TControl *t) -> QList<QWidget *> { return {static_cast<TImageTile *>(t)->slideDisplay()}; },
+     [](TControl *t) -> QList<QWidget *> { return {slideDisplayOf(t)}; },
      {{4, 4, 92, 52}}},
     {"ImageBtn",
      [](TOwner *o) -> TControl * { return new TDCLImageBtn(o); },
      {100, 60},
-     [](TControl *t) -> QList<QWidget *> { return {static_cast<TImageTile *>(t)->slideDisplay()}; },
+     [](TControl *t) -> QList<QWidget *> { return {slideDisplayOf(t)}; },
      {{4, 4, 92, 52}}},
 };
 
@@ -427,6 +435,19 @@ TEST(ImageTile, InsetKeepsPreviousBoundsInDirectionsOfEightPixelsOrLess)
     EXPECT_EQ(image.slideDisplay()->geometry(), QRect(4, 4, 112, 32));
 }
 
+TEST(ImageTile, PreviewPaintsTheBackColorInsideTheBevels)
+{
+    TOwner owner;
+    TDCLImage image(&owner);
+    image.setBackColor(TBackColor::red);
+    QImage shot(image.size(), QImage::Format_RGB32);
+    shot.fill(Qt::gray);
+    image.render(&shot);
+    EXPECT_EQ(shot.pixelColor(50, 30), QColor(255, 0, 0));
+    // The lowered outer bevel is dark along the left edge.
+    EXPECT_EQ(shot.pixelColor(0, 30), QColor(128, 128, 128));
+}
+
 TEST(ImageTile, EnabledLivesInTheSlideDisplay)
 {
     TOwner owner;
@@ -504,8 +525,9 @@ TEST(ListTileClasses, PublishTheBaseThenTheirOwnProperties)
 {
     const QString control =
         QStringLiteral("Name Left Top Width Height OnClick OnDblClick OnResize ");
-    const QString panel = QStringLiteral("Align Alignment BevelInner BevelOuter BorderWidth "
-                                         "Caption Color Enabled Font ParentFont TabOrder Visible ");
+    const QString panel =
+        QStringLiteral("Align Alignment BevelInner BevelOuter BorderWidth Caption "
+                       "Color Enabled Font ParentFont TabOrder Visible ");
     const std::pair<const char *, QString> cases[] = {
         {"TDCLCombo", panel + "DCL_Action Edit_width Fixed_height Fixed_width Key LinkToVar "
                               "LispCode List ListItems Tabs Tabstop Value"},
@@ -583,6 +605,8 @@ TEST(ListTileTextForm, EveryPropertyAwayFromItsDefaultSurvivesARoundTrip)
         EXPECT_EQ(written[i].toStdString(), read[i].toStdString()) << "line " << i + 1;
 }
 
+const QString kListName = QStringLiteral("DCLListLabel1");
+
 TEST(ListTileTextForm, LoadedTilesRestoreTheirInnerGeometry)
 {
     const QByteArray text = "object DCLPanelBasic: TDCLPanel\n"
@@ -609,7 +633,7 @@ TEST(ListTileTextForm, LoadedTilesRestoreTheirInnerGeometry)
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->width(), 492);
     EXPECT_EQ(combo->comboBox()->geometry(), QRect(390, 0, 100, 19));
-    auto *list = qobject_cast<TDCLListLabel *>(root.findComponent(QStringLiteral("DCLListLabel1")));
+    auto *list = qobject_cast<TDCLListLabel *>(root.findComponent(kListName));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->listBox()->geometry(), QRect(2, 16, 488, 100));
     EXPECT_EQ(list->label()->width(), 488);
@@ -628,7 +652,7 @@ TEST(ListTileTextForm, ListBoxLabelClearedBeforeSavingStaysClear)
                            "  object DCLListLabel1: TDCLListLabel\n"
                            "  end\n"
                            "end\n"));
-    auto *list = qobject_cast<TDCLListLabel *>(root.findComponent(QStringLiteral("DCLListLabel1")));
+    auto *list = qobject_cast<TDCLListLabel *>(root.findComponent(kListName));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->labelCaption(), QString());
 
