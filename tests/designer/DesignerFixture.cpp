@@ -159,6 +159,15 @@ QStringList DesignerTest::selectedNames() const
     return names;
 }
 
+QString DesignerTest::shownValue(const QString &property) const
+{
+    if (inspector->model())
+        for (const TInspectorRow &row : inspector->model()->rows())
+            if (row.name == property)
+                return row.value;
+    return QStringLiteral("<absent>");
+}
+
 void DesignerTest::designOn()
 {
     reg->SetDesignMode(true);

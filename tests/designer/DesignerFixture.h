@@ -118,6 +118,8 @@ protected:
     TControl *addTile(const QString &cls, TControl *parent, QRect bounds, const QString &name = {});
     TDsnButton *addTemplateButton(const QString &geneName);
     QStringList selectedNames() const;
+    // The inspector's value for a property, or "<absent>" when not listed.
+    QString shownValue(const QString &property) const;
     void designOn();
     // Runs the queued notifications.
     static void flush();

@@ -1,0 +1,580 @@
+#include "designer/DialogDesign.h"
+
+#include "component/ComponentStreaming.h"
+#include "component/Control.h"
+#include "component/PropertyAccess.h"
+#include "designer/DsnRegister.h"
+#include "designer/DsnSelect.h"
+#include "designer/DsnSelection.h"
+#include "designer/DsnStage.h"
+#include "designer/Inspector.h"
+#include "editors/EditData.h"
+#include "editors/EditList.h"
+#include "storage/ProjectFile.h"
+#include "storage/StorageErrors.h"
+#include "tiles/DCLEditLabel.h"
+#include "tiles/DCLPanel.h"
+#include "tiles/DCLRadio.h"
+#include "tiles/DclColumn.h"
+#include "tiles/DclRow.h"
+#include "tiles/DclSpacer.h"
+#include "tiles/TextHelpers.h"
+#include "tiles/TileRegistry.h"
+
+#include <QChildEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace tw {
+namespace {
+
+// The handlers a stream may bind events to by name, and nothing else of the
+// window (a stored name such as "close" must not reach the window itself).
+class TDesignEvents : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TDesignEvents(TfrmDialogDesign *form) : QObject(form), m_form(form) {}
+
+public slots:
+    void DCLPanelBasicCaptionChange(QObject *sender, const QString &aCaption)
+    {
+        m_form->DCLPanelBasicCaptionChange(sender, aCaption);
+    }
+    void DsnStage1Resize(QObject *) { m_form->DsnStage1Resize(); }
+
+private:
+    TfrmDialogDesign *m_form;
+};
+
+// The click handler of radio tiles: passes the click on to the main window.
+// Kept apart from the window's handlers, so the binding is never stored.
+class TRadioRelay : public QObject
+{
+    Q_OBJECT
+
+public:
+    TRadioRelay(TDesignHost &host, QObject *parent) : QObject(parent), m_host(host) {}
+
+    Q_INVOKABLE void WhenRadioClick(QObject *sender)
+    {
+        if (auto *radio = qobject_cast<TControl *>(sender))
+            m_host.WhenRadioClick(radio);
+    }
+
+private:
+    TDesignHost &m_host;
+};
+
+// The window's controller: a paste with nothing selected goes into the dialog
+// tile. On the stage beside it a tile would be saved as a record of its own
+// and left out of the generated code.
+class TDialogDsnRegister : public TDsn8Register
+{
+    Q_OBJECT
+
+public:
+    TDialogDsnRegister(TfrmDialogDesign *form) : TDsn8Register(form), m_form(form) {}
+
+    TControl *PasteTarget() const override
+    {
+        TControl *target = TDsn8Register::PasteTarget();
+        if (target == dsnStage() && m_form->DCLPanelBasic)
+            return m_form->DCLPanelBasic;
+        return target;
+    }
+
+    void PasteClipboard() override
+    {
+        if (designMode())
+            ensureSelection();
+        TDsn8Register::PasteClipboard();
+    }
+
+private:
+    TfrmDialogDesign *m_form;
+};
+
+QStringList strings(QObject *object, const char *property)
+{
+    return object->property(property).toStringList();
+}
+
+} // namespace
+
+TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
+    : QWidget(parent), m_host(host)
+{
+    setObjectName(QStringLiteral("frmDialogDesign"));
+    setWindowTitle(QStringLiteral("Dialog Design"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint);
+    resize(385, 274);
+    m_events = new TDesignEvents(this);
+    m_radioRelay = new TRadioRelay(host, this);
+
+    DsnStage1 = new TDsnStage(this);
+    DsnStage1->setName(QStringLiteral("DsnStage1"));
+    DsnStage1->setParent(this);
+    DsnStage1->setBounds(rect());
+    DsnStage1->rubberband()->setColor(dsn::kGray);
+    DsnStage1->rubberband()->setPenWidth(2);
+    DsnStage1->rubberband()->setMoveWidth(8);
+    DsnStage1->rubberband()->setMoveHeight(8);
+    DsnStage1->setOnResize(TMethod{m_events, QByteArrayLiteral("DsnStage1Resize")});
+    DsnStage1->OnDeleteQuery = [this](TDsnStage *sender, TControl *component, bool &canDelete) {
+        DsnStage1DeleteQuery(sender, component, canDelete);
+    };
+    DsnStage1->OnControlCreate = [this](TDsnStage *sender, TControl *component) {
+        DsnStage1ControlCreate(sender, component);
+    };
+    Watch(DsnStage1);
+
+    DsnInspector1 = new TDsnInspector(this);
+    DsnInspector1->setObjectName(QStringLiteral("DsnInspector1"));
+    ConfigureInspector();
+
+    Dsn8Register1 = new TDialogDsnRegister(this);
+    Dsn8Register1->setObjectName(QStringLiteral("Dsn8Register1"));
+    Dsn8Register1->setDsnStage(DsnStage1);
+    Dsn8Register1->setDsnPanel(host.DsnPanel1());
+    Dsn8Register1->setDsnInspector(DsnInspector1);
+    Dsn8Register1->setArrowButton(host.ArrowButton());
+
+    CreateMenu();
+
+    DsnSelect1 = new TDsnSelect(this);
+    DsnSelect1->setObjectName(QStringLiteral("DsnSelect1"));
+    DsnSelect1->setDsnRegister(Dsn8Register1);
+
+    CreateDialogTile();
+    FormCreate();
+    show();
+}
+
+TfrmDialogDesign::~TfrmDialogDesign()
+{
+    m_closing = true;
+    delete Dsn8Register1;
+    // The owner frees the tiles while the window is still whole.
+    while (!components().isEmpty())
+        delete components().last();
+}
+
+QObject *TfrmDialogDesign::methodReceiver()
+{
+    return m_events;
+}
+
+void TfrmDialogDesign::FormCreate()
+{
+    registerTileClasses();
+    m_editList = new TfrmEditList(this);
+    m_editData = new TfrmEditdata(this);
+}
+
+void TfrmDialogDesign::CreateMenu()
+{
+    // Kept as stored but never shown: it has no handlers.
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1->hide();
+    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    const auto item = [](QMenu *menu, const char *name, const QString &caption,
+                         const QKeySequence &shortcut) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        return action;
+    };
+    Open1 = item(File1, "Open1", QStringLiteral("&Open Project"), Qt::CTRL | Qt::Key_O);
+    Save1 = item(File1, "Save1", QStringLiteral("&Save Project"), Qt::CTRL | Qt::Key_S);
+    SaveAs1 = item(File1, "SaveAs1", QStringLiteral("Save Project &As"),
+                   Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    N2 = File1->addSeparator();
+    N2->setObjectName(QStringLiteral("N2"));
+    MenuItem12 = item(File1, "MenuItem12", QStringLiteral("Save to &DCL"), {});
+    MenuItem13 = item(File1, "MenuItem13", QStringLiteral("Open D&CL"), {});
+    N3 = File1->addSeparator();
+    N3->setObjectName(QStringLiteral("N3"));
+    Exit1 = item(File1, "Exit1", QStringLiteral("&Exit"), Qt::CTRL | Qt::Key_Q);
+    Edit1 = MainMenu1->addMenu(QStringLiteral("&Edit"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Copy1 = item(Edit1, "Copy1", QStringLiteral("&Copy"), Qt::CTRL | Qt::Key_C);
+    Cut1 = item(Edit1, "Cut1", QStringLiteral("C&ut"), Qt::CTRL | Qt::Key_X);
+    Paste1 = item(Edit1, "Paste1", QStringLiteral("&Paste"), Qt::CTRL | Qt::Key_V);
+}
+
+void TfrmDialogDesign::ConfigureInspector()
+{
+    DsnInspector1->setSelfProps(
+        {"Alignment",    "BackColor",          "Caption",               "Enabled",
+         "Edit_Width",   "Key",                "Kind",                  "ListItems",
+         "LargeChange",  "SmallChange",        "Max",                   "Min",
+         "Text",         "IsString",           "Value",                 "Prompt",
+         "IsRadioGroup", "Children_alignment", "Children_fixed_height", "Children_fixed_width",
+         "Fixed_height", "Fixed_width",        "DCL_Action",            "LinkToVar",
+         "Image",        "SlideNo",            "Tabstop",               "DialogName",
+         "DialogCaption", "LispFileName",      "DCLFileName",           "Retirement_Button"});
+    DsnInspector1->setBtnProps({"ListItems", "DCL_Action", "Image", "LispFileName", "DCLFileName"});
+    TShowProps *show = DsnInspector1->showProps();
+    show->aName = false;
+    show->aCaption = true;
+    show->aColor = false;
+    show->aTop = false;
+    show->aLeft = false;
+    show->aWidth = false;
+    show->aHeight = false;
+    show->aFont = false;
+    DsnInspector1->setShowCombo(true);
+    DsnInspector1->setStayOnTop(true);
+    DsnInspector1->helpButton()->Visible = false;
+    DsnInspector1->helpButton()->Caption = QStringLiteral("Help(&H)");
+    DsnInspector1->helpButton()->HelpContext = 0;
+    DsnInspector1->position()->Left = 600;
+    DsnInspector1->position()->Top = 40;
+    DsnInspector1->position()->Width = 200;
+    DsnInspector1->position()->Height = 400;
+    DsnInspector1->setCaption(QStringLiteral("Object Inspector"));
+    DsnInspector1->grid()->PropCp = QStringLiteral("Properties");
+    DsnInspector1->grid()->ValueCp = QStringLiteral("Values");
+    DsnInspector1->grid()->PropWid = 80;
+    DsnInspector1->grid()->ValueWid = 100;
+    DsnInspector1->OnBtnClick = [this](TDsnInspector *sender, const QList<QObject *> &targets,
+                                       QString &value, const QString &propName) {
+        DsnInspector1BtnClick(sender, targets, value, propName);
+    };
+}
+
+void TfrmDialogDesign::CreateDialogTile()
+{
+    auto *tile = new TDCLPanel(this);
+    tile->setName(QStringLiteral("DCLPanelBasic"));
+    tile->setParentControl(DsnStage1);
+    tile->setBounds(0, 0, 377, 247);
+    tile->setCandelete(false);
+    tile->setDialogHeight(0);
+    tile->setDialogWidth(0);
+    tile->setOnCaptionChange(TMethod{m_events, QByteArrayLiteral("DCLPanelBasicCaptionChange")});
+    DCLPanelBasic = tile;
+}
+
+// ---- accessors --------------------------------------------------------------
+
+QString TfrmDialogDesign::DCLFileName() const
+{
+    return DCLPanelBasic ? DCLPanelBasic->dclFileName() : QString();
+}
+
+void TfrmDialogDesign::SetDCLFileName(const QString &value)
+{
+    if (DCLPanelBasic)
+        DCLPanelBasic->setDclFileName(value);
+}
+
+QString TfrmDialogDesign::LispFileName() const
+{
+    return DCLPanelBasic ? DCLPanelBasic->lispFileName() : QString();
+}
+
+void TfrmDialogDesign::SetLispFileName(const QString &value)
+{
+    if (DCLPanelBasic)
+        DCLPanelBasic->setLispFileName(value);
+}
+
+bool TfrmDialogDesign::DesignMode() const
+{
+    return Dsn8Register1 && Dsn8Register1->designMode();
+}
+
+QSize TfrmDialogDesign::OuterSize() const
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        return sub->size();
+    return frameGeometry().size();
+}
+
+void TfrmDialogDesign::SetOuterSize(int width, int height)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        sub->resize(width, height);
+        return;
+    }
+    const QSize frame = frameGeometry().size() - size();
+    resize(std::max(0, width - frame.width()), std::max(0, height - frame.height()));
+}
+
+void TfrmDialogDesign::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (DsnStage1)
+        DsnStage1->setBounds(rect());
+}
+
+// ---- commands -----------------------------------------------------------------
+
+void TfrmDialogDesign::FormActivate()
+{
+    const bool on = DesignMode();
+    m_host.EnableEditMenu(on);
+    m_host.EnableEditActions(on);
+}
+
+void TfrmDialogDesign::FormDeactivate()
+{
+    m_host.EnableEditMenu(false);
+}
+
+void TfrmDialogDesign::TogleDesignState(bool Designing)
+{
+    const QList<TControl *> owned = components();
+    for (qsizetype i = owned.size() - 1; i >= 0; --i) {
+        TControl *component = owned[i];
+        if (auto *column = qobject_cast<TDCLColumn *>(component))
+            column->setDclDesign(Designing);
+        else if (auto *row = qobject_cast<TDCLRow *>(component))
+            row->setDclDesign(Designing);
+        else if (auto *spacer = qobject_cast<TDCLSpacer *>(component))
+            spacer->setDclDesign(Designing);
+    }
+    Dsn8Register1->SetDesignMode(Designing);
+}
+
+void TfrmDialogDesign::SwitchMode1Click()
+{
+    Dsn8Register1->SetDesignMode(!Dsn8Register1->designMode());
+}
+
+bool TfrmDialogDesign::KeyExist(const QString &PropName, const QString &Value) const
+{
+    const QList<TControl *> &owned = components();
+    for (qsizetype i = 0; i + 1 < owned.size(); ++i) {
+        QString text;
+        if (GetStrPropByName(owned[i], PropName, text) && text == Value)
+            return true;
+    }
+    return false;
+}
+
+// ---- control list changes -------------------------------------------------------
+
+void TfrmDialogDesign::Watch(QWidget *widget)
+{
+    if (m_watched.contains(widget))
+        return;
+    m_watched.insert(widget, qobject_cast<TDCLPanel *>(widget) != nullptr);
+    widget->installEventFilter(this);
+    if (widget != DsnStage1)
+        connect(widget, &QObject::destroyed, this, [this](QObject *gone) {
+            const auto it = m_watched.constFind(gone);
+            if (it == m_watched.cend())
+                return;
+            const bool dialogTile = it.value();
+            m_watched.erase(it);
+            if (!m_closing && !dialogTile)
+                m_modified = true;
+        });
+    for (QObject *child : widget->children()) {
+        auto *control = qobject_cast<TControl *>(child);
+        if (control && control->owner() == this)
+            Watch(control);
+    }
+}
+
+bool TfrmDialogDesign::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        auto *control = qobject_cast<TControl *>(child);
+        if (control && control->owner() == this && !m_watched.contains(control)) {
+            Watch(control);
+            CMControlListChange(control, true);
+        }
+    } else if (event->type() == QEvent::ChildRemoved) {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        const auto it = m_watched.constFind(child);
+        if (it != m_watched.cend() && !it.value() && !m_closing)
+            m_modified = true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmDialogDesign::CMControlListChange(TControl *control, bool inserting)
+{
+    if (qobject_cast<TDCLPanel *>(control))
+        return;
+    m_modified = true;
+    QString key;
+    if (isTile(control) && inserting && GetStrPropByName(control, QStringLiteral("Key"), key) &&
+        KeyExist(QStringLiteral("Key"), key))
+        SetPropByName(control, QStringLiteral("Key"), control->name());
+    if (qobject_cast<TDCLRadio *>(control))
+        control->setOnClick(TMethod{m_radioRelay, QByteArrayLiteral("WhenRadioClick")});
+}
+
+// ---- stage events ---------------------------------------------------------------
+
+void TfrmDialogDesign::DsnStage1ControlCreate(TDsnStage *, TControl *component)
+{
+    QString key;
+    if (GetStrPropByName(component, QStringLiteral("Key"), key) &&
+        KeyExist(QStringLiteral("Key"), key))
+        SetPropByName(component, QStringLiteral("Key"), component->name());
+}
+
+void TfrmDialogDesign::DsnStage1DeleteQuery(TDsnStage *, TControl *component, bool &CanDelete)
+{
+    if (component->name() == QLatin1String("DCLPanelBasic"))
+        CanDelete = false;
+}
+
+void TfrmDialogDesign::DsnStage1Resize()
+{
+    if (!DsnStage1 || !DsnStage1->isDesigning() || !DCLPanelBasic)
+        return;
+    const QSize outer = OuterSize();
+    DCLPanelBasic->setDialogWidth(outer.width());
+    DCLPanelBasic->setDialogHeight(outer.height());
+}
+
+void TfrmDialogDesign::DCLPanelBasicCaptionChange(QObject *, const QString &aCaption)
+{
+    setWindowTitle(aCaption);
+}
+
+// ---- the inspector's "..." buttons ------------------------------------------------
+
+void TfrmDialogDesign::DsnInspector1BtnClick(TDsnInspector *, const QList<QObject *> &Targets,
+                                             QString &Value, const QString &PropName)
+{
+    if (Targets.isEmpty() || !Targets.first())
+        return;
+    if (PropName == QLatin1String("Image"))
+        PickFile(Targets, Value, PropName, QStringLiteral("AutoCad Slide (*.sld;*.slb)|*.sld;*.slb"),
+                 QStringLiteral("slb"));
+    else if (PropName == QLatin1String("LispFileName"))
+        PickFile(Targets, Value, PropName, QStringLiteral("AutoLisp Source (*.lsp)|*.lsp"),
+                 QStringLiteral("lsp"));
+    else if (PropName == QLatin1String("DCLFileName"))
+        PickFile(Targets, Value, PropName, QStringLiteral("DCL Source (*.dcl)|*.dcl"),
+                 QStringLiteral("dcl"));
+    else if (PropName == QLatin1String("ListItems"))
+        EditItems(Targets);
+    else if (PropName == QLatin1String("DCL_Action"))
+        EditCode(Targets.first(), Value);
+}
+
+void TfrmDialogDesign::PickFile(const QList<QObject *> &Targets, QString &Value,
+                                const QString &PropName, const QString &filter,
+                                const QString &defaultExt)
+{
+    const std::optional<QString> chosen = m_host.ExecuteOpenDialog1(filter, defaultExt);
+    if (!chosen)
+        return;
+    const QString project = m_host.CurrentProjectFile();
+    const QString folder = project.isEmpty() ? QString() : QFileInfo(project).absolutePath();
+    const QString stored = StripProjectFolder(*chosen, folder);
+    for (QObject *target : Targets)
+        if (target)
+            SetPropByName(target, PropName, stored);
+    Value = stored;
+}
+
+void TfrmDialogDesign::EditItems(const QList<QObject *> &Targets)
+{
+    m_editData->SetLines(strings(Targets.first(), "List"));
+    if (m_host.ExecModal(*m_editData) != QDialog::Accepted)
+        return;
+    const QStringList lines = m_editData->Lines();
+    for (QObject *target : Targets)
+        if (target && target->property("List").isValid())
+            target->setProperty("List", lines);
+}
+
+void TfrmDialogDesign::EditCode(QObject *target, QString &Value)
+{
+    m_editList->pnFunc->show();
+    QString action;
+    QString key;
+    GetStrPropByName(target, QStringLiteral("DCL_Action"), action);
+    GetStrPropByName(target, QStringLiteral("Key"), key);
+    const QString event = qobject_cast<TDCLEdit *>(target) ? QStringLiteral("Updated")
+                                                           : QStringLiteral("Clicked");
+    m_editList->edFunc->setText(action.trimmed().isEmpty()
+                                    ? QStringLiteral("On%1%2()").arg(key, event)
+                                    : action);
+    QStringList code = strings(target, "LispCode");
+    if (code.isEmpty()) {
+        code.append(QStringLiteral("(alert \"%1 is %2\")").arg(key, event));
+        target->setProperty("LispCode", code);
+    }
+    m_editList->mmData->SetLines(code);
+    if (m_host.ExecModal(*m_editList) != QDialog::Accepted)
+        return;
+    target->setProperty("LispCode", m_editList->mmData->Lines());
+    Value = m_editList->edFunc->text();
+}
+
+// ---- project files ----------------------------------------------------------------
+
+bool TfrmDialogDesign::SaveProject(const QString &FileName)
+{
+    m_modified = true;
+    if (FileName.trimmed().isEmpty())
+        return false;
+    if (TDsnSelection *selection = Dsn8Register1->selection()) {
+        selection->clear();
+        selection->update();
+    }
+    std::vector<ComponentRecord> records;
+    for (TControl *control : DsnStage1->childControls())
+        if (control->owner() == this)
+            records.push_back(writeComponent(control, this));
+    SaveProjectFile(FileName, records);
+    m_modified = false;
+    return true;
+}
+
+bool TfrmDialogDesign::LoadProject(const QString &FileName)
+{
+    m_modified = true;
+    if (FileName.trimmed().isEmpty())
+        return false;
+    // Everything is read and checked before the design is touched.
+    const std::vector<ComponentRecord> records = LoadProjectFile(FileName);
+    const bool hasDialog = std::any_of(records.begin(), records.end(), [](const auto &record) {
+        return record.className == QLatin1String("TDCLPanel");
+    });
+    if (!hasDialog)
+        throw ECorruptFile(QString::fromLatin1(kFileCorrupt));
+
+    const bool designing = Dsn8Register1->designMode();
+    Dsn8Register1->SetDesignMode(false);
+    for (TControl *control : DsnStage1->childControls())
+        if (control->owner() == this)
+            delete control;
+    DCLPanelBasic = nullptr;
+    const QList<TControl *> read =
+        readComponents(records, this, DsnStage1, DsnStage1->readHooks(false));
+    DCLPanelBasic = qobject_cast<TDCLPanel *>(findComponent(QStringLiteral("DCLPanelBasic")));
+    for (TControl *control : read)
+        if (!DCLPanelBasic)
+            DCLPanelBasic = qobject_cast<TDCLPanel *>(control);
+    if (DCLPanelBasic && !DCLPanelBasic->onCaptionChange().isBound())
+        DCLPanelBasic->setOnCaptionChange(
+            TMethod{m_events, QByteArrayLiteral("DCLPanelBasicCaptionChange")});
+    if (designing)
+        Dsn8Register1->SetDesignMode(true);
+    m_modified = false;
+    return true;
+}
+
+} // namespace tw
+
+#include "DialogDesign.moc"

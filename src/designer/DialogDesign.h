@@ -1,0 +1,126 @@
+#pragma once
+
+#include "component/Owner.h"
+#include "designer/DesignHost.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace tw {
+
+class TDCLPanel;
+class TDsn8Register;
+class TDsnInspector;
+class TDsnSelect;
+class TDsnStage;
+class TfrmEditdata;
+class TfrmEditList;
+
+// The window in which one dialog is drawn. It owns the stage, the dialog tile
+// "DCLPanelBasic" on it and every tile placed in the design, and keeps the
+// designer's rules: the dialog tile is never deleted, tile keys stay unique,
+// radio tiles report clicks to the main window, pastes land inside the dialog
+// tile (never beside it on the stage), and a project file that cannot be read
+// or holds no dialog tile leaves the design as it was.
+class TfrmDialogDesign : public QWidget, public TOwner
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmDialogDesign(TDesignHost &host, QWidget *parent = nullptr);
+    ~TfrmDialogDesign() override;
+
+    // Only the window's event handlers can be bound by name from a stream.
+    QObject *methodReceiver() override;
+
+    TDsnStage *DsnStage1 = nullptr;
+    TDsn8Register *Dsn8Register1 = nullptr;
+    TDsnInspector *DsnInspector1 = nullptr;
+    QMenuBar *MainMenu1 = nullptr;
+    QMenu *File1 = nullptr;
+    QAction *Open1 = nullptr;
+    QAction *Save1 = nullptr;
+    QAction *SaveAs1 = nullptr;
+    QAction *N2 = nullptr;
+    QAction *MenuItem12 = nullptr;
+    QAction *MenuItem13 = nullptr;
+    QAction *N3 = nullptr;
+    QAction *Exit1 = nullptr;
+    QMenu *Edit1 = nullptr;
+    QAction *Copy1 = nullptr;
+    QAction *Cut1 = nullptr;
+    QAction *Paste1 = nullptr;
+    TDsnSelect *DsnSelect1 = nullptr;
+    // The dialog tile; a loaded project replaces it.
+    QPointer<TDCLPanel> DCLPanelBasic;
+
+    TfrmEditList *CodeEditor() const { return m_editList; }
+    TfrmEditdata *ItemEditor() const { return m_editData; }
+
+    bool Modified() const { return m_modified; }
+    void SetModified(bool value) { m_modified = value; }
+    QString DCLFileName() const;
+    void SetDCLFileName(const QString &value);
+    QString LispFileName() const;
+    void SetLispFileName(const QString &value);
+    bool DesignMode() const;
+
+    // The window's outer size: that of its sub-window when it has one.
+    QSize OuterSize() const;
+    void SetOuterSize(int width, int height);
+
+    bool FormCloseQuery() const { return true; }
+    void FormActivate();
+    void FormDeactivate();
+    void TogleDesignState(bool Designing);
+    void SwitchMode1Click();
+    bool KeyExist(const QString &PropName, const QString &Value) const;
+    void CMControlListChange(TControl *control, bool inserting);
+    void DsnStage1ControlCreate(TDsnStage *sender, TControl *component);
+    void DsnStage1DeleteQuery(TDsnStage *sender, TControl *component, bool &CanDelete);
+    void DsnStage1Resize();
+    void DCLPanelBasicCaptionChange(QObject *sender, const QString &aCaption);
+    void DsnInspector1BtnClick(TDsnInspector *sender, const QList<QObject *> &Targets,
+                               QString &Value, const QString &PropName);
+
+    // Writes the stage's controls to a project file (atomically). False for a
+    // blank name; storage errors are thrown. The modified flag ends as the
+    // opposite of the result.
+    bool SaveProject(const QString &FileName);
+    // Rebuilds the stage from a project file. False for a blank name; errors
+    // are thrown and then leave the design untouched.
+    bool LoadProject(const QString &FileName);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void FormCreate();
+    void CreateMenu();
+    void ConfigureInspector();
+    void CreateDialogTile();
+    void Watch(QWidget *widget);
+    void EditCode(QObject *target, QString &Value);
+    void EditItems(const QList<QObject *> &Targets);
+    void PickFile(const QList<QObject *> &Targets, QString &Value, const QString &PropName,
+                  const QString &filter, const QString &defaultExt);
+
+    TDesignHost &m_host;
+    QObject *m_events = nullptr;
+    QObject *m_radioRelay = nullptr;
+    TfrmEditList *m_editList = nullptr;
+    TfrmEditdata *m_editData = nullptr;
+    // Controls of the design being watched for list changes: whether each is
+    // a dialog tile, remembered because removal may come during destruction.
+    QHash<const QObject *, bool> m_watched;
+    bool m_modified = false;
+    bool m_closing = false;
+};
+
+} // namespace tw

@@ -1,0 +1,228 @@
+#include "DesignerFixture.h"
+
+#include "designer/DsnSelect.h"
+
+namespace tw::test {
+
+class SelectionTest : public DesignerTest
+{
+protected:
+    void SetUp() override
+    {
+        DesignerTest::SetUp();
+        a = addTile(QStringLiteral("TTestBox"), stage, {16, 16, 80, 40}, "A");
+        b = addTile(QStringLiteral("TTestBox"), stage, {120, 16, 80, 40}, "B");
+        c = addTile(QStringLiteral("TTestBox"), stage, {16, 120, 80, 40}, "C");
+        box = addTile(QStringLiteral("TTestBox"), stage, {240, 120, 200, 160}, "Box");
+        inner1 = addTile(QStringLiteral("TTestBox"), box, {8, 8, 40, 40}, "Inner1");
+        inner2 = addTile(QStringLiteral("TTestBox"), box, {100, 100, 40, 40}, "Inner2");
+        designOn();
+    }
+
+    void click(QWidget *widget, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, mods, QPoint(4, 4));
+    }
+
+    QList<QColor> handleColors(TControl *control) const
+    {
+        QList<QColor> colors;
+        if (THandlerRect *set = reg->handleManager()->setFor(control))
+            for (TSmallRect *handle : set->handles())
+                colors.append(QColor::fromRgb(handle->color()));
+        return colors;
+    }
+
+    TControl *a = nullptr;
+    TControl *b = nullptr;
+    TControl *c = nullptr;
+    TControl *box = nullptr;
+    TControl *inner1 = nullptr;
+    TControl *inner2 = nullptr;
+};
+
+TEST_F(SelectionTest, ClickSelectsOnlyTheClickedControl)
+{
+    click(a);
+    EXPECT_EQ(selectedNames(), QStringList{"A"});
+    click(b);
+    EXPECT_EQ(selectedNames(), QStringList{"B"});
+    click(inner1);
+    EXPECT_EQ(selectedNames(), QStringList{"Inner1"});
+}
+
+TEST_F(SelectionTest, ShiftTogglesAndTheRemainingControlGetsActiveHandles)
+{
+    click(a);
+    click(b, Qt::ShiftModifier);
+    click(c, Qt::ShiftModifier);
+    EXPECT_EQ(selectedNames(), (QStringList{"A", "B", "C"}));
+    for (TControl *control : {a, b, c}) {
+        const QList<TSmallRect *> handles = reg->handleManager()->setFor(control)->handles();
+        ASSERT_EQ(handles.size(), 8);
+        for (TSmallRect *handle : handles)
+            EXPECT_EQ(handle->color(), dsn::kGray);
+    }
+    click(b, Qt::ShiftModifier);
+    click(c, Qt::ShiftModifier);
+    EXPECT_EQ(selectedNames(), QStringList{"A"});
+    for (TSmallRect *handle : reg->handleManager()->setFor(a)->handles()) {
+        EXPECT_EQ(handle->color(), 0);
+        EXPECT_TRUE(handle->isActive());
+    }
+}
+
+TEST_F(SelectionTest, PlainClickOnAControlOfAMixedSelectionSelectsItAlone)
+{
+    click(a);
+    click(inner1, Qt::ShiftModifier);
+    EXPECT_EQ(selectedNames(), (QStringList{"A", "Inner1"}));
+    click(a);
+    EXPECT_EQ(selectedNames(), QStringList{"A"});
+}
+
+TEST_F(SelectionTest, PlainClickOnASelectedControlKeepsTheSelection)
+{
+    click(a);
+    click(b, Qt::ShiftModifier);
+    click(a);
+    EXPECT_EQ(selectedNames(), (QStringList{"A", "B"}));
+}
+
+TEST_F(SelectionTest, SelectQueryWithoutSelectBitIgnoresTheClick)
+{
+    stage->OnSelectQuery = [](TDsnStage *, QWidget *component, int &flags) {
+        if (component->objectName() == QLatin1String("B"))
+            flags &= ~dsn::kMaySelect;
+    };
+    click(a);
+    click(b);
+    EXPECT_EQ(selectedNames(), QStringList{"A"});
+}
+
+// The band spans from the snapped start to the end point, whichever way it
+// is dragged, and takes every touched child in child order.
+TEST_F(SelectionTest, RubberBandSelectsIntersectingChildrenInBothDirections)
+{
+    const struct {
+        const char *what;
+        QPoint from;
+        QPoint to;
+        QStringList expected;
+    } cases[] = {
+        {"down right over A and B", {4, 4}, {130, 30}, {"A", "B"}},
+        {"up left over A and B", {130, 30}, {4, 4}, {"A", "B"}},
+        {"up right over C and A", {4, 150}, {20, 50}, {"A", "C"}},
+        {"down left over B and Box", {300, 5}, {150, 130}, {"B", "Box"}},
+        {"empty area", {220, 300}, {230, 310}, {}},
+        {"click without drag", {4, 4}, {4, 4}, {}},
+    };
+    for (const auto &t : cases) {
+        SCOPED_TRACE(t.what);
+        drag(stage, t.from, t.to);
+        EXPECT_EQ(selectedNames(), t.expected);
+        EXPECT_TRUE(stage->overlay()->items().isEmpty());
+    }
+}
+
+TEST_F(SelectionTest, RubberBandIsDrawnDottedInMaroonWhileDragging)
+{
+    press(stage, {4, 4});
+    move(stage, {60, 50});
+    const QList<TOutlineOverlay::Item> items = stage->overlay()->items();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0].rect, QRect(0, 0, 60, 50));
+    EXPECT_EQ(items[0].color, 128);
+    EXPECT_EQ(items[0].penWidth, 1);
+    EXPECT_EQ(items[0].style, Qt::DotLine);
+    release(stage, {60, 50});
+    EXPECT_TRUE(stage->overlay()->items().isEmpty());
+}
+
+TEST_F(SelectionTest, CtrlBandOnAContainerCollectsItsChildren)
+{
+    press(box, {4, 4}, Qt::ControlModifier);
+    move(box, {150, 150}, Qt::ControlModifier);
+    release(box, {150, 150}, Qt::ControlModifier);
+    EXPECT_EQ(selectedNames(), (QStringList{"Inner1", "Inner2"}));
+}
+
+TEST_F(SelectionTest, CtrlBandOnAPlainControlCollectsItsSiblings)
+{
+    auto *leaf = addTile(QStringLiteral("TTestEditTile"), box, {50, 50, 40, 40}, "Leaf");
+    flush();
+    // The band starts on the leaf and is measured in its parent, the box.
+    press(leaf, {2, 2}, Qt::ControlModifier);
+    move(leaf, {80, 80}, Qt::ControlModifier);
+    release(leaf, {80, 80}, Qt::ControlModifier);
+    EXPECT_EQ(selectedNames(), (QStringList{"Inner2", "Leaf"}));
+}
+
+TEST_F(SelectionTest, BandHonoursTheSelectQuery)
+{
+    stage->OnSelectQuery = [](TDsnStage *, QWidget *component, int &flags) {
+        if (component->objectName() == QLatin1String("A"))
+            flags = dsn::kMayReceive;
+    };
+    drag(stage, {4, 4}, {130, 30});
+    EXPECT_EQ(selectedNames(), QStringList{"B"});
+}
+
+TEST_F(SelectionTest, DsnSelectReportsChangesAndSelectsByProgram)
+{
+    TDsnSelect select;
+    QList<int> kinds;
+    QList<QStringList> lists;
+    select.OnChangeSelected = [&](TDsnSelect *, const QList<TControl *> &items, int kind) {
+        kinds.append(kind);
+        QStringList names;
+        for (TControl *control : items)
+            names.append(control->name());
+        lists.append(names);
+    };
+    select.setDsnRegister(reg.get());
+    EXPECT_TRUE(select.select(QList<TControl *>{a, stage, b}));
+    EXPECT_EQ(selectedNames(), (QStringList{"A", "B"}));
+    click(a, Qt::ShiftModifier);
+    EXPECT_EQ(kinds, (QList<int>{TDsnSelect::Cleared, TDsnSelect::Added, TDsnSelect::Added,
+                                 TDsnSelect::Deleted}));
+    EXPECT_EQ(lists.last(), QStringList{"B"});
+    kinds.clear();
+    delete b;
+    EXPECT_EQ(kinds, (QList<int>{TDsnSelect::EntryNil, TDsnSelect::Deleted}));
+    EXPECT_TRUE(selectedNames().isEmpty());
+
+    reg->SetDesignMode(false);
+    EXPECT_FALSE(select.select(a));
+}
+
+TEST_F(SelectionTest, RightClickSelectsWithoutMovingAndOffersEnumerationValues)
+{
+    stage->setSelfProps({QStringLiteral("Placement|Dock")});
+    QStringList popups;
+    stage->OnPopup = [&](QMenu *menu) {
+        for (QAction *action : menu->actions())
+            if (!action->isSeparator())
+                popups.append(action->text());
+    };
+    QString clickedProp;
+    stage->OnMenuClick = [&](TDsnStage *, const QList<TControl *> &, QString &value,
+                             const QString &prop) {
+        clickedProp = prop + QLatin1Char('=') + value;
+    };
+    QTest::mouseClick(a, Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
+    EXPECT_EQ(selectedNames(), QStringList{"A"});
+    EXPECT_EQ(reg->moveOutline(), nullptr);
+    ASSERT_EQ(popups.size(), 6);
+    EXPECT_EQ(popups[1], QStringLiteral("Dock: alTop"));
+    QMenu *menu = reg->contextMenu();
+    ASSERT_NE(menu, nullptr);
+    for (QAction *action : menu->actions())
+        if (action->text() == QLatin1String("Dock: alLeft"))
+            action->trigger();
+    menu->hide();
+    EXPECT_EQ(clickedProp, QStringLiteral("Placement=alLeft"));
+    EXPECT_EQ(static_cast<TTestBox *>(a)->placement(), alLeft);
+}
+
+} // namespace tw::test
