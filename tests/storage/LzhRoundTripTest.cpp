@@ -2,6 +2,8 @@
 #include "storage/Lzh.h"
 
 #include <QBuffer>
+#include <atomic>
+#include <thread>
 #include <gtest/gtest.h>
 
 namespace tw
@@ -30,6 +32,29 @@ std::string corpusName(const ::testing::TestParamInfo<test::CorpusItem> &info)
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, LzhRoundTrip, ::testing::ValuesIn(test::lzhCorpus()), corpusName);
+
+// The codec keeps no shared state: calls on different data may run at once.
+TEST(LzhConcurrency, ParallelCallsGiveTheSameBytesAsSerialOnes)
+{
+    const auto &corpus = test::lzhCorpus();
+    std::vector<QByteArray> serial;
+    for (const test::CorpusItem &item : corpus)
+        serial.push_back(CompressBytes(item.data));
+    std::atomic<int> mismatches{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (std::size_t i = std::size_t(t); i < corpus.size(); i += 2) {
+                const QByteArray packed = CompressBytes(corpus[i].data);
+                if (packed != serial[i] || DecompressBytes(packed) != corpus[i].data)
+                    ++mismatches;
+            }
+        });
+    }
+    for (std::thread &th : threads)
+        th.join();
+    EXPECT_EQ(mismatches.load(), 0);
+}
 
 } // namespace
 } // namespace tw
