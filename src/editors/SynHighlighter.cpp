@@ -21,7 +21,7 @@ void TSynHighlighterAttributes::SetBackground(std::optional<TRgb> colour)
     }
 }
 
-void TSynHighlighterAttributes::SetStyle(TFontStyle style)
+void TSynHighlighterAttributes::SetStyle(TSynFontStyle style)
 {
     if (style != m_style) {
         m_style = style;

@@ -20,10 +20,10 @@ struct TRgb {
     friend bool operator==(const TRgb &, const TRgb &) = default;
 };
 
-struct TFontStyle {
+struct TSynFontStyle {
     bool Bold = false;
     bool Italic = false;
-    friend bool operator==(const TFontStyle &, const TFontStyle &) = default;
+    friend bool operator==(const TSynFontStyle &, const TSynFontStyle &) = default;
 };
 
 // How one kind of token is painted. A colour left empty means "use the editor's
@@ -39,11 +39,11 @@ public:
     const std::string &Name() const { return m_name; }
     std::optional<TRgb> Foreground() const { return m_foreground; }
     std::optional<TRgb> Background() const { return m_background; }
-    TFontStyle Style() const { return m_style; }
+    TSynFontStyle Style() const { return m_style; }
 
     void SetForeground(std::optional<TRgb> colour);
     void SetBackground(std::optional<TRgb> colour);
-    void SetStyle(TFontStyle style);
+    void SetStyle(TSynFontStyle style);
     void SetOnChange(std::function<void()> handler) { m_onChange = std::move(handler); }
 
 private:
@@ -52,7 +52,7 @@ private:
     std::string m_name;
     std::optional<TRgb> m_foreground;
     std::optional<TRgb> m_background;
-    TFontStyle m_style;
+    TSynFontStyle m_style;
     std::function<void()> m_onChange;
 };
 

@@ -23,7 +23,7 @@ TYPED_TEST_SUITE(Contract, Highlighters);
 struct AttributeRow {
     const char *name;
     std::optional<TRgb> foreground;
-    TFontStyle style;
+    TSynFontStyle style;
 };
 
 const AttributeRow attributeRows[] = {
