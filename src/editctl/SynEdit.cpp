@@ -5,6 +5,7 @@
 #include "editors/SynHighlighter.h"
 
 #include <Qsci/qscicommandset.h>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -81,6 +82,28 @@ TSynEdit::TSynEdit(QWidget *parent) : QsciScintilla(parent)
     for (int mark = 0; mark < 10; ++mark)
         markerDefine(static_cast<char>('0' + mark), FirstMarker + mark);
 
+    const std::pair<TEditAction, const char *> standard[] = {
+        {TEditAction::Cut, "Cu&t"},       {TEditAction::Copy, "&Copy"},
+        {TEditAction::Paste, "&Paste"},   {TEditAction::Delete, "&Delete"},
+        {TEditAction::Undo, "&Undo"},     {TEditAction::SelectAll, "Select &All"},
+    };
+    for (const auto &[which, caption] : standard) {
+        auto *action = new QAction(QString::fromLatin1(caption), this);
+        m_standardActions[static_cast<std::size_t>(which)] = action;
+        connect(action, &QAction::triggered, this, [this, which] {
+            switch (which) {
+            case TEditAction::Cut: cut(); break;
+            case TEditAction::Copy: copy(); break;
+            case TEditAction::Paste: paste(); break;
+            case TEditAction::Delete: DeleteSelection(); break;
+            case TEditAction::Undo: undo(); break;
+            case TEditAction::SelectAll: ExecuteCommand(TEditorCommand::ecSelectAll); break;
+            }
+        });
+    }
+    connect(this, &TSynEdit::EditStateChanged, this, &TSynEdit::UpdateStandardActions);
+    UpdateStandardActions();
+
     const auto changed = [this] { emit EditStateChanged(); };
     connect(this, &QsciScintilla::selectionChanged, this, changed);
     connect(this, &QsciScintilla::textChanged, this, changed);
@@ -112,6 +135,7 @@ void TSynEdit::SetLines(const QStringList &lines)
     for (const QString &line : lines)
         all += line + eol;
     setText(all);
+    emit EditStateChanged(); // setText also empties the undo list
 }
 
 std::optional<QString> TSynEdit::LoadFromFile(const QString &path)
@@ -121,7 +145,10 @@ std::optional<QString> TSynEdit::LoadFromFile(const QString &path)
         return error;
     m_format = decoded.Format;
     SendScintilla(SCI_SETEOLMODE, ScintillaEolMode(m_format.LineEnding));
-    SendScintilla(SCI_SETTEXT, static_cast<uintptr_t>(0), decoded.Utf8.constData());
+    // By length, not as a C string, so a NUL byte in the file loses nothing.
+    SendScintilla(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(decoded.Utf8.size()),
+                  decoded.Utf8.constData());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SetModified(false);
     return std::nullopt;
@@ -208,6 +235,20 @@ bool TSynEdit::CanPaste() const
 void TSynEdit::DeleteSelection()
 {
     SendScintilla(SCI_CLEAR);
+}
+
+QAction *TSynEdit::StandardAction(TEditAction action) const
+{
+    return m_standardActions[static_cast<std::size_t>(action)];
+}
+
+void TSynEdit::UpdateStandardActions()
+{
+    const bool selection = HasSelection();
+    StandardAction(TEditAction::Cut)->setEnabled(selection && !isReadOnly());
+    StandardAction(TEditAction::Copy)->setEnabled(selection);
+    StandardAction(TEditAction::Paste)->setEnabled(CanPaste());
+    StandardAction(TEditAction::Undo)->setEnabled(CanUndo());
 }
 
 int TSynEdit::BookmarkLine(int mark) const

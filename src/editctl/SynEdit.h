@@ -17,6 +17,9 @@ class TSynCompletionProposal;
 
 enum class TSelectionMode { Normal, Column, Line };
 
+// The toolkit's standard edit commands, which the control carries out itself.
+enum class TEditAction { Cut, Copy, Paste, Delete, Undo, SelectAll };
+
 // The source editing control of every editor window and of the code editor
 // dialog. It answers exactly the keys of its key table (printable characters
 // are typed), colours text through an attached highlighter, takes word
@@ -73,6 +76,12 @@ public:
     // Deletes the selection, the standard Delete command.
     void DeleteSelection();
 
+    // The control's own action for a standard edit command, kept enabled
+    // exactly when the command can run: Cut and Copy with a selection, Paste
+    // when the clipboard holds text, Undo when there is something to undo,
+    // Delete and Select All always.
+    QAction *StandardAction(TEditAction action) const;
+
 signals:
     // Selection, text, undo state or clipboard changed: the enabled state of
     // Cut, Copy, Paste, Delete, Undo and Redo may differ now.
@@ -89,6 +98,7 @@ private:
     };
 
     void Send(unsigned message) { SendScintilla(message); }
+    void UpdateStandardActions();
     void MoveSelecting(unsigned plain, unsigned extend, unsigned rectExtend);
     void SelectLines(unsigned plain);
     void MoveToLine(int line, bool select);
@@ -111,6 +121,7 @@ private:
     long m_lineCaret = 0;
     std::pair<long, long> m_lastLineSelection{-1, -1};
     std::array<TMark, 10> m_marks{};
+    std::array<QAction *, 6> m_standardActions{};
 };
 
 } // namespace tw

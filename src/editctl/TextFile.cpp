@@ -93,11 +93,13 @@ QByteArray EncodeText(const QByteArray &utf8, TTextFileFormat &format)
     return format.ByteOrderMark ? Bom + text : text;
 }
 
-std::optional<QString> ReadTextFile(const QString &path, TDecodedText &text)
+std::optional<QString> ReadTextFile(const QString &path, TDecodedText &text, qint64 maxSize)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
+    if (file.size() > maxSize)
+        return QStringLiteral("Cannot open file \"%1\". The file is too large.").arg(path);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString());

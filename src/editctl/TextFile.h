@@ -34,10 +34,14 @@ TDecodedText DecodeText(const QByteArray &bytes);
 // `format` is changed to say so, so no character is lost.
 QByteArray EncodeText(const QByteArray &utf8, TTextFileFormat &format);
 
+// The largest file the editor opens; bigger ones are refused before reading.
+constexpr qint64 MaxTextFileSize = qint64(512) * 1024 * 1024;
+
 // Reading and writing whole files; the result is the error message, or nothing
 // on success. Writing goes through QSaveFile, so a failed write leaves the old
 // file as it was.
-std::optional<QString> ReadTextFile(const QString &path, TDecodedText &text);
+std::optional<QString> ReadTextFile(const QString &path, TDecodedText &text,
+                                    qint64 maxSize = MaxTextFileSize);
 std::optional<QString> WriteTextFile(const QString &path, const QByteArray &bytes);
 
 QByteArray LineEndingBytes(TLineEnding ending);

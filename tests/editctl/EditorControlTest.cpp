@@ -79,6 +79,22 @@ TEST(EditorControlTest, AFileIsSavedAsItWasRead)
     EXPECT_EQ(readFile(path), QByteArray("; caf\xE9\n(princ)\nx\n"));
 }
 
+TEST(EditorControlTest, NulBytesSurviveLoadingAndSaving)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("nul.lsp");
+    const QByteArray bytes("(a)\0(b)\r\n\0\xFF", 11);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    TSynEdit editor;
+    ASSERT_FALSE(editor.LoadFromFile(path));
+    EXPECT_EQ(editor.SendScintilla(S::SCI_GETLENGTH), 12); // 0xFF is two bytes in UTF-8
+    ASSERT_FALSE(editor.SaveToFile(path));
+    EXPECT_EQ(readFile(path), bytes);
+}
+
 TEST(EditorControlTest, ALoadFailureLeavesTheTextAlone)
 {
     QTemporaryDir dir;
@@ -112,6 +128,45 @@ TEST(EditorControlTest, EditStateFollowsSelectionClipboardAndUndo)
     EXPECT_GT(spy.count(), 3);
     editor.setReadOnly(true);
     EXPECT_FALSE(editor.CanPaste());
+}
+
+TEST(EditorControlTest, StandardEditActionsRunAndKeepTheirEnabledState)
+{
+    TSynEdit editor;
+    const auto action = [&](TEditAction which) { return editor.StandardAction(which); };
+    QApplication::clipboard()->clear();
+    editor.SendScintilla(S::SCI_REPLACESEL, static_cast<uintptr_t>(0), "hello");
+    struct State {
+        bool Cut, Copy, Paste, Undo;
+    };
+    const auto state = [&] {
+        return State{action(TEditAction::Cut)->isEnabled(), action(TEditAction::Copy)->isEnabled(),
+                     action(TEditAction::Paste)->isEnabled(),
+                     action(TEditAction::Undo)->isEnabled()};
+    };
+    auto now = state();
+    EXPECT_FALSE(now.Cut || now.Copy || now.Paste);
+    EXPECT_TRUE(now.Undo);
+    action(TEditAction::SelectAll)->trigger();
+    now = state();
+    EXPECT_TRUE(now.Cut && now.Copy);
+    action(TEditAction::Copy)->trigger();
+    EXPECT_TRUE(action(TEditAction::Paste)->isEnabled());
+    action(TEditAction::Delete)->trigger();
+    EXPECT_EQ(editor.text(), "");
+    EXPECT_FALSE(action(TEditAction::Cut)->isEnabled());
+    action(TEditAction::Paste)->trigger();
+    action(TEditAction::Paste)->trigger();
+    EXPECT_EQ(editor.text(), "hellohello");
+    editor.SendScintilla(S::SCI_SETSEL, 0L, 5L);
+    action(TEditAction::Cut)->trigger();
+    EXPECT_EQ(editor.text(), "hello");
+    action(TEditAction::Undo)->trigger();
+    EXPECT_EQ(editor.text(), "hellohello");
+    EXPECT_TRUE(action(TEditAction::Delete)->isEnabled());
+    EXPECT_TRUE(action(TEditAction::SelectAll)->isEnabled());
+    editor.SetLines({"new text"});
+    EXPECT_FALSE(action(TEditAction::Undo)->isEnabled());
 }
 
 TEST(EditorControlTest, WordMovesUseTheHighlightersWordCharacters)

@@ -93,6 +93,11 @@ TEST(TextFileTest, FailuresNameTheFile)
     const auto readError = ReadTextFile(dir.filePath("missing.lsp"), text);
     ASSERT_TRUE(readError);
     EXPECT_TRUE(readError->contains("missing.lsp"));
+    ASSERT_FALSE(WriteTextFile(dir.filePath("big.lsp"), QByteArray(101, 'x')));
+    const auto sizeError = ReadTextFile(dir.filePath("big.lsp"), text, 100);
+    ASSERT_TRUE(sizeError);
+    EXPECT_TRUE(sizeError->contains("too large"));
+    EXPECT_FALSE(ReadTextFile(dir.filePath("big.lsp"), text, 101));
     const auto writeError = WriteTextFile(dir.filePath("no/such/dir/a.lsp"), "x");
     ASSERT_TRUE(writeError);
     EXPECT_TRUE(writeError->contains("a.lsp"));
