@@ -19,14 +19,17 @@ struct Match {
     std::uint32_t dist = 0;
 };
 
-// Longest-match finder over the whole input. Each hash bucket (first three bytes) holds
-// a binary search tree ordered by the strings that follow each position, newest
-// position at the root, so the first node met at a given length is the nearest one.
+// Longest-match finder over the whole input. Matches of 4 bytes or more come from binary
+// search trees, one per hash of the first four bytes, ordered by the strings that follow
+// each position with the newest position at the root, so the first node met at a given
+// length is the nearest one. Matches of exactly 3 bytes come from hash chains, newest
+// first.
 class MatchFinder
 {
 public:
     MatchFinder(const std::uint8_t *data, std::size_t size)
-        : m_data(data), m_size(size), m_head(std::size_t(1) << kHashBits, 0), m_son(2 * kCyclic, 0)
+        : m_data(data), m_size(size), m_head(std::size_t(1) << kHashBits, 0), m_son(2 * kCyclic, 0),
+          m_head3(std::size_t(1) << kHashBits, 0), m_prev3(kCyclic, 0)
     {
     }
 
@@ -36,13 +39,38 @@ public:
         const std::size_t avail = m_size - pos;
         if (avail < std::size_t(kMinMatch))
             return {};
-        const std::uint32_t lenLimit = std::uint32_t(std::min<std::size_t>(avail, kMaxMatch));
         const std::uint8_t *cur = m_data + pos;
-        const std::uint32_t h = hash3(cur);
+        const std::uint32_t h3 = hash3(cur);
+        const std::uint32_t chain = m_head3[h3];
+        m_head3[h3] = std::uint32_t(pos + 1);
+        m_prev3[pos & kMask] = chain;
+        Match best;
+        if (avail > std::size_t(kMinMatch))
+            best = tree(pos, cur, avail);
+        if (best.len >= 4)
+            return best;
+        // No match of 4 or more: the nearest exact 3-byte one, if any.
+        for (std::uint32_t c = chain; c != 0; c = m_prev3[(c - 1) & kMask]) {
+            const std::size_t cm = c - 1;
+            if (pos - cm > std::size_t(kWindow))
+                break;
+            const std::uint8_t *pb = m_data + cm;
+            if (pb[0] == cur[0] && pb[1] == cur[1] && pb[2] == cur[2])
+                return {3, std::uint32_t(pos - cm)};
+        }
+        return {};
+    }
+
+private:
+    // Inserts `pos` into its 4-byte tree and returns the longest match found there.
+    Match tree(std::size_t pos, const std::uint8_t *cur, std::size_t avail)
+    {
+        const std::uint32_t lenLimit = std::uint32_t(std::min<std::size_t>(avail, kMaxMatch));
+        const std::uint32_t h = hash4(cur);
         std::uint32_t curMatch = m_head[h];
         m_head[h] = std::uint32_t(pos + 1);
-        if (avail > std::size_t(kMinMatch)) // the next call starts there
-            __builtin_prefetch(&m_head[hash3(cur + 1)]);
+        if (avail > 4) // the next call starts there
+            __builtin_prefetch(&m_head[hash4(cur + 1)]);
         std::uint32_t *ptr1 = &m_son[2 * (pos & kMask)];
         std::uint32_t *ptr0 = ptr1 + 1;
         std::uint32_t len0 = 0;
@@ -78,15 +106,19 @@ public:
                 len0 = len;
             }
         }
-        if (best.len < std::uint32_t(kMinMatch))
-            return {};
         return best;
     }
 
-private:
     static constexpr int kHashBits = 15;
     static constexpr std::size_t kCyclic = 2 * kWindow;
     static constexpr std::size_t kMask = kCyclic - 1;
+
+    static std::uint32_t hash4(const std::uint8_t *p)
+    {
+        std::uint32_t v;
+        std::memcpy(&v, p, 4);
+        return (v * 2654435761u) >> (32 - kHashBits);
+    }
 
     static std::uint32_t hash3(const std::uint8_t *p)
     {
@@ -119,6 +151,8 @@ private:
     std::size_t m_size;
     std::vector<std::uint32_t> m_head;
     std::vector<std::uint32_t> m_son;
+    std::vector<std::uint32_t> m_head3;
+    std::vector<std::uint32_t> m_prev3;
 };
 
 class BitWriter
