@@ -208,8 +208,11 @@ void TInspectorModel::selectionCleared()
     reset();
 }
 
-void TInspectorModel::selectionDeleted(int, TControl *)
+void TInspectorModel::selectionDeleted(int, TControl *control)
 {
+    m_components.removeIf([control](const QPointer<QObject> &component) {
+        return !component || component == control;
+    });
     recompute();
 }
 

@@ -164,10 +164,10 @@ TEST_F(ClipboardTest, DeleteAsksPerComponentAndFreesDeepestFirstOnce)
             canDelete = false;
     };
     QStringList freed;
+    QObject guard; // drops the connections before `freed` goes
     for (TControl *control : {a, box, inner, kept})
-        QObject::connect(control, &QObject::destroyed, [&freed, name = control->name()] {
-            freed.append(name);
-        });
+        QObject::connect(control, &QObject::destroyed, &guard,
+                         [&freed, name = control->name()] { freed.append(name); });
     QTest::mouseClick(inner, Qt::LeftButton, Qt::NoModifier, {2, 2});
     QTest::mouseClick(box, Qt::LeftButton, Qt::ShiftModifier, {150, 150});
     QTest::mouseClick(a, Qt::LeftButton, Qt::ShiftModifier, {2, 2});
