@@ -53,11 +53,14 @@ TfrmEditList::TfrmEditList(QWidget *parent) : QDialog(parent)
 
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setAccessibleName(QStringLiteral("Code editor"));
     pnFunc = new QWidget(Panel2);
     pnFunc->setObjectName(QStringLiteral("pnFunc"));
     pnFunc->setFixedHeight(33);
+    pnFunc->setAccessibleName(QStringLiteral("Function"));
     lbFunc = new QLabel(QStringLiteral("Function Name"), pnFunc);
     lbFunc->setObjectName(QStringLiteral("lbFunc"));
+    lbFunc->setAccessibleName(QStringLiteral("Function Name"));
     edFunc = new QLineEdit(QStringLiteral("func1()"), pnFunc);
     edFunc->setObjectName(QStringLiteral("edFunc"));
     edFunc->setAccessibleName(QStringLiteral("Function Name"));

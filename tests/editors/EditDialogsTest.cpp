@@ -45,8 +45,9 @@ TEST(EditListTest, LayoutAndCaptions)
     EXPECT_TRUE(dialog.pnFunc->isVisible());
     EXPECT_EQ(dialog.mmData->y(), dialog.pnFunc->height());
     EXPECT_EQ(dialog.mmData->Highlighter(), &dialog.AutoLispHighLighter);
-    for (QWidget *w : std::initializer_list<QWidget *>{dialog.btAccept, dialog.btCancel,
-                                                       dialog.edFunc, dialog.mmData})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             dialog.Panel1, dialog.Panel2, dialog.pnFunc, dialog.lbFunc, dialog.btAccept,
+             dialog.btCancel, dialog.edFunc, dialog.mmData})
         EXPECT_FALSE(w->accessibleName().isEmpty());
 }
 
@@ -129,6 +130,9 @@ TEST(EditDataTest, LayoutAndCaptions)
     dialog.show();
     EXPECT_EQ(dialog.Panel1->width(), 87);
     EXPECT_EQ(dialog.mmData->x(), 0);
+    for (QWidget *w : std::initializer_list<QWidget *>{dialog.Panel1, dialog.btAccept,
+                                                       dialog.btCancel, dialog.mmData})
+        EXPECT_FALSE(w->accessibleName().isEmpty());
 }
 
 TEST(EditDataTest, ItemLinesRoundTripAndEnterStartsANewLine)
