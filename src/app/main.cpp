@@ -1,41 +1,15 @@
 #include "app/CommandLine.h"
-#include "app/DesignFile.h"
-#include "component/Error.h"
-#include "tiles/DCLPanel.h"
-#include "tiles/DesignRoot.h"
+#include "app/HelpWindows.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTextStream>
-#include <cstdio>
+#include <QTimer>
 
 namespace {
 
 void quietMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-// Until the designer window lands, show the dialog tile of the given design.
-int runWindow(const QStringList &arguments)
-{
-    tw::TDesignRoot root;
-    std::unique_ptr<tw::TDesignRoot> loaded;
-    tw::TDCLPanel *dialog = nullptr;
-    if (!arguments.isEmpty()) {
-        try {
-            loaded = tw::loadDesignFile(arguments.first());
-            dialog = loaded->dialog();
-        } catch (const tw::TError &error) {
-            QMessageBox::critical(nullptr, QStringLiteral("Tilewright"), error.message());
-        }
-    }
-    if (!dialog) {
-        dialog = new tw::TDCLPanel(&root);
-        dialog->setName(QStringLiteral("DCLPanelBasic"));
-        dialog->setBounds(0, 0, 500, 300);
-    }
-    dialog->setWindowTitle(QStringLiteral("Tilewright"));
-    dialog->show();
-    return QApplication::exec();
-}
 
 } // namespace
 
@@ -57,8 +31,17 @@ int main(int argc, char **argv)
         err.flush();
         return status;
     }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tilewright"));
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
-    return runWindow(arguments);
+    tw::SingleInstance instance;
+    if (!instance.claim())
+        return 0;
+    tw::TfrmTilewrightMain window;
+    QObject::connect(&instance, &tw::SingleInstance::activationRequested, &window,
+                     &tw::TfrmTilewrightMain::activateFromOtherCopy);
+    window.showMaximized();
+    QTimer::singleShot(0, &window, [&window, arguments] { window.FormCreate(arguments); });
+    return QApplication::exec();
 }

@@ -1,0 +1,305 @@
+#include "app/LispGenerator.h"
+
+#include "codegen/DialogCode.h"
+#include "designer/DesignHost.h"
+#include "designer/DialogDesign.h"
+#include "designer/DsnRegister.h"
+#include "editors/EditForm.h"
+#include "editors/EditorDialogs.h"
+#include "tiles/DCLPanel.h"
+#include "tiles/TextHelpers.h"
+
+#include <QMdiSubWindow>
+
+namespace tw {
+namespace {
+
+const QString kProjectFilter = QStringLiteral("Project Files (*.dcp)|*.dcp|All Files(*.*)|*.*");
+
+// The window as the user sees it: its sub-window when it has one.
+QWidget *outer(QWidget *window)
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(window->parentWidget()))
+        return sub;
+    return window;
+}
+
+void placeAt(QWidget *window, int left, int top)
+{
+    outer(window)->move(left, top);
+}
+
+void destroyWindow(QWidget *window)
+{
+    if (window)
+        delete outer(window);
+}
+
+} // namespace
+
+struct TLispGeneratorClass::CodeFile {
+    TEditForm *editor;
+    QString &field;
+    QString (TDCLPanel::*get)() const;
+    void (TDCLPanel::*set)(const QString &);
+    QString extension;
+};
+
+TLispGeneratorClass::TLispGeneratorClass(QObject *owner, TDesignHost &host)
+    : QObject(owner), m_host(host)
+{
+    ProjectFile.clear();
+    DCLFile.clear();
+    LispFile.clear();
+
+    LispEditor = new TEditForm;
+    m_host.AdoptProjectWindow(LispEditor);
+    placeAt(LispEditor, 0, 0);
+    DCLEditor = new TEditForm;
+    m_host.AdoptProjectWindow(DCLEditor);
+    placeAt(DCLEditor, 20, 20);
+    DesignForm = new TfrmDialogDesign(host);
+    m_host.AdoptProjectWindow(DesignForm);
+    QWidget *design = outer(DesignForm);
+    design->setGeometry(40, 40, 250, design->height());
+
+    LispEditor->ProjectEditor = true;
+    LispEditor->SetIsLispEditor(true);
+    LispEditor->NamePending = true;
+    LispEditor->DesignWindow = DesignForm.data();
+    DCLEditor->SetIsLispEditor(false);
+    DCLEditor->NamePending = true;
+    DCLEditor->ProjectEditor = true;
+    DCLEditor->DesignWindow = DesignForm.data();
+
+    DesignForm->SetModified(false);
+}
+
+TLispGeneratorClass::~TLispGeneratorClass()
+{
+    destroyWindow(LispEditor);
+    destroyWindow(DCLEditor);
+    destroyWindow(DesignForm);
+}
+
+QString TLispGeneratorClass::BaseName() const
+{
+    const QString name = ExtractFileName(ProjectFile);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+TLispGeneratorClass::CodeFile TLispGeneratorClass::Lisp()
+{
+    return {LispEditor, LispFile, &TDCLPanel::lispFileName, &TDCLPanel::setLispFileName,
+            QStringLiteral(".lsp")};
+}
+
+TLispGeneratorClass::CodeFile TLispGeneratorClass::Dcl()
+{
+    return {DCLEditor, DCLFile, &TDCLPanel::dclFileName, &TDCLPanel::setDclFileName,
+            QStringLiteral(".dcl")};
+}
+
+void TLispGeneratorClass::ShowError(const QString &text)
+{
+    EditorDialogs().Ask(DesignForm, QStringLiteral("Error"), text, QMessageBox::Critical,
+                        QMessageBox::Yes);
+}
+
+// The file name kept in the dialog tile, or the derived one confirmed by the
+// user, which is then kept in the tile.
+QString TLispGeneratorClass::SettleName(const CodeFile &file, const QString &extension)
+{
+    TDCLPanel *tile = DesignForm->DCLPanelBasic;
+    const QString kept = (tile->*file.get)();
+    if (!kept.trimmed().isEmpty()) {
+        file.field = kept;
+        return kept;
+    }
+    file.field = BaseName() + extension;
+    file.editor->NamePending = true;
+    file.field = file.editor->ConfirmFileName(file.field);
+    (tile->*file.set)(file.field);
+    return file.field;
+}
+
+bool TLispGeneratorClass::SaveCode(const CodeFile &file)
+{
+    if (!(DesignForm->DCLPanelBasic->*file.get)().trimmed().isEmpty())
+        file.editor->NamePending = false;
+    SettleName(file, file.extension);
+    file.editor->SetPathName(file.field);
+    file.editor->NamePending = false;
+    return file.editor->Save1Click();
+}
+
+bool TLispGeneratorClass::SaveCodeAs(const CodeFile &file, const QString &title)
+{
+    SettleName(file, file.extension);
+    TEditForm *editor = file.editor;
+    editor->SetPathName(file.field);
+    editor->SaveFileDialog.Title = title;
+    // Cancelling the dialog saves nothing and is no error.
+    TFileDialogSettings settings = editor->SaveFileDialog;
+    settings.FileName = editor->PathName();
+    bool saved = true;
+    if (const auto chosen = EditorDialogs().SaveFileName(editor, settings)) {
+        editor->SetPathName(*chosen);
+        saved = editor->Save1Click();
+    }
+    (DesignForm->DCLPanelBasic->*file.set)(editor->PathName());
+    editor->NamePending = !saved;
+    return saved;
+}
+
+bool TLispGeneratorClass::SaveLisp()
+{
+    return SaveCode(Lisp());
+}
+
+bool TLispGeneratorClass::SaveDCL()
+{
+    return SaveCode(Dcl());
+}
+
+bool TLispGeneratorClass::SaveLispAs()
+{
+    return SaveCodeAs(Lisp(), QStringLiteral("Save Lisp To File"));
+}
+
+bool TLispGeneratorClass::SaveDCLAs()
+{
+    return SaveCodeAs(Dcl(), QStringLiteral("Save DCL To File"));
+}
+
+// A failed write is reported here rather than left to escape the event loop.
+bool TLispGeneratorClass::WriteProject()
+{
+    try {
+        return DesignForm->SaveProject(ProjectFile);
+    } catch (const std::exception &error) {
+        ShowError(QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+bool TLispGeneratorClass::SaveDesign()
+{
+    const bool result = ProjectFile.trimmed().isEmpty() ? SaveDesignAs() : WriteProject();
+    DesignForm->SetModified(!result);
+    return result;
+}
+
+bool TLispGeneratorClass::SaveDesignAs()
+{
+    TFileDialogSettings settings;
+    settings.Title = QStringLiteral("Save Dialog To File");
+    settings.Filter = kProjectFilter;
+    settings.DefaultExt = QStringLiteral("dcp");
+    settings.FileName = ProjectFile;
+    bool result = false;
+    if (const auto chosen = EditorDialogs().SaveFileName(DesignForm, settings)) {
+        ProjectFile = *chosen;
+        result = WriteProject();
+    }
+    DesignForm->SetModified(!result);
+    return result;
+}
+
+bool TLispGeneratorClass::SaveAll()
+{
+    if (!SaveDesign())
+        return false;
+    if (!SaveLisp())
+        ShowError(QStringLiteral("Lisp file not saved."));
+    if (!SaveDCL())
+        ShowError(QStringLiteral("DCL file not saved."));
+    if (!SaveDesign())
+        ShowError(QStringLiteral("Project file not saved."));
+    return true;
+}
+
+bool TLispGeneratorClass::SaveAllAs()
+{
+    if (!SaveDesignAs())
+        return false;
+    if (!SaveLispAs())
+        ShowError(QStringLiteral("Lisp file not saved."));
+    if (!SaveDCLAs())
+        ShowError(QStringLiteral("DCL file not saved."));
+    if (!SaveDesign())
+        ShowError(QStringLiteral("Project file not saved."));
+    return true;
+}
+
+bool TLispGeneratorClass::CanCloseProject()
+{
+    if (!LispEditor->QuerySave())
+        return false;
+    if (!DCLEditor->QuerySave())
+        return false;
+    if (!DesignForm->Modified())
+        return true;
+    switch (EditorDialogs().Ask(DesignForm, QStringLiteral("Confirmation"),
+                                QStringLiteral("Save change to project's dialog?"),
+                                QMessageBox::Question,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return SaveAll();
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TLispGeneratorClass::OpenProjectFile(const QString &FileName)
+{
+    try {
+        if (!DesignForm->LoadProject(FileName))
+            return false;
+        TDCLPanel *tile = DesignForm->DCLPanelBasic;
+        // A dialog never sized in design mode keeps the window's size.
+        if (tile->dialogWidth() > 0 && tile->dialogHeight() > 0)
+            DesignForm->SetOuterSize(tile->dialogWidth(), tile->dialogHeight());
+        DesignForm->Dsn8Register1->SetDesignMode(true);
+        m_host.SetDesignButtonDown(true);
+        DesignForm->TogleDesignState(true);
+        ProjectFile = FileName;
+        const QString base = BaseName();
+        LispFile = tile->lispFileName().trimmed().isEmpty() ? base + QStringLiteral(".lsp")
+                                                            : tile->lispFileName();
+        tile->setLispFileName(LispFile);
+        DCLFile = tile->dclFileName().trimmed().isEmpty() ? base + QStringLiteral(".dcl")
+                                                          : tile->dclFileName();
+        tile->setDclFileName(DCLFile);
+        DesignForm->SetModified(false);
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+void TLispGeneratorClass::GenerateCode()
+{
+    QStringList dcl;
+    QStringList lisp;
+    SettleName(Lisp(), QStringLiteral(".lsp"));
+    LispEditor->NamePending = false;
+    SettleName(Dcl(), QStringLiteral(".DCL"));
+    DCLEditor->NamePending = false;
+
+    GenerateDialogCode(DesignForm->DCLPanelBasic, dcl, lisp);
+
+    DCLEditor->Editor->SetLines(dcl);
+    DCLEditor->SetPathName(DCLFile);
+    LispEditor->Editor->SetLines(lisp);
+    LispEditor->SetPathName(LispFile);
+    for (TEditForm *editor : {LispEditor.data(), DCLEditor.data()}) {
+        editor->Editor->SetModified(true);
+        outer(editor)->showNormal();
+    }
+}
+
+} // namespace tw

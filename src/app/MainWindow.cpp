@@ -1,0 +1,389 @@
+#include "app/MainWindow.h"
+
+#include "app/HelpWindows.h"
+#include "app/PaletteTemplates.h"
+#include "component/Panel.h"
+#include "designer/DsnPanel.h"
+#include "editors/EditForm.h"
+#include "editors/EditorDialogs.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace tw {
+namespace {
+
+struct PaletteEntry {
+    const char *button;
+    const char *geneName;
+    const char *caption;
+    const char *hint;
+};
+
+// The palette, left to right: each button names its template tile.
+const PaletteEntry kPalette[] = {
+    {"DsnButton1", "Dpst_TDCLButton", "Bt", "Button"},
+    {"DsnButton2", "Dpst_TDCLLabel", "Tx", "Text"},
+    {"DsnButton14", "Dpst_TDCLEdit", "Ed", "Edit box"},
+    {"DsnButton10", "Dpst_TDCLSpacer", "Sp", "Spacer"},
+    {"DsnButton4", "Dpst_TDCLCheckButton", "Tg", "Toggle"},
+    {"DsnButton5", "Dpst_TDCLRadio", "Rb", "Radio button"},
+    {"DsnButton6", "Dpst_TDCLScrollBar", "Sl", "Slider"},
+    {"DsnButton8", "Dpst_TDCLImageBtnX", "IB", "Image button"},
+    {"DsnButton7", "Dpst_TDCLImage", "Im", "Image"},
+    {"DsnButton3", "Dpst_TDCLCombo", "Pl", "Popup list"},
+    {"DsnButton9", "Dpst_TDCLListLabel", "Lb", "List box"},
+    {"DsnButton11", "Dpst_TDCLGroupRow", "BR", "Boxed row"},
+    {"DsnButton12", "Dpst_TDCLGroupColumn", "BC", "Boxed column"},
+    {"DsnButton15", "Dpst_TDCLRowX", "Ro", "Row"},
+    {"DsnButton13", "Dpst_TDCLColumnX", "Co", "Column"},
+};
+
+constexpr int kPaletteButton = 28;
+
+} // namespace
+
+TfrmTilewrightMain::TfrmTilewrightMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmTilewrightMain"));
+    setWindowTitle(QStringLiteral("Tilewright"));
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
+    m_mdiArea->setAccessibleName(QStringLiteral("Windows"));
+    setCentralWidget(m_mdiArea);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setAccessibleName(QStringLiteral("Status"));
+
+    createActions();
+    createMenus();
+    createToolBars();
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TfrmTilewrightMain::showMenusOf);
+    enableEditMenu(false);
+    OutDesignFocus();
+}
+
+TfrmTilewrightMain::~TfrmTilewrightMain()
+{
+    // Child windows closing during destruction must not touch the menu bar.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
+
+QAction *TfrmTilewrightMain::addAction(const char *name, const QString &caption,
+                                       const QString &hint, const QKeySequence &shortcut)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
+    action->setToolTip(hint.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : hint);
+    action->setStatusTip(hint);
+    action->setShortcut(shortcut);
+    m_actions.append(action);
+    return action;
+}
+
+QAction *TfrmTilewrightMain::action(const QString &name) const
+{
+    for (QAction *action : m_actions)
+        if (action->objectName() == name)
+            return action;
+    return nullptr;
+}
+
+void TfrmTilewrightMain::createActions()
+{
+    addAction("actNewProject", QStringLiteral("New Project"), QStringLiteral("New Project"),
+              QKeySequence(Qt::CTRL | Qt::Key_N));
+    addAction("actOpenProject", QStringLiteral("&Open Project"), QStringLiteral("Open Project"),
+              QKeySequence(Qt::CTRL | Qt::Key_O));
+    addAction("actSaveProject", QStringLiteral("&Save Project"), QStringLiteral("Save Project"),
+              QKeySequence(Qt::CTRL | Qt::Key_S));
+    addAction("actSaveProjectAs", QStringLiteral("Save Project &As"), QString(), {});
+    addAction("actCloseProject", QStringLiteral("&Close Project"), QStringLiteral("Close Project"),
+              {});
+    addAction("actSaveDialog", QStringLiteral("Save &Dialog"), QString(), {});
+    addAction("actSaveDiaogAs", QStringLiteral("Save Dialo&g As"), QString(), {});
+    connect(addAction("actNewLispFile", QStringLiteral("&New Lisp File"), QString(),
+                      QKeySequence(Qt::CTRL | Qt::Key_L)),
+            &QAction::triggered, this, [this] { NewEditor(true); });
+    connect(addAction("actNewDcl", QStringLiteral("Ne&w DCL File"), QString(), {}),
+            &QAction::triggered, this, [this] { NewEditor(false); });
+    connect(addAction("actOpenSourceFile", QStringLiteral("Open Source File"), QString(), {}),
+            &QAction::triggered, this, [this] { OpenSourceFile(); });
+    addAction("actGenerateCode", QStringLiteral("&Generate Code"), QStringLiteral("Generate Code"),
+              QKeySequence(Qt::CTRL | Qt::Key_F9));
+    connect(addAction("actQuit", QStringLiteral("&Exit"), QStringLiteral("Quit Program"), {}),
+            &QAction::triggered, this, &QWidget::close);
+    connect(addAction("EditCopy", QStringLiteral("&Copy"), QStringLiteral("Copy"),
+                      QKeySequence(Qt::CTRL | Qt::Key_C)),
+            &QAction::triggered, this, &TfrmTilewrightMain::EditCopyExecute);
+    connect(addAction("EditCut", QStringLiteral("Cu&t"), QStringLiteral("Cut"),
+                      QKeySequence(Qt::CTRL | Qt::Key_X)),
+            &QAction::triggered, this, &TfrmTilewrightMain::EditCutExecute);
+    connect(addAction("EditPaste", QStringLiteral("&Paste"), QStringLiteral("Paste"),
+                      QKeySequence(Qt::CTRL | Qt::Key_V)),
+            &QAction::triggered, this, &TfrmTilewrightMain::EditPasteExecute);
+    connect(addAction("EditUndo", QStringLiteral("&Undo"), QStringLiteral("Undo"),
+                      QKeySequence(Qt::ALT | Qt::Key_Backspace)),
+            &QAction::triggered, this, &TfrmTilewrightMain::EditUndoExecute);
+    connect(addAction("EditRedo", QStringLiteral("&Redo"), QStringLiteral("Redo"), {}),
+            &QAction::triggered, this, &TfrmTilewrightMain::EditRedoExecute);
+    connect(addAction("actNextWindow", QStringLiteral("&Next Windows"),
+                      QStringLiteral("Next Windows"), QKeySequence(Qt::CTRL | Qt::Key_F6)),
+            &QAction::triggered, this, &TfrmTilewrightMain::actNextWindowExecute);
+    connect(addAction("actQuickHelp", QStringLiteral("&Quich Help"), QStringLiteral("Quick Help"),
+                      {}),
+            &QAction::triggered, this, &TfrmTilewrightMain::actQuickHelpExecute);
+    connect(addAction("actAbout", QStringLiteral("&About"), QString(), {}), &QAction::triggered,
+            this, &TfrmTilewrightMain::actAboutExecute);
+    for (QAction *each : std::as_const(m_actions))
+        QWidget::addAction(each);
+}
+
+void TfrmTilewrightMain::createMenus()
+{
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    m_fileMenu->setObjectName(QStringLiteral("File1"));
+    for (const char *name : {"actNewProject", "actOpenProject", "actSaveProject",
+                             "actSaveProjectAs", "actCloseProject", "", "actSaveDialog",
+                             "actSaveDiaogAs", "", "actNewLispFile", "actNewDcl",
+                             "actOpenSourceFile", "", "actGenerateCode", "", "actQuit"}) {
+        if (*name)
+            m_fileMenu->addAction(action(QLatin1String(name)));
+        else
+            m_fileMenu->addSeparator();
+    }
+    action(QStringLiteral("actGenerateCode"))->setProperty("menuName", QStringLiteral("mnGenCode"));
+    m_editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    m_editMenu->setObjectName(QStringLiteral("Edit1"));
+    for (const char *name : {"EditCopy", "EditCut", "EditPaste"})
+        m_editMenu->addAction(action(QLatin1String(name)));
+    m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("Help1"));
+    m_helpMenu->addAction(action(QStringLiteral("actQuickHelp")));
+    m_helpMenu->addSeparator();
+    m_helpMenu->addAction(action(QStringLiteral("actAbout")));
+}
+
+void TfrmTilewrightMain::createToolBars()
+{
+    QToolBar *standard = addToolBar(QStringLiteral("Standard"));
+    standard->setObjectName(QStringLiteral("ToolBar1"));
+    standard->setIconSize(QSize(16, 16));
+    for (const char *name : {"actNewProject", "actOpenProject", "actSaveProject", "", "EditCopy",
+                             "EditCut", "EditPaste", "EditUndo", "EditRedo", "", "actGenerateCode",
+                             "", "", "actNextWindow", "actQuickHelp", "", "actQuit"}) {
+        if (*name)
+            standard->addAction(action(QLatin1String(name)));
+        else
+            standard->addSeparator();
+    }
+    standard->widgetForAction(action(QStringLiteral("actGenerateCode")))
+        ->setObjectName(QStringLiteral("tbGenCode"));
+
+    addToolBarBreak();
+    QToolBar *design = addToolBar(QStringLiteral("Design"));
+    design->setObjectName(QStringLiteral("ToolBar2"));
+    m_btDesign = new QToolButton(design);
+    m_btDesign->setObjectName(QStringLiteral("btDesign"));
+    m_btDesign->setText(QStringLiteral("Design"));
+    m_btDesign->setToolTip(QStringLiteral("Togle Design Mode"));
+    m_btDesign->setAccessibleName(QStringLiteral("Togle Design Mode"));
+    m_btDesign->setCheckable(true);
+    m_btDesign->setFixedSize(kPaletteButton + 24, kPaletteButton);
+    design->addWidget(m_btDesign);
+    design->addSeparator();
+    createPalette(design);
+}
+
+void TfrmTilewrightMain::createPalette(QToolBar *bar)
+{
+    m_templates = new TPanel(this);
+    m_templates->setName(QStringLiteral("DsnDpstPanel"));
+    m_templates->setParent(this);
+    m_templates->setBounds(-1000, 0, 400, 400);
+    m_templates->hide();
+    loadPaletteTemplates(this, m_templates);
+
+    m_palette = new TDsnPanel(this);
+    m_palette->setName(QStringLiteral("DsnPanel1"));
+    m_palette->setBevelOuter(bvNone);
+    m_palette->setBtnWidth(kPaletteButton);
+    m_palette->setBtnHeight(kPaletteButton);
+    m_palette->setBtnCaption(false);
+    int left = 0;
+    auto *arrow = new TArrowButton(this);
+    arrow->setName(QStringLiteral("btArrow"));
+    arrow->setCaption(QStringLiteral("\u2196"));
+    arrow->setToolTip(QStringLiteral("Select"));
+    arrow->setAccessibleName(QStringLiteral("Select"));
+    arrow->setBounds(left, 0, kPaletteButton, kPaletteButton);
+    arrow->setParentControl(m_palette);
+    for (const PaletteEntry &entry : kPalette) {
+        left += kPaletteButton;
+        auto *button = new TDsnButton(this);
+        button->setName(QLatin1String(entry.button));
+        button->setGeneName(QLatin1String(entry.geneName));
+        button->setCaption(QLatin1String(entry.caption));
+        button->setToolTip(QLatin1String(entry.hint));
+        button->setAccessibleName(QLatin1String(entry.hint));
+        button->setBounds(left, 0, kPaletteButton, kPaletteButton);
+        button->setParentControl(m_palette);
+    }
+    m_palette->setFixedSize(left + kPaletteButton, kPaletteButton);
+    bar->addWidget(m_palette);
+}
+
+TArrowButton *TfrmTilewrightMain::btArrow() const
+{
+    return m_palette->arrowButton();
+}
+
+QMdiSubWindow *TfrmTilewrightMain::addChild(QWidget *child)
+{
+    QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    child->show();
+    return window;
+}
+
+TEditForm *TfrmTilewrightMain::NewEditor(bool lisp)
+{
+    auto *editor = new TEditForm;
+    editor->SetIsLispEditor(lisp);
+    addChild(editor);
+    return editor;
+}
+
+TEditForm *TfrmTilewrightMain::OpenSourceFile()
+{
+    TFileDialogSettings settings;
+    settings.Filter = QStringLiteral(
+        "AutoLisp Source File (*.lsp)|*.lsp|DCL Defination (*.dcl)|*.dcl|All files|*.*");
+    settings.DefaultExt = QStringLiteral("lsp");
+    const std::optional<QString> path = EditorDialogs().OpenFileName(this, settings);
+    if (!path)
+        return nullptr;
+    TEditForm *editor = TEditForm::OpenSourceFile(*path);
+    if (editor)
+        addChild(editor);
+    return editor;
+}
+
+TEditForm *TfrmTilewrightMain::activeEditor() const
+{
+    QMdiSubWindow *window = m_mdiArea->activeSubWindow();
+    return window ? qobject_cast<TEditForm *>(window->widget()) : nullptr;
+}
+
+void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
+{
+    // An active editor window shows its own menus in the bar.
+    menuBar()->clear();
+    TEditForm *editor = window ? qobject_cast<TEditForm *>(window->widget()) : nullptr;
+    if (editor && editor->MainMenu1) {
+        for (QAction *menu : editor->MainMenu1->actions())
+            menuBar()->addAction(menu);
+        return;
+    }
+    menuBar()->addMenu(m_fileMenu);
+    menuBar()->addMenu(m_editMenu);
+    menuBar()->addMenu(m_helpMenu);
+}
+
+void TfrmTilewrightMain::enableEditMenu(bool on)
+{
+    m_editMenu->setEnabled(on);
+    for (const char *name : {"EditCopy", "EditCut", "EditPaste"})
+        action(QLatin1String(name))->setEnabled(on);
+}
+
+void TfrmTilewrightMain::InDesignFocus()
+{
+    action(QStringLiteral("actGenerateCode"))->setEnabled(true);
+    enableEditMenu(true);
+}
+
+void TfrmTilewrightMain::OutDesignFocus()
+{
+    action(QStringLiteral("actGenerateCode"))->setEnabled(false);
+    enableEditMenu(false);
+}
+
+void TfrmTilewrightMain::EditCopyExecute()
+{
+    if (TEditForm *editor = activeEditor())
+        editor->Copy1Click();
+}
+
+void TfrmTilewrightMain::EditCutExecute()
+{
+    if (TEditForm *editor = activeEditor())
+        editor->Cut1Click();
+}
+
+void TfrmTilewrightMain::EditPasteExecute()
+{
+    if (TEditForm *editor = activeEditor())
+        editor->Paste1Click();
+}
+
+void TfrmTilewrightMain::EditUndoExecute()
+{
+    if (TEditForm *editor = activeEditor()) {
+        editor->Undo2Click();
+        action(QStringLiteral("EditRedo"))->setEnabled(true);
+    }
+}
+
+void TfrmTilewrightMain::EditRedoExecute()
+{
+    if (TEditForm *editor = activeEditor())
+        editor->Redo2Click();
+}
+
+void TfrmTilewrightMain::actNextWindowExecute()
+{
+    m_mdiArea->activateNextSubWindow();
+}
+
+void TfrmTilewrightMain::actQuickHelpExecute()
+{
+    ShowQuickStartGuide(this);
+}
+
+void TfrmTilewrightMain::actAboutExecute()
+{
+    (new TfrmAbout(this))->exec();
+}
+
+void TfrmTilewrightMain::FormCreate(const QStringList &arguments)
+{
+    enableEditMenu(false);
+    actAboutExecute();
+    Q_UNUSED(arguments);
+}
+
+void TfrmTilewrightMain::activateFromOtherCopy()
+{
+    showMinimized();
+    if (isMinimized())
+        showMaximized();
+    raise();
+    activateWindow();
+}
+
+void TfrmTilewrightMain::closeEvent(QCloseEvent *event)
+{
+    m_mdiArea->closeAllSubWindows();
+    if (!m_mdiArea->subWindowList().isEmpty())
+        event->ignore();
+    else
+        event->accept();
+}
+
+} // namespace tw

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "component/Owner.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace tw {
+
+class TArrowButton;
+class TDsnPanel;
+class TEditForm;
+class TPanel;
+
+// The application's main window: a multiple-document parent with the menus,
+// the Standard and Design tool bars (the latter with the component palette),
+// the hidden template tiles the palette copies, and every child window. User
+// commands go to the project controller, the active child window or a new
+// editor window.
+class TfrmTilewrightMain : public QMainWindow, public TOwner
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmTilewrightMain(QWidget *parent = nullptr);
+    ~TfrmTilewrightMain() override;
+
+    QObject *methodReceiver() override { return this; }
+
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    TDsnPanel *DsnPanel1() const { return m_palette; }
+    TArrowButton *btArrow() const;
+    TPanel *DsnDpstPanel() const { return m_templates; }
+    QToolButton *btDesign() const { return m_btDesign; }
+    QString CurrentProjectFile;
+
+    // The commands, by their action names ("actNewProject", "EditCopy", ...).
+    QAction *action(const QString &name) const;
+
+    // A new untitled editor window (New Lisp File, New DCL File).
+    TEditForm *NewEditor(bool lisp);
+    // Open Source File: asks for a file and opens it in an editor window of
+    // its language; the window, or nullptr when cancelled or unreadable.
+    TEditForm *OpenSourceFile();
+    TEditForm *activeEditor() const;
+
+    // Start-up: the about box, then the project named by the first argument.
+    void FormCreate(const QStringList &arguments);
+
+    // Brings this window to the front, as the message 3022 asks.
+    void activateFromOtherCopy();
+
+    // Enables or disables, together, Generate Code and the Edit menu.
+    void InDesignFocus();
+    void OutDesignFocus();
+
+public slots:
+    void EditCopyExecute();
+    void EditCutExecute();
+    void EditPasteExecute();
+    void EditUndoExecute();
+    void EditRedoExecute();
+    void actNextWindowExecute();
+    void actQuickHelpExecute();
+    void actAboutExecute();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QAction *addAction(const char *name, const QString &caption, const QString &hint,
+                       const QKeySequence &shortcut);
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createPalette(QToolBar *bar);
+    void showMenusOf(QMdiSubWindow *window);
+    QMdiSubWindow *addChild(QWidget *child);
+    void enableEditMenu(bool on);
+
+    QMdiArea *m_mdiArea = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_editMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QToolButton *m_btDesign = nullptr;
+    TDsnPanel *m_palette = nullptr;
+    TPanel *m_templates = nullptr;
+    QList<QAction *> m_actions;
+};
+
+} // namespace tw

@@ -1,0 +1,157 @@
+#include "app/MainWindow.h"
+#include "designer/DsnPanel.h"
+#include "editors/EditForm.h"
+#include "editors/EditorDialogs.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace tw {
+namespace {
+
+// Answers the open dialog with a chosen path; nothing else may be asked.
+class ScriptedDialogs : public TEditorDialogs
+{
+public:
+    QString openPath;
+    int opened = 0;
+
+    QMessageBox::StandardButton Ask(QWidget *, const QString &, const QString &text,
+                                    QMessageBox::Icon, QMessageBox::StandardButtons) override
+    {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return QMessageBox::Cancel;
+    }
+    void ShowError(QWidget *, const QString &text) override
+    {
+        ADD_FAILURE() << "unexpected error: " << text.toStdString();
+    }
+    std::optional<QString> SaveFileName(QWidget *, const TFileDialogSettings &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> OpenFileName(QWidget *, const TFileDialogSettings &settings) override
+    {
+        ++opened;
+        EXPECT_EQ(settings.DefaultExt, QStringLiteral("lsp"));
+        if (openPath.isEmpty())
+            return std::nullopt;
+        return openPath;
+    }
+    std::optional<QFont> ChooseFont(QWidget *, const QFont &) override { return std::nullopt; }
+};
+
+class MainWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override { SetEditorDialogs(&dialogs); }
+    void TearDown() override { SetEditorDialogs(nullptr); }
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(MainWindow, CommandsHaveTheirCaptionsAndShortcuts)
+{
+    TfrmTilewrightMain window;
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tilewright"));
+    const struct {
+        const char *name;
+        const char *caption;
+        QKeySequence shortcut;
+    } commands[] = {
+        {"actNewProject", "New Project", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"actOpenProject", "&Open Project", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"actSaveProject", "&Save Project", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"actSaveProjectAs", "Save Project &As", {}},
+        {"actCloseProject", "&Close Project", {}},
+        {"actSaveDialog", "Save &Dialog", {}},
+        {"actSaveDiaogAs", "Save Dialo&g As", {}},
+        {"actNewLispFile", "&New Lisp File", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"actNewDcl", "Ne&w DCL File", {}},
+        {"actOpenSourceFile", "Open Source File", {}},
+        {"actGenerateCode", "&Generate Code", QKeySequence(Qt::CTRL | Qt::Key_F9)},
+        {"actQuit", "&Exit", {}},
+        {"EditCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {"EditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {"EditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {"EditUndo", "&Undo", QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+        {"EditRedo", "&Redo", {}},
+        {"actNextWindow", "&Next Windows", QKeySequence(Qt::CTRL | Qt::Key_F6)},
+    };
+    for (const auto &command : commands) {
+        QAction *action = window.action(QLatin1String(command.name));
+        ASSERT_NE(action, nullptr) << command.name;
+        EXPECT_EQ(action->text(), QLatin1String(command.caption)) << command.name;
+        EXPECT_EQ(action->shortcut(), command.shortcut) << command.name;
+    }
+    const QList<QAction *> menus = window.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("File"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Edit"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("&Help"));
+}
+
+TEST_F(MainWindow, WithoutAProjectGenerateAndEditAreDisabled)
+{
+    TfrmTilewrightMain window;
+    EXPECT_FALSE(window.action(QStringLiteral("actGenerateCode"))->isEnabled());
+    EXPECT_FALSE(window.action(QStringLiteral("EditCopy"))->isEnabled());
+    window.InDesignFocus();
+    EXPECT_TRUE(window.action(QStringLiteral("actGenerateCode"))->isEnabled());
+    EXPECT_TRUE(window.action(QStringLiteral("EditPaste"))->isEnabled());
+}
+
+TEST_F(MainWindow, PaletteButtonsFindTheirTemplates)
+{
+    TfrmTilewrightMain window;
+    TDsnPanel *palette = window.DsnPanel1();
+    ASSERT_NE(palette, nullptr);
+    EXPECT_EQ(palette->buttons().size(), 15);
+    EXPECT_EQ(window.DsnDpstPanel()->x(), -1000);
+    for (TDsnButton *button : palette->buttons())
+        EXPECT_NE(palette->templateOf(button), nullptr) << button->geneName().toStdString();
+    EXPECT_EQ(palette->buttons().first()->geneName(), QStringLiteral("Dpst_TDCLButton"));
+    EXPECT_EQ(palette->buttons().last()->geneName(), QStringLiteral("Dpst_TDCLColumnX"));
+    EXPECT_EQ(window.btDesign()->toolTip(), QStringLiteral("Togle Design Mode"));
+}
+
+TEST_F(MainWindow, SourceFilesOpenInTheEditorOfTheirLanguage)
+{
+    QTemporaryDir dir;
+    TfrmTilewrightMain window;
+    const std::pair<const char *, bool> files[] = {
+        {"a.dcl", false}, {"b.Dcl", false}, {"c.DCL", false}, {"d.lsp", true}, {"e", true}};
+    for (const auto &[name, lisp] : files) {
+        dialogs.openPath = dir.filePath(QLatin1String(name));
+        QFile file(dialogs.openPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("(princ)\r\n");
+        file.close();
+        TEditForm *editor = window.OpenSourceFile();
+        ASSERT_NE(editor, nullptr) << name;
+        EXPECT_EQ(editor->IsLispEditor(), lisp) << name;
+    }
+    dialogs.openPath.clear();
+    EXPECT_EQ(window.OpenSourceFile(), nullptr);
+    EXPECT_EQ(window.mdiArea()->subWindowList().size(), 5);
+}
+
+TEST_F(MainWindow, AnActiveEditorBringsItsMenus)
+{
+    TfrmTilewrightMain window;
+    window.show();
+    TEditForm *editor = window.NewEditor(true);
+    window.mdiArea()->setActiveSubWindow(window.mdiArea()->subWindowList().first());
+    ASSERT_EQ(window.activeEditor(), editor);
+    ASSERT_NE(editor->MainMenu1, nullptr);
+    EXPECT_EQ(window.menuBar()->actions(), editor->MainMenu1->actions());
+}
+
+} // namespace
+} // namespace tw
