@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -140,6 +141,19 @@ void TfrmTilewrightMain::createActions()
             &QAction::triggered, this, &TfrmTilewrightMain::actQuickHelpExecute);
     connect(addAction("actAbout", QStringLiteral("&About"), QString(), {}), &QAction::triggered,
             this, &TfrmTilewrightMain::actAboutExecute);
+    const std::pair<const char *, QStyle::StandardPixmap> icons[] = {
+        {"actNewProject", QStyle::SP_FileIcon},
+        {"actOpenProject", QStyle::SP_DialogOpenButton},
+        {"actSaveProject", QStyle::SP_DialogSaveButton},
+        {"EditUndo", QStyle::SP_ArrowBack},
+        {"EditRedo", QStyle::SP_ArrowForward},
+        {"actGenerateCode", QStyle::SP_MediaPlay},
+        {"actNextWindow", QStyle::SP_ArrowRight},
+        {"actQuickHelp", QStyle::SP_DialogHelpButton},
+        {"actQuit", QStyle::SP_DialogCloseButton},
+    };
+    for (const auto &[name, pixmap] : icons)
+        action(QLatin1String(name))->setIcon(style()->standardIcon(pixmap));
     for (QAction *each : std::as_const(m_actions))
         QWidget::addAction(each);
 }
