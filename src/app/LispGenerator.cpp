@@ -61,7 +61,8 @@ TLispGeneratorClass::TLispGeneratorClass(QObject *owner, TDesignHost &host)
     DesignForm = new TfrmDialogDesign(host);
     m_host.AdoptProjectWindow(DesignForm);
     QWidget *design = outer(DesignForm);
-    design->setGeometry(40, 40, 250, design->height());
+    design->move(40, 40);
+    design->resize(250, design->height());
 
     LispEditor->ProjectEditor = true;
     LispEditor->SetIsLispEditor(true);
