@@ -7,11 +7,11 @@
 #include "editors/AutoLispSyn.h"
 #include "editors/EditForm.h"
 
-#include <Qsci/qsciscintilla.h>
 #include <QApplication>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <Qsci/qsciscintilla.h>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <ctime>
@@ -32,7 +32,8 @@ QString SourceFile()
         for (int i = 0; text.size() < 10 * 1024 * 1024; ++i) {
             text += "(defun c:cmd" + QByteArray::number(i) + " (/ a b lst) ; command " +
                     QByteArray::number(i) + "\r\n";
-            text += "  (setq a (+ " + QByteArray::number(i) + " 1.5e3) b \"text \"\"q\"\" ;x\")\r\n";
+            text +=
+                "  (setq a (+ " + QByteArray::number(i) + " 1.5e3) b \"text \"\"q\"\" ;x\")\r\n";
             text += "  (foreach x lst (princ (strcat (itoa x) \",\")))\r\n";
             text += "  (vl-list->string '(65 66)) (vlax-get-acad-object)\r\n)\r\n";
         }

@@ -19,7 +19,9 @@ constexpr char TypeSeparator = '\x1e';
 
 } // namespace
 
-TSynCompletionProposal::TSynCompletionProposal(QObject *parent) : QObject(parent) {}
+TSynCompletionProposal::TSynCompletionProposal(QObject *parent) : QObject(parent)
+{
+}
 
 void TSynCompletionProposal::SetEditor(TSynEdit *editor)
 {
@@ -39,15 +41,16 @@ QByteArray TSynCompletionProposal::CurrentWord() const
     const long lineStart = m_editor->SendScintilla(S::SCI_POSITIONFROMLINE, line);
     long start = caret;
     while (start > lineStart) {
-        const auto byte = static_cast<unsigned char>(
-            m_editor->SendScintilla(S::SCI_GETCHARAT, start - 1));
+        const auto byte =
+            static_cast<unsigned char>(m_editor->SendScintilla(S::SCI_GETCHARAT, start - 1));
         if (byte <= 32 || m_endOfToken.contains(static_cast<char>(byte)))
             break;
         --start;
     }
     QByteArray word(static_cast<qsizetype>(caret - start), '\0');
     for (long pos = start; pos < caret; ++pos)
-        word[static_cast<qsizetype>(pos - start)] = static_cast<char>(m_editor->SendScintilla(S::SCI_GETCHARAT, pos));
+        word[static_cast<qsizetype>(pos - start)] =
+            static_cast<char>(m_editor->SendScintilla(S::SCI_GETCHARAT, pos));
     return word;
 }
 

@@ -4,13 +4,13 @@
 #include "editctl/SynLexer.h"
 #include "editors/SynHighlighter.h"
 
-#include <Qsci/qscicommandset.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <Qsci/qscicommandset.h>
 
 namespace tw
 {
@@ -83,21 +83,33 @@ TSynEdit::TSynEdit(QWidget *parent) : QsciScintilla(parent)
         markerDefine(static_cast<char>('0' + mark), FirstMarker + mark);
 
     const std::pair<TEditAction, const char *> standard[] = {
-        {TEditAction::Cut, "Cu&t"},       {TEditAction::Copy, "&Copy"},
-        {TEditAction::Paste, "&Paste"},   {TEditAction::Delete, "&Delete"},
-        {TEditAction::Undo, "&Undo"},     {TEditAction::SelectAll, "Select &All"},
+        {TEditAction::Cut, "Cu&t"},     {TEditAction::Copy, "&Copy"},
+        {TEditAction::Paste, "&Paste"}, {TEditAction::Delete, "&Delete"},
+        {TEditAction::Undo, "&Undo"},   {TEditAction::SelectAll, "Select &All"},
     };
     for (const auto &[which, caption] : standard) {
         auto *action = new QAction(QString::fromLatin1(caption), this);
         m_standardActions[static_cast<std::size_t>(which)] = action;
         connect(action, &QAction::triggered, this, [this, which] {
             switch (which) {
-            case TEditAction::Cut: cut(); break;
-            case TEditAction::Copy: copy(); break;
-            case TEditAction::Paste: paste(); break;
-            case TEditAction::Delete: DeleteSelection(); break;
-            case TEditAction::Undo: undo(); break;
-            case TEditAction::SelectAll: ExecuteCommand(TEditorCommand::ecSelectAll); break;
+            case TEditAction::Cut:
+                cut();
+                break;
+            case TEditAction::Copy:
+                copy();
+                break;
+            case TEditAction::Paste:
+                paste();
+                break;
+            case TEditAction::Delete:
+                DeleteSelection();
+                break;
+            case TEditAction::Undo:
+                undo();
+                break;
+            case TEditAction::SelectAll:
+                ExecuteCommand(TEditorCommand::ecSelectAll);
+                break;
             }
         });
     }
@@ -411,9 +423,9 @@ void TSynEdit::ChangeBlockIndent(int delta)
         for (int i = 0; i < 2; ++i) {
             if (places[i].Line != line || places[i].Offset == 0)
                 continue;
-            shifts[i] = places[i].Offset >= oldWidth ? newWidth - oldWidth
-                                                     : std::min(places[i].Offset, newWidth) -
-                                                           places[i].Offset;
+            shifts[i] = places[i].Offset >= oldWidth
+                            ? newWidth - oldWidth
+                            : std::min(places[i].Offset, newWidth) - places[i].Offset;
         }
     }
     Send(SCI_ENDUNDOACTION);
@@ -430,8 +442,7 @@ void TSynEdit::SetMarker(int mark)
     m_marks[mark] = {};
     if (here)
         return;
-    m_marks[mark].Handle =
-        static_cast<int>(SendScintilla(SCI_MARKERADD, line, FirstMarker + mark));
+    m_marks[mark].Handle = static_cast<int>(SendScintilla(SCI_MARKERADD, line, FirstMarker + mark));
     m_marks[mark].Column = static_cast<int>(SendScintilla(SCI_GETCOLUMN, CaretPos()));
 }
 
@@ -468,15 +479,33 @@ void TSynEdit::ExecuteCommand(TEditorCommand command)
     }
     const bool editable = !isReadOnly();
     switch (command) {
-    case C::ecUp: Send(SCI_LINEUP); break;
-    case C::ecDown: Send(SCI_LINEDOWN); break;
-    case C::ecLeft: Send(SCI_CHARLEFT); break;
-    case C::ecRight: Send(SCI_CHARRIGHT); break;
-    case C::ecPageUp: Send(SCI_PAGEUP); break;
-    case C::ecPageDown: Send(SCI_PAGEDOWN); break;
-    case C::ecLineStart: Send(SCI_HOME); break;
-    case C::ecLineEnd: Send(SCI_LINEEND); break;
-    case C::ecSelUp: MoveSelecting(SCI_LINEUP, SCI_LINEUPEXTEND, SCI_LINEUPRECTEXTEND); break;
+    case C::ecUp:
+        Send(SCI_LINEUP);
+        break;
+    case C::ecDown:
+        Send(SCI_LINEDOWN);
+        break;
+    case C::ecLeft:
+        Send(SCI_CHARLEFT);
+        break;
+    case C::ecRight:
+        Send(SCI_CHARRIGHT);
+        break;
+    case C::ecPageUp:
+        Send(SCI_PAGEUP);
+        break;
+    case C::ecPageDown:
+        Send(SCI_PAGEDOWN);
+        break;
+    case C::ecLineStart:
+        Send(SCI_HOME);
+        break;
+    case C::ecLineEnd:
+        Send(SCI_LINEEND);
+        break;
+    case C::ecSelUp:
+        MoveSelecting(SCI_LINEUP, SCI_LINEUPEXTEND, SCI_LINEUPRECTEXTEND);
+        break;
     case C::ecSelDown:
         MoveSelecting(SCI_LINEDOWN, SCI_LINEDOWNEXTEND, SCI_LINEDOWNRECTEXTEND);
         break;
@@ -492,50 +521,100 @@ void TSynEdit::ExecuteCommand(TEditorCommand command)
     case C::ecSelPageDown:
         MoveSelecting(SCI_PAGEDOWN, SCI_PAGEDOWNEXTEND, SCI_PAGEDOWNRECTEXTEND);
         break;
-    case C::ecSelLineStart: MoveSelecting(SCI_HOME, SCI_HOMEEXTEND, SCI_HOMERECTEXTEND); break;
+    case C::ecSelLineStart:
+        MoveSelecting(SCI_HOME, SCI_HOMEEXTEND, SCI_HOMERECTEXTEND);
+        break;
     case C::ecSelLineEnd:
         MoveSelecting(SCI_LINEEND, SCI_LINEENDEXTEND, SCI_LINEENDRECTEXTEND);
         break;
-    case C::ecScrollUp: Send(SCI_LINESCROLLUP); break;
-    case C::ecScrollDown: Send(SCI_LINESCROLLDOWN); break;
-    case C::ecWordLeft: Send(SCI_WORDLEFT); break;
-    case C::ecWordRight: Send(SCI_WORDRIGHT); break;
+    case C::ecScrollUp:
+        Send(SCI_LINESCROLLUP);
+        break;
+    case C::ecScrollDown:
+        Send(SCI_LINESCROLLDOWN);
+        break;
+    case C::ecWordLeft:
+        Send(SCI_WORDLEFT);
+        break;
+    case C::ecWordRight:
+        Send(SCI_WORDRIGHT);
+        break;
     case C::ecSelWordLeft:
         MoveSelecting(SCI_WORDLEFT, SCI_WORDLEFTEXTEND, SCI_WORDLEFTEXTEND);
         break;
     case C::ecSelWordRight:
         MoveSelecting(SCI_WORDRIGHT, SCI_WORDRIGHTEXTEND, SCI_WORDRIGHTEXTEND);
         break;
-    case C::ecPageTop: PageTop(false); break;
-    case C::ecPageBottom: PageBottom(false); break;
-    case C::ecSelPageTop: PageTop(true); break;
-    case C::ecSelPageBottom: PageBottom(true); break;
-    case C::ecEditorTop: Send(SCI_DOCUMENTSTART); break;
-    case C::ecEditorBottom: Send(SCI_DOCUMENTEND); break;
+    case C::ecPageTop:
+        PageTop(false);
+        break;
+    case C::ecPageBottom:
+        PageBottom(false);
+        break;
+    case C::ecSelPageTop:
+        PageTop(true);
+        break;
+    case C::ecSelPageBottom:
+        PageBottom(true);
+        break;
+    case C::ecEditorTop:
+        Send(SCI_DOCUMENTSTART);
+        break;
+    case C::ecEditorBottom:
+        Send(SCI_DOCUMENTEND);
+        break;
     case C::ecSelEditorTop:
         MoveSelecting(SCI_DOCUMENTSTART, SCI_DOCUMENTSTARTEXTEND, SCI_DOCUMENTSTARTEXTEND);
         break;
     case C::ecSelEditorBottom:
         MoveSelecting(SCI_DOCUMENTEND, SCI_DOCUMENTENDEXTEND, SCI_DOCUMENTENDEXTEND);
         break;
-    case C::ecToggleMode: Send(SCI_EDITTOGGLEOVERTYPE); break;
-    case C::ecCopy: copy(); break;
-    case C::ecPaste: paste(); break;
-    case C::ecCut: cut(); break;
-    case C::ecDeleteChar: Send(SCI_CLEAR); break;
-    case C::ecDeleteLastChar: Send(SCI_DELETEBACK); break;
-    case C::ecDeleteLastWord: Send(SCI_DELWORDLEFT); break;
-    case C::ecUndo: undo(); break;
-    case C::ecRedo: redo(); break;
-    case C::ecLineBreak: Send(SCI_NEWLINE); break;
+    case C::ecToggleMode:
+        Send(SCI_EDITTOGGLEOVERTYPE);
+        break;
+    case C::ecCopy:
+        copy();
+        break;
+    case C::ecPaste:
+        paste();
+        break;
+    case C::ecCut:
+        cut();
+        break;
+    case C::ecDeleteChar:
+        Send(SCI_CLEAR);
+        break;
+    case C::ecDeleteLastChar:
+        Send(SCI_DELETEBACK);
+        break;
+    case C::ecDeleteLastWord:
+        Send(SCI_DELWORDLEFT);
+        break;
+    case C::ecUndo:
+        undo();
+        break;
+    case C::ecRedo:
+        redo();
+        break;
+    case C::ecLineBreak:
+        Send(SCI_NEWLINE);
+        break;
     case C::ecInsertLine:
         if (editable)
             InsertLine();
         break;
-    case C::ecSelectAll: SendScintilla(SCI_SETSEL, 0L, SendScintilla(SCI_GETLENGTH)); break;
-    case C::ecDeleteWord: Send(SCI_DELWORDRIGHT); break;
-    case C::ecDeleteLine: Send(SCI_LINEDELETE); break;
-    case C::ecDeleteEOL: Send(SCI_DELLINERIGHT); break;
+    case C::ecSelectAll:
+        SendScintilla(SCI_SETSEL, 0L, SendScintilla(SCI_GETLENGTH));
+        break;
+    case C::ecDeleteWord:
+        Send(SCI_DELWORDRIGHT);
+        break;
+    case C::ecDeleteLine:
+        Send(SCI_LINEDELETE);
+        break;
+    case C::ecDeleteEOL:
+        Send(SCI_DELLINERIGHT);
+        break;
     case C::ecBlockIndent:
         if (editable)
             ChangeBlockIndent(BlockIndent);
@@ -544,13 +623,26 @@ void TSynEdit::ExecuteCommand(TEditorCommand command)
         if (editable)
             ChangeBlockIndent(-BlockIndent);
         break;
-    case C::ecNormalSelect: m_selectionMode = TSelectionMode::Normal; break;
-    case C::ecColumnSelect: m_selectionMode = TSelectionMode::Column; break;
-    case C::ecLineSelect: m_selectionMode = TSelectionMode::Line; break;
-    case C::ecTab: Send(SCI_TAB); break;
-    case C::ecShiftTab: Send(SCI_BACKTAB); break;
-    case C::ecMatchBracket: MatchBracket(); break;
-    default: break;
+    case C::ecNormalSelect:
+        m_selectionMode = TSelectionMode::Normal;
+        break;
+    case C::ecColumnSelect:
+        m_selectionMode = TSelectionMode::Column;
+        break;
+    case C::ecLineSelect:
+        m_selectionMode = TSelectionMode::Line;
+        break;
+    case C::ecTab:
+        Send(SCI_TAB);
+        break;
+    case C::ecShiftTab:
+        Send(SCI_BACKTAB);
+        break;
+    case C::ecMatchBracket:
+        MatchBracket();
+        break;
+    default:
+        break;
     }
 }
 

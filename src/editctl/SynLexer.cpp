@@ -148,8 +148,7 @@ void TSynLexer::styleText(int start, int end)
                 const std::size_t tokenEnd =
                     std::min<std::size_t>(m_highlighter->TokenStart(), lineLength);
                 if (style != 0 && tokenEnd > tokenStart)
-                    std::memset(m_styles.data() + base + tokenStart, style,
-                                tokenEnd - tokenStart);
+                    std::memset(m_styles.data() + base + tokenStart, style, tokenEnd - tokenStart);
             }
             state = m_highlighter->RangeState();
         }
@@ -168,8 +167,7 @@ void TSynLexer::styleText(int start, int end)
     m_lineStates.resize(std::max<std::size_t>(line, 0));
     if (!m_styles.empty()) {
         sci->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, from);
-        sci->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, m_styles.size(),
-                           m_styles.data());
+        sci->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, m_styles.size(), m_styles.data());
     }
 }
 

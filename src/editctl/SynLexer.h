@@ -2,8 +2,8 @@
 
 #include "editors/SynHighlighter.h"
 
-#include <Qsci/qscilexercustom.h>
 #include <QFont>
+#include <Qsci/qscilexercustom.h>
 #include <vector>
 
 namespace tw

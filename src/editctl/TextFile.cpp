@@ -26,8 +26,7 @@ TLineEnding FirstLineEnding(const QByteArray &bytes)
     const qsizetype at = bytes.indexOf('\n');
     const qsizetype cr = bytes.indexOf('\r');
     if (cr >= 0 && (at < 0 || cr < at))
-        return cr + 1 < bytes.size() && bytes[cr + 1] == '\n' ? TLineEnding::CrLf
-                                                                : TLineEnding::Cr;
+        return cr + 1 < bytes.size() && bytes[cr + 1] == '\n' ? TLineEnding::CrLf : TLineEnding::Cr;
     return at >= 0 ? TLineEnding::Lf : TLineEnding::CrLf;
 }
 

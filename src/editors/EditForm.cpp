@@ -87,13 +87,13 @@ TEditForm::TEditForm(QWidget *parent) : QWidget(parent)
 
     using M = TMainCommand;
     File1->addAction(AddStandIn(M::NewProject, "NewProject1", "New Project", Qt::CTRL | Qt::Key_N));
-    File1->addAction(AddStandIn(M::OpenProject, "OpenProject1", "&Open Project",
-                                Qt::CTRL | Qt::Key_O));
+    File1->addAction(
+        AddStandIn(M::OpenProject, "OpenProject1", "&Open Project", Qt::CTRL | Qt::Key_O));
     File1->addAction(AddStandIn(M::CloseProject, "CloseProject1", "&Close Project", {}));
     File1->addSeparator();
     File1->addAction(AddStandIn(M::OpenSourceFile, "OpenLispFile1", "Open Source File", {}));
-    File1->addAction(AddStandIn(M::NewLispFile, "NewLispEditor1", "&New Lisp File",
-                                Qt::CTRL | Qt::Key_L));
+    File1->addAction(
+        AddStandIn(M::NewLispFile, "NewLispEditor1", "&New Lisp File", Qt::CTRL | Qt::Key_L));
     File1->addAction(AddStandIn(M::NewDCLFile, "NewDCLEditor1", "Ne&w DCL File", {}));
     const auto own = [this](const QString &name, const QString &caption,
                             const QKeySequence &shortcut) {
@@ -166,14 +166,29 @@ QAction *TEditForm::AddStandIn(TMainCommand command, const QString &name, const 
     m_mainActions[static_cast<std::size_t>(command)] = action;
     connect(action, &QAction::triggered, this, [this, command] {
         switch (command) {
-        case TMainCommand::Undo: Undo2Click(); return;
-        case TMainCommand::Redo: Redo2Click(); return;
-        case TMainCommand::Cut: Cut1Click(); return;
-        case TMainCommand::Copy: Copy1Click(); return;
-        case TMainCommand::Paste: Paste1Click(); return;
-        case TMainCommand::Delete: Editor->DeleteSelection(); return;
-        case TMainCommand::SelectAll: Editor->ExecuteCommand(TEditorCommand::ecSelectAll); return;
-        default: break;
+        case TMainCommand::Undo:
+            Undo2Click();
+            return;
+        case TMainCommand::Redo:
+            Redo2Click();
+            return;
+        case TMainCommand::Cut:
+            Cut1Click();
+            return;
+        case TMainCommand::Copy:
+            Copy1Click();
+            return;
+        case TMainCommand::Paste:
+            Paste1Click();
+            return;
+        case TMainCommand::Delete:
+            Editor->DeleteSelection();
+            return;
+        case TMainCommand::SelectAll:
+            Editor->ExecuteCommand(TEditorCommand::ecSelectAll);
+            return;
+        default:
+            break;
         }
         if (OnMainCommand)
             OnMainCommand(command);
@@ -229,8 +244,8 @@ void TEditForm::SetIsLispEditor(bool lisp)
                                                "Plain text files (*.txt)|*.txt|All files|*.*");
         SaveFileDialog.DefaultExt = QStringLiteral("lsp");
     } else {
-        SaveFileDialog.Filter = QStringLiteral(
-            "DCL File (*.dcl)|*.dcl|Plain text files (*.txt)|*.txt|All files|*.*");
+        SaveFileDialog.Filter =
+            QStringLiteral("DCL File (*.dcl)|*.dcl|Plain text files (*.txt)|*.txt|All files|*.*");
         SaveFileDialog.DefaultExt = QStringLiteral("dcl");
     }
     SynCompletionProposal1->SetItemList(lisp ? LispKeys->StringList() : DCLKeys->StringList());
@@ -304,10 +319,9 @@ QString TEditForm::ConfirmFileName(const QString &proposed)
 
 QMessageBox::StandardButton TEditForm::AskSaveChanges()
 {
-    return EditorDialogs().Ask(this, QStringLiteral("Confirm"),
-                               QStringLiteral("Save changes to %1?").arg(m_pathName),
-                               QMessageBox::Question,
-                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    return EditorDialogs().Ask(
+        this, QStringLiteral("Confirm"), QStringLiteral("Save changes to %1?").arg(m_pathName),
+        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 bool TEditForm::QuerySave()
@@ -427,9 +441,10 @@ void TEditForm::LoadFontSettings()
         font.setFamily(name.toString());
     bool ok = false;
     const QVariant sizeValue = settings.value(QStringLiteral("FontSize"));
-    const int size = sizeValue.typeId() == QMetaType::QString || sizeValue.typeId() == QMetaType::Int
-                         ? sizeValue.toInt(&ok)
-                         : 0;
+    const int size =
+        sizeValue.typeId() == QMetaType::QString || sizeValue.typeId() == QMetaType::Int
+            ? sizeValue.toInt(&ok)
+            : 0;
     if (ok && size > 0)
         font.setPointSize(size);
     Editor->SetEditorFont(font);

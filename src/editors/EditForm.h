@@ -24,8 +24,22 @@ class TVexStringsHold;
 
 // The main window's commands that an editor window shows in its menus.
 enum class TMainCommand {
-    NewProject, OpenProject, CloseProject, OpenSourceFile, NewLispFile, NewDCLFile, Exit,
-    Undo, Redo, Cut, Copy, Paste, Delete, SelectAll, QuickHelp, About,
+    NewProject,
+    OpenProject,
+    CloseProject,
+    OpenSourceFile,
+    NewLispFile,
+    NewDCLFile,
+    Exit,
+    Undo,
+    Redo,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    SelectAll,
+    QuickHelp,
+    About,
 };
 
 // A child window in which one AutoLISP or DCL file is edited. It keeps the text

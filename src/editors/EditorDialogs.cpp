@@ -56,9 +56,20 @@ private:
         dialog.setDefaultSuffix(settings.DefaultExt);
         if (!settings.FileName.isEmpty())
             dialog.selectFile(settings.FileName);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return std::nullopt;
-        return ApplyDefaultExtension(dialog.selectedFiles().constFirst(), settings.DefaultExt);
+        // A read-only file is never handed back for saving; the dialog opens
+        // again until another name is chosen or the user cancels.
+        for (;;) {
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+                return std::nullopt;
+            const QString path =
+                ApplyDefaultExtension(dialog.selectedFiles().constFirst(), settings.DefaultExt);
+            const QFileInfo info(path);
+            if (mode != QFileDialog::AcceptSave || !info.exists() || info.isWritable())
+                return path;
+            QMessageBox::warning(parent, settings.Title,
+                                 QStringLiteral("%1 is read-only. Choose another name.")
+                                     .arg(info.fileName()));
+        }
     }
 };
 

@@ -1,5 +1,4 @@
 #include "EditorTestSupport.h"
-
 #include "editctl/SynCompletionProposal.h"
 #include "editors/AutoLispSyn.h"
 #include "editors/DCLSyn.h"
@@ -82,8 +81,8 @@ TEST_F(CompletionTest, SelectionFollowsTheTypedPrefixWithExactCase)
         const char *Word;
     };
     const Case cases[] = {
-        {"(se", "se"}, {"(foo.st", "st"}, {"[vl-s", "vl-s"}, {"a)get_t", "get_t"},
-        {"x\tvlax-c", "vlax-c"}, {"(car (cd", "cd"},
+        {"(se", "se"},        {"(foo.st", "st"},       {"[vl-s", "vl-s"},
+        {"a)get_t", "get_t"}, {"x\tvlax-c", "vlax-c"}, {"(car (cd", "cd"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Typed);

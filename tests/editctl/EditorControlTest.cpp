@@ -1,6 +1,5 @@
 #include "EditorTestSupport.h"
 #include "TestData.h"
-
 #include "editors/DCLSyn.h"
 
 #include <QApplication>

@@ -1,5 +1,4 @@
 #include "EditorTestSupport.h"
-
 #include "editors/AutoLispSyn.h"
 
 #include <QApplication>
@@ -74,26 +73,54 @@ std::vector<TKeyCase> KeyCases()
         {"CtrlShiftHome", 21, 21, {K(Ctrl | Shift, Qt::Key_Home)}, {}, 21, 0},
         {"CtrlShiftEnd", 21, 21, {K(Ctrl | Shift, Qt::Key_End)}, {}, 21, 40},
         {"InsertThenType", 1, 1, {K(Qt::Key_Insert), T("X")}, Replaced(1, 1, "X"), 2, 2},
-        {"CtrlInsertShiftInsert", 1, 5,
+        {"CtrlInsertShiftInsert",
+         1,
+         5,
          {K(Ctrl, Qt::Key_Insert), K(Ctrl, Qt::Key_End), K(Shift, Qt::Key_Insert)},
-         Original + "setq", 44, 44},
-        {"CtrlCCtrlV", 1, 5, {K(Ctrl, Qt::Key_C), K(Ctrl, Qt::Key_End), K(Ctrl, Qt::Key_V)},
-         Original + "setq", 44, 44},
-        {"ShiftDelete", 1, 5, {K(Shift, Qt::Key_Delete), K(Ctrl, Qt::Key_End), K(Ctrl, Qt::Key_V)},
-         Replaced(1, 4, "") + "setq", 40, 40},
-        {"CtrlX", 1, 5, {K(Ctrl, Qt::Key_X), K(Ctrl, Qt::Key_End), K(Ctrl, Qt::Key_V)},
-         Replaced(1, 4, "") + "setq", 40, 40},
+         Original + "setq",
+         44,
+         44},
+        {"CtrlCCtrlV",
+         1,
+         5,
+         {K(Ctrl, Qt::Key_C), K(Ctrl, Qt::Key_End), K(Ctrl, Qt::Key_V)},
+         Original + "setq",
+         44,
+         44},
+        {"ShiftDelete",
+         1,
+         5,
+         {K(Shift, Qt::Key_Delete), K(Ctrl, Qt::Key_End), K(Ctrl, Qt::Key_V)},
+         Replaced(1, 4, "") + "setq",
+         40,
+         40},
+        {"CtrlX",
+         1,
+         5,
+         {K(Ctrl, Qt::Key_X), K(Ctrl, Qt::Key_End), K(Ctrl, Qt::Key_V)},
+         Replaced(1, 4, "") + "setq",
+         40,
+         40},
         {"Delete", 0, 0, {K(Qt::Key_Delete)}, Replaced(0, 1, ""), 0, 0},
         {"Backspace", 1, 1, {K(Qt::Key_Backspace)}, Replaced(0, 1, ""), 0, 0},
         {"ShiftBackspace", 1, 1, {K(Shift, Qt::Key_Backspace)}, Replaced(0, 1, ""), 0, 0},
         {"CtrlBackspace", 13, 13, {K(Ctrl, Qt::Key_Backspace)}, Replaced(6, 7, ""), 6, 6},
         {"AltBackspace", 1, 1, {T("X"), K(Alt, Qt::Key_Backspace)}, {}, 1, 1},
         {"CtrlZ", 1, 1, {T("X"), K(Ctrl, Qt::Key_Z)}, {}, 1, 1},
-        {"ShiftAltBackspace", 1, 1,
-         {T("X"), K(Ctrl, Qt::Key_Z), K(Shift | Alt, Qt::Key_Backspace)}, Replaced(1, 0, "X"),
-         2, 2},
-        {"CtrlShiftZ", 1, 1, {T("X"), K(Ctrl, Qt::Key_Z), K(Ctrl | Shift, Qt::Key_Z)},
-         Replaced(1, 0, "X"), 2, 2},
+        {"ShiftAltBackspace",
+         1,
+         1,
+         {T("X"), K(Ctrl, Qt::Key_Z), K(Shift | Alt, Qt::Key_Backspace)},
+         Replaced(1, 0, "X"),
+         2,
+         2},
+        {"CtrlShiftZ",
+         1,
+         1,
+         {T("X"), K(Ctrl, Qt::Key_Z), K(Ctrl | Shift, Qt::Key_Z)},
+         Replaced(1, 0, "X"),
+         2,
+         2},
         {"Enter", 5, 5, {K(Qt::Key_Return)}, Replaced(5, 0, "\r\n"), 7, 7},
         {"CtrlM", 5, 5, {K(Ctrl, Qt::Key_M)}, Replaced(5, 0, "\r\n"), 7, 7},
         {"CtrlN", 5, 5, {K(Ctrl, Qt::Key_N)}, Replaced(5, 0, "\r\n"), 5, 5},
@@ -102,8 +129,13 @@ std::vector<TKeyCase> KeyCases()
         {"CtrlY", 21, 21, {K(Ctrl, Qt::Key_Y)}, Replaced(19, 15, ""), 19, 19},
         {"CtrlShiftY", 22, 22, {K(Ctrl | Shift, Qt::Key_Y)}, Replaced(22, 10, ""), 22, 22},
         {"CtrlShiftI", 21, 21, {K(Ctrl | Shift, Qt::Key_I)}, Replaced(19, 0, "  "), 23, 23},
-        {"CtrlShiftIBlock", 0, 21, {K(Ctrl | Shift, Qt::Key_I)},
-         "  (setq abc-def 12)\r\n    (foo [bar])\r\nlast\r\n", 0, 25},
+        {"CtrlShiftIBlock",
+         0,
+         21,
+         {K(Ctrl | Shift, Qt::Key_I)},
+         "  (setq abc-def 12)\r\n    (foo [bar])\r\nlast\r\n",
+         0,
+         25},
         {"CtrlShiftU", 21, 21, {K(Ctrl | Shift, Qt::Key_U)}, Replaced(19, 2, ""), 19, 19},
         {"Tab", 0, 0, {K(Qt::Key_Tab)}, Replaced(0, 0, "\t"), 1, 1},
         {"ShiftTab", 21, 21, {K(Shift, Qt::Key_Tab)}, {}, 19, 19},
@@ -111,17 +143,27 @@ std::vector<TKeyCase> KeyCases()
         {"CtrlShiftBInner", 30, 30, {K(Ctrl | Shift, Qt::Key_B)}, {}, 26, 26},
         // Line selection takes whole lines; normal selection takes it back.
         {"CtrlShiftL", 2, 2, {K(Ctrl | Shift, Qt::Key_L), K(Shift, Qt::Key_Down)}, {}, 0, 34},
-        {"CtrlShiftC", 2, 2,
-         {K(Ctrl | Shift, Qt::Key_C), K(Ctrl | Shift, Qt::Key_N), K(Shift, Qt::Key_Right)}, {},
-         2, 3},
-        {"CtrlShiftN", 2, 2,
-         {K(Ctrl | Shift, Qt::Key_L), K(Ctrl | Shift, Qt::Key_N), K(Shift, Qt::Key_Down)}, {},
-         2, 21},
+        {"CtrlShiftC",
+         2,
+         2,
+         {K(Ctrl | Shift, Qt::Key_C), K(Ctrl | Shift, Qt::Key_N), K(Shift, Qt::Key_Right)},
+         {},
+         2,
+         3},
+        {"CtrlShiftN",
+         2,
+         2,
+         {K(Ctrl | Shift, Qt::Key_L), K(Ctrl | Shift, Qt::Key_N), K(Shift, Qt::Key_Down)},
+         {},
+         2,
+         21},
     };
     // Each bookmark: set it on line 1, go to the top, jump back to it.
     for (int digit = 0; digit <= 9; ++digit) {
         const auto key = static_cast<Qt::Key>(Qt::Key_0 + digit);
-        cases.push_back({"Bookmark", 23, 23,
+        cases.push_back({"Bookmark",
+                         23,
+                         23,
                          {K(Ctrl | Shift, key), K(Ctrl, Qt::Key_Home), K(Ctrl, key)},
                          {},
                          23,
@@ -182,7 +224,7 @@ TEST_F(KeyBindingTest, ColumnSelectionSelectsARectangle)
 {
     Select(editor, 2, 2);
     Press(&editor, {K(Ctrl | Shift, Qt::Key_C), K(Shift, Qt::Key_Down), K(Shift, Qt::Key_Right),
-                  K(Shift, Qt::Key_Right)});
+                    K(Shift, Qt::Key_Right)});
     EXPECT_EQ(editor.SendScintilla(S::SCI_SELECTIONISRECTANGLE), 1);
     EXPECT_EQ(editor.SendScintilla(S::SCI_GETSELECTIONS), 2);
     EXPECT_EQ(editor.selectedText(), "et\r\n(f\r\n");
@@ -204,7 +246,7 @@ TEST_F(KeyBindingTest, ABookmarkFollowsItsLineWhenLinesAreInsertedAbove)
 {
     Select(editor, 36, 36);
     Press(&editor, {K(Ctrl | Shift, Qt::Key_7), K(Ctrl, Qt::Key_Home), K(Qt::Key_Return),
-                  K(Ctrl, Qt::Key_7)});
+                    K(Ctrl, Qt::Key_7)});
     EXPECT_EQ(editor.BookmarkLine(7), 3);
     EXPECT_EQ(editor.CaretPos(), 38);
 }
@@ -241,7 +283,7 @@ TEST_F(KeyBindingTest, ReadOnlyTextIgnoresEditingKeys)
     editor.setReadOnly(true);
     Select(editor, 21, 21);
     Press(&editor, {T("abc"), K(Qt::Key_Delete), K(Ctrl, Qt::Key_N), K(Ctrl | Shift, Qt::Key_I),
-                  K(Qt::Key_Return)});
+                    K(Qt::Key_Return)});
     EXPECT_EQ(DocText(editor), Original);
 }
 

@@ -1,5 +1,4 @@
 #include "EditorTestSupport.h"
-
 #include "editctl/SynLexer.h"
 #include "editors/AutoLispSyn.h"
 #include "editors/DCLSyn.h"
@@ -75,7 +74,8 @@ TEST_F(LexerTest, EveryByteTakesTheStyleOfItsToken)
         {"lisp LF", &lisp, "(if t\n  (princ \"ok\")\n)"},
         {"lisp CR", &lisp, "(car x)\r; c\r\"open"},
         {"lisp utf8", &lisp, "(princ \"caf\xC3\xA9\") ; \xE2\x82\xAC\n"},
-        {"dcl", &dcl, "dlg : dialog {\r\n  label = \"Hi\"; // c\r\n  : button { key = \"a\"; }\r\n}"},
+        {"dcl", &dcl,
+         "dlg : dialog {\r\n  label = \"Hi\"; // c\r\n  : button { key = \"a\"; }\r\n}"},
         {"empty lines", &dcl, "\r\n\r\n\n\r"},
     };
     for (const Case &c : cases) {
@@ -92,9 +92,9 @@ TEST_F(LexerTest, KeywordsCommentsAndStringsGetTheirStyles)
     editor.setText("(setq s \"x\") ; c");
     const auto styles = EditorStyles(editor);
     const int comment = 1, identifier = 2, keyword = 3, space = 4, string = 5;
-    const std::vector<int> expected = {keyword, keyword, keyword, keyword, keyword, space,
-                                       identifier, space, string, string, string, keyword,
-                                       space, comment, comment, comment};
+    const std::vector<int> expected = {keyword,    keyword, keyword, keyword, keyword, space,
+                                       identifier, space,   string,  string,  string,  keyword,
+                                       space,      comment, comment, comment};
     EXPECT_EQ(styles, expected);
 }
 
@@ -106,10 +106,10 @@ TEST_F(LexerTest, StylesCarryTheAttributeColoursAndFontStyles)
         SCOPED_TRACE(attr->Name());
         const int style = i + 1;
         const QColor fore = editor.Lexer()->color(style);
-        const QColor expected = attr->Foreground() ? QColor(attr->Foreground()->Red,
-                                                            attr->Foreground()->Green,
-                                                            attr->Foreground()->Blue)
-                                                   : QColor(Qt::black);
+        const QColor expected = attr->Foreground()
+                                    ? QColor(attr->Foreground()->Red, attr->Foreground()->Green,
+                                             attr->Foreground()->Blue)
+                                    : QColor(Qt::black);
         EXPECT_EQ(fore, expected);
         EXPECT_EQ(editor.Lexer()->paper(style), QColor(Qt::white));
         EXPECT_EQ(editor.Lexer()->font(style).bold(), attr->Style().Bold);
@@ -150,8 +150,8 @@ TEST_F(LexerTest, EditingRestylesTheChangedLine)
     editor.SendScintilla(S::SCI_SETSEL, 8L, 11L);
     editor.SendScintilla(S::SCI_REPLACESEL, static_cast<uintptr_t>(0), "car");
     const auto styles = EditorStyles(editor);
-    EXPECT_EQ(styles[8], 3);  // car is a keyword
-    EXPECT_EQ(styles[1], 2);  // foo is not
+    EXPECT_EQ(styles[8], 3); // car is a keyword
+    EXPECT_EQ(styles[1], 2); // foo is not
 }
 
 TEST_F(LexerTest, WithoutAHighlighterEverythingIsPlainText)

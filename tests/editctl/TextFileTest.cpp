@@ -19,16 +19,14 @@ struct TFormatCase {
 
 const TFormatCase FormatCases[] = {
     {"utf8 crlf", "a\r\nb\r\n", TTextEncoding::Utf8, false, TLineEnding::CrLf, "a\r\nb\r\n"},
-    {"utf8 lf", "caf\xC3\xA9\nx", TTextEncoding::Utf8, false, TLineEnding::Lf,
-     "caf\xC3\xA9\nx"},
+    {"utf8 lf", "caf\xC3\xA9\nx", TTextEncoding::Utf8, false, TLineEnding::Lf, "caf\xC3\xA9\nx"},
     {"utf8 cr", "a\rb", TTextEncoding::Utf8, false, TLineEnding::Cr, "a\rb"},
     {"utf8 bom", "\xEF\xBB\xBFx\r\n", TTextEncoding::Utf8, true, TLineEnding::CrLf, "x\r\n"},
     {"no line end", "abc", TTextEncoding::Utf8, false, TLineEnding::CrLf, "abc"},
     {"empty", "", TTextEncoding::Utf8, false, TLineEnding::CrLf, ""},
     {"cp1252", "caf\xE9 \x80\n", TTextEncoding::Cp1252, false, TLineEnding::Lf,
      "caf\xC3\xA9 \xE2\x82\xAC\n"},
-    {"truncated utf8", "a\xC3", TTextEncoding::Cp1252, false, TLineEnding::CrLf,
-     "a\xC3\x83"},
+    {"truncated utf8", "a\xC3", TTextEncoding::Cp1252, false, TLineEnding::CrLf, "a\xC3\x83"},
 };
 
 TEST(TextFileTest, ReadingNotesEncodingAndLineEndsAndSavingRestoresTheBytes)

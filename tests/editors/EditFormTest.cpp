@@ -1,10 +1,10 @@
+#include "editors/EditForm.h"
+
 #include "EditorsTestSupport.h"
 #include "TestData.h"
-
 #include "editctl/SynCompletionProposal.h"
 #include "editors/AutoLispSyn.h"
 #include "editors/DCLSyn.h"
-#include "editors/EditForm.h"
 #include "editors/VexStringsHold.h"
 
 #include <QAction>
@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
@@ -93,8 +95,8 @@ TEST_F(EditFormTest, TheKindSetsCaptionFilterCompletionAndHighlighter)
     };
     const Case cases[] = {
         {true, "[Lisp Editor]-Untitled",
-         "AutoLisp Source File (*.lsp)|*.lsp|Plain text files (*.txt)|*.txt|All files|*.*",
-         "lsp", AutoLispWordList()},
+         "AutoLisp Source File (*.lsp)|*.lsp|Plain text files (*.txt)|*.txt|All files|*.*", "lsp",
+         AutoLispWordList()},
         {false, "[DCL Editor]-Untitled",
          "DCL File (*.dcl)|*.dcl|Plain text files (*.txt)|*.txt|All files|*.*", "dcl",
          DCLWordList()},
@@ -132,9 +134,8 @@ TEST_F(EditFormTest, TheExtensionDecidesTheKindOfAnOpenedFile)
         const char *Name;
         bool Dcl;
     };
-    const Case cases[] = {{"x.DCL", true},  {"x.dcl", true},  {"x.Dcl", true},
-                          {"x.lsp", false}, {"x.txt", false}, {"x", false},
-                          {"x.dclx", false}};
+    const Case cases[] = {{"x.DCL", true},  {"x.dcl", true}, {"x.Dcl", true},  {"x.lsp", false},
+                          {"x.txt", false}, {"x", false},    {"x.dclx", false}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(TEditForm::IsDclFileName(Path(c.Name)), c.Dcl);
@@ -401,6 +402,31 @@ TEST_F(EditFormTest, ClosingAProjectEditorMinimisesItAndStillOffersToSave)
     EXPECT_EQ(readFile(Path("p.lsp")), "x");
 }
 
+TEST_F(EditFormTest, InAMultipleDocumentAreaCloseRulesHold)
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    auto *project = new TEditForm;
+    project->SetIsLispEditor(true);
+    project->ProjectEditor = true;
+    QMdiSubWindow *projectWindow = area.addSubWindow(project);
+    QPointer<TEditForm> free = new TEditForm;
+    free->SetIsLispEditor(false);
+    QMdiSubWindow *freeWindow = area.addSubWindow(free);
+    freeWindow->setAttribute(Qt::WA_DeleteOnClose);
+    projectWindow->show();
+    freeWindow->show();
+
+    EXPECT_FALSE(projectWindow->close());
+    EXPECT_TRUE(projectWindow->isMinimized());
+    EXPECT_EQ(area.subWindowList().size(), 2);
+
+    EXPECT_TRUE(freeWindow->close());
+    EXPECT_TRUE(Deleted(free));
+    EXPECT_EQ(area.subWindowList().size(), 1);
+}
+
 TEST_F(EditFormTest, MenusCarryTheirCaptionsAndShortcuts)
 {
     TEditForm form;
@@ -446,9 +472,9 @@ TEST_F(EditFormTest, MenusCarryTheirCaptionsAndShortcuts)
         file << (a->isSeparator() ? "-" : a->objectName());
     for (QAction *a : form.PopupMenu1->actions())
         popup << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(file, (QStringList{"NewProject1", "OpenProject1", "CloseProject1", "-",
-                                 "OpenLispFile1", "NewLispEditor1", "NewDCLEditor1", "Save1",
-                                 "SaveAs1", "-", "Exit1"}));
+    EXPECT_EQ(file,
+              (QStringList{"NewProject1", "OpenProject1", "CloseProject1", "-", "OpenLispFile1",
+                           "NewLispEditor1", "NewDCLEditor1", "Save1", "SaveAs1", "-", "Exit1"}));
     EXPECT_EQ(popup,
               (QStringList{"Cu&t", "&Copy", "&Paste", "Select &All", "-", "&Undo", "&Redo"}));
 }
@@ -459,13 +485,12 @@ TEST_F(EditFormTest, MainWindowCommandsRunThroughTheCallback)
     std::vector<TMainCommand> ran;
     form.OnMainCommand = [&](TMainCommand command) { ran.push_back(command); };
     for (const char *name : {"NewProject1", "OpenProject1", "CloseProject1", "OpenLispFile1",
-                             "NewLispEditor1", "NewDCLEditor1", "Exit1", "QuickHelp1",
-                             "About1"})
+                             "NewLispEditor1", "NewDCLEditor1", "Exit1", "QuickHelp1", "About1"})
         form.findChild<QAction *>(name)->trigger();
     using M = TMainCommand;
-    EXPECT_EQ(ran, (std::vector<M>{M::NewProject, M::OpenProject, M::CloseProject,
-                                   M::OpenSourceFile, M::NewLispFile, M::NewDCLFile, M::Exit,
-                                   M::QuickHelp, M::About}));
+    EXPECT_EQ(ran,
+              (std::vector<M>{M::NewProject, M::OpenProject, M::CloseProject, M::OpenSourceFile,
+                              M::NewLispFile, M::NewDCLFile, M::Exit, M::QuickHelp, M::About}));
 }
 
 TEST_F(EditFormTest, MenuShortcutsComeBeforeTheEditorKeys)
@@ -505,8 +530,8 @@ TEST_F(EditFormTest, EditMenuEnablingFollowsSelectionAndClipboard)
         bool ClipboardText;
         bool Selection;
     };
-    for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true},
-                         Case{true, true}}) {
+    for (const Case c :
+         {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
         TEditForm form;
         form.Editor->setText("hello");
         if (c.ClipboardText)
@@ -582,8 +607,8 @@ TEST_F(EditFormTest, ControlsHaveAccessibleNames)
 {
     TEditForm form;
     for (QWidget *widget : std::initializer_list<QWidget *>{
-             form.Editor, form.StatusBar1, form.StatusHint, form.MainMenu1, form.File1,
-             form.Edit1, form.EditorSetting1, form.Help1, form.PopupMenu1})
+             form.Editor, form.StatusBar1, form.StatusHint, form.MainMenu1, form.File1, form.Edit1,
+             form.EditorSetting1, form.Help1, form.PopupMenu1})
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
 }
 

@@ -34,10 +34,8 @@ TEST(EditorDialogsTest, TheDefaultExtensionIsAddedToABareName)
         const char *Expected;
     };
     const Case cases[] = {
-        {"/a/b", "lsp", "/a/b.lsp"},
-        {"/a/b.txt", "lsp", "/a/b.txt"},
-        {"/a.d/b", "dcl", "/a.d/b.dcl"},
-        {"/a/b", "", "/a/b"},
+        {"/a/b", "lsp", "/a/b.lsp"},     {"/a/b.txt", "lsp", "/a/b.txt"},
+        {"/a.d/b", "dcl", "/a.d/b.dcl"}, {"/a/b", "", "/a/b"},
         {"/a/b.DCL", "lsp", "/a/b.DCL"},
     };
     for (const Case &c : cases)

@@ -89,7 +89,10 @@ public:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
     }
 
-    static QSettings Store() { return QSettings(QStringLiteral("Orvane"), QStringLiteral("Tilewright")); }
+    static QSettings Store()
+    {
+        return QSettings(QStringLiteral("Orvane"), QStringLiteral("Tilewright"));
+    }
 
 private:
     QTemporaryDir m_dir;
