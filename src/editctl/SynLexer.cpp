@@ -115,26 +115,27 @@ void TSynLexer::styleText(int start, int end)
     const int firstLine =
         static_cast<int>(sci->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, start));
     const long from = sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, firstLine);
-    const auto *text = reinterpret_cast<const char *>(
-        sci->SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    // Only the gap inside the range is closed, so styling after an edit in a
+    // long text does not move the whole text behind the edit.
+    const auto *text = reinterpret_cast<const char *>(sci->SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, from, length - from));
+    const char *textEnd = text + (length - from);
 
     // Style whole lines up to `end`, then on while a line's range value differs
-    // from the one kept before, since the following lines depend on it.
+    // from the one kept for it before, since the following lines depend on it.
     m_styles.clear();
     if (m_lineStates.size() < static_cast<std::size_t>(firstLine))
         m_lineStates.resize(firstLine, nullptr);
     TRangeState state = firstLine > 0 ? m_lineStates[firstLine - 1] : nullptr;
-    long pos = from;
+    const char *lineStart = text;
     int line = firstLine;
-    while (pos < length) {
-        const char *lineStart = text + pos;
+    while (lineStart < textEnd) {
         const char *lineEnd = lineStart;
-        const char *docEnd = text + length;
-        while (lineEnd < docEnd && *lineEnd != '\n' && *lineEnd != '\r')
+        while (lineEnd < textEnd && *lineEnd != '\n' && *lineEnd != '\r')
             ++lineEnd;
         const char *next = lineEnd;
-        if (next < docEnd)
-            next += (*next == '\r' && next + 1 < docEnd && next[1] == '\n') ? 2 : 1;
+        if (next < textEnd)
+            next += (*next == '\r' && next + 1 < textEnd && next[1] == '\n') ? 2 : 1;
         const std::size_t lineLength = lineEnd - lineStart;
         const std::size_t base = m_styles.size();
         m_styles.resize(base + (next - lineStart), 0);
@@ -152,19 +153,18 @@ void TSynLexer::styleText(int start, int end)
             }
             state = m_highlighter->RangeState();
         }
-        bool changed = true;
+        bool changed = false;
         if (static_cast<std::size_t>(line) < m_lineStates.size()) {
             changed = m_lineStates[line] != state;
             m_lineStates[line] = state;
         } else {
             m_lineStates.push_back(state);
         }
-        pos = next - text;
+        lineStart = next;
         ++line;
-        if (pos >= end && !changed)
+        if (from + static_cast<long>(m_styles.size()) >= end && !changed)
             break;
     }
-    m_lineStates.resize(std::max<std::size_t>(line, 0));
     if (!m_styles.empty()) {
         sci->SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, from);
         sci->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, m_styles.size(), m_styles.data());

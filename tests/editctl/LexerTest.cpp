@@ -142,6 +142,21 @@ TEST_F(LexerTest, TheWholeDocumentCanBeColouredToTheEnd)
     EXPECT_EQ(editor.SendScintilla(S::SCI_GETSTYLEAT, lastLine), 3);
 }
 
+TEST_F(LexerTest, PaintingColoursTheVisibleLinesOnly)
+{
+    editor.SetHighlighter(&lisp);
+    QStringList lines;
+    for (int i = 0; i < 5000; ++i)
+        lines << QStringLiteral("(setq v%1 (+ %1 2)) ; line").arg(i);
+    editor.SetLines(lines);
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    editor.viewport()->repaint();
+    const long styled = editor.SendScintilla(S::SCI_GETENDSTYLED);
+    EXPECT_GT(styled, editor.SendScintilla(S::SCI_POSITIONFROMLINE, 1));
+    EXPECT_LT(styled, editor.SendScintilla(S::SCI_POSITIONFROMLINE, 1000));
+}
+
 TEST_F(LexerTest, EditingRestylesTheChangedLine)
 {
     editor.SetHighlighter(&lisp);
