@@ -23,7 +23,6 @@ QRect stageRectOf(const QWidget *widget, const QWidget *stage)
 
 TSmallRect::TSmallRect(THandlerRect *set) : m_set(set)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(QStringLiteral("Grab handle"));
 }
@@ -36,7 +35,10 @@ TControl *TSmallRect::control() const
 void TSmallRect::setColor(int color)
 {
     m_color = color;
-    setCursor(isActive() ? activeCursor() : Qt::ArrowCursor);
+    if (isActive())
+        setCursor(activeCursor());
+    else
+        unsetCursor();
     update();
 }
 
@@ -209,19 +211,18 @@ void THandlerRect::forgetControl()
     m_control = nullptr;
 }
 
-void THandlerRect::build()
+void THandlerRect::build(bool active)
 {
     freeHandles();
-    m_active = true;
+    m_active = active;
     if (!m_control || !m_control->parentWidget())
         return;
     createHandles();
-    setActive(true);
+    setActive(active);
     place();
-    for (const QPointer<TSmallRect> &handle : std::as_const(m_handles)) {
+    // New children are stacked on top already.
+    for (const QPointer<TSmallRect> &handle : std::as_const(m_handles))
         handle->show();
-        handle->raise();
-    }
 }
 
 void THandlerRect::freeHandles()
@@ -269,10 +270,8 @@ void THandlerRect::place()
     if (!m_control)
         return;
     for (const QPointer<TSmallRect> &handle : std::as_const(m_handles))
-        if (handle) {
+        if (handle)
             handle->place();
-            handle->raise();
-        }
 }
 
 void THandlerRect::record()
@@ -338,12 +337,9 @@ void TMultiHandler::selectionAdded(TControl *control)
         return;
     THandlerRect *set = newSet(control);
     m_sets.append(set);
-    set->build();
+    set->build(m_sets.size() == 1);
     if (m_sets.size() == 2)
-        for (THandlerRect *each : std::as_const(m_sets))
-            each->setActive(false);
-    else if (m_sets.size() > 2)
-        set->setActive(false);
+        m_sets.first()->setActive(false);
 }
 
 void TMultiHandler::selectionCleared()
@@ -360,7 +356,7 @@ void TMultiHandler::selectionDeleted(int, TControl *control)
             break;
         }
     if (m_sets.size() == 1 && m_sets.first()->control())
-        m_sets.first()->build();
+        m_sets.first()->build(true);
 }
 
 void TMultiHandler::selectionUpdated()

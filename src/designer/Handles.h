@@ -173,8 +173,8 @@ public:
     const QObject *controlAddress() const { return m_address; }
     void forgetControl();
 
-    // Makes the handles (active) and places them.
-    void build();
+    // Makes the handles, in the active or inactive colour, and places them.
+    void build(bool active);
     void freeHandles();
     void setActive(bool active);
     bool isActive() const { return m_active; }

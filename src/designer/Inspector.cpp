@@ -153,7 +153,7 @@ void TInspectorModel::merge(QObject *component)
         m_mergedClasses.append(cls);
         return;
     }
-    if (components().size() == 2)
+    if (m_components.size() == 2)
         m_shown.removeIf([this](const Shown &shown) {
             return m_outProps.contains(shown.name, Qt::CaseInsensitive);
         });
