@@ -17,6 +17,8 @@ namespace tw
 class TDCLEdit : public TPanel, public TTileAttributes
 {
     Q_OBJECT
+    Q_CLASSINFO("default:Alignment", "taLeftJustify")
+    Q_CLASSINFO("default:BevelOuter", "bvNone")
     Q_CLASSINFO("default:Height", "29")
     Q_CLASSINFO("default:Tabstop", "True")
     Q_PROPERTY(bool Allow_accept READ allowAccept WRITE setAllowAccept)
