@@ -24,3 +24,18 @@ function(tw_add_test name)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# tw_module_libraries(VAR): every module library defined so far, for tools that
+# link against all of them (benchmarks, fuzz targets).
+function(tw_module_libraries var)
+  set(libs)
+  foreach(module IN LISTS TILEWRIGHT_MODULES)
+    foreach(lib IN ITEMS tw_${module} tw_highlight)
+      if(TARGET ${lib})
+        list(APPEND libs ${lib})
+      endif()
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES libs)
+  set(${var} ${libs} PARENT_SCOPE)
+endfunction()
