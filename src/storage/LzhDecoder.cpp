@@ -1,11 +1,12 @@
 // -lh5- decoder: 12-bit (C) and 8-bit (T, P) direct tables whose longer codes continue
 // in a binary tree, every length and count checked against its alphabet.
 
+#include "storage/Lzh.h"
 #include "storage/LzhFormat.h"
-#include "storage/StorageErrors.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 
@@ -351,7 +352,7 @@ void decode(const std::uint8_t *data, std::size_t size, const Sink &sink)
     const std::int32_t length =
         std::int32_t(std::uint32_t(data[0]) | std::uint32_t(data[1]) << 8 |
                      std::uint32_t(data[2]) << 16 | std::uint32_t(data[3]) << 24);
-    if (length < 0 || length > 256 * 1024 * 1024)
+    if (length < 0 || length > kLzhMaxLength)
         corrupt();
     if (length == 0)
         return;
