@@ -87,8 +87,9 @@ TSynEdit::TSynEdit(QWidget *parent) : QsciScintilla(parent)
         {TEditAction::Paste, "&Paste"}, {TEditAction::Delete, "&Delete"},
         {TEditAction::Undo, "&Undo"},   {TEditAction::SelectAll, "Select &All"},
     };
-    for (const auto &[which, caption] : standard) {
-        auto *action = new QAction(QString::fromLatin1(caption), this);
+    for (const auto &entry : standard) {
+        const TEditAction which = entry.first;
+        auto *action = new QAction(QString::fromLatin1(entry.second), this);
         m_standardActions[static_cast<std::size_t>(which)] = action;
         connect(action, &QAction::triggered, this, [this, which] {
             switch (which) {
