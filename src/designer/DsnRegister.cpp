@@ -91,7 +91,10 @@ bool TDsnAgent::eventFilter(QObject *watched, QEvent *event)
     return m_register->agentEvent(this, watched, event);
 }
 
-TDsnRegister::TDsnRegister(QObject *parent) : QObject(parent) {}
+TDsnRegister::TDsnRegister(QObject *parent) : QObject(parent)
+{
+    m_entryWatch.owner = this;
+}
 
 TDsnRegister::~TDsnRegister()
 {
@@ -211,11 +214,11 @@ void TDsnRegister::agentTargetDestroyed(QObject *target)
     m_excluded.remove(target);
     if (!agent)
         return;
-    AgentTargetRemoved(nullptr);
+    AgentTargetRemoved(target);
     agent->deleteLater();
 }
 
-void TDsnRegister::AgentTargetRemoved(QWidget *) {}
+void TDsnRegister::AgentTargetRemoved(const QObject *) {}
 
 void TDsnRegister::SelectionEntryRemoving(const QObject *) {}
 
@@ -376,6 +379,7 @@ TDsnSelection *TDsnRegister::CreateSelection()
         m_resizing = nullptr;
         AfterResize(control, old);
     };
+    selection->addReceiver(&m_entryWatch);
     selection->addReceiver(m_handles.get());
     if (m_inspector && m_inspector->model())
         selection->addReceiver(m_inspector->model());

@@ -121,7 +121,9 @@ public:
     void refreshHandles();
     void rehook(QWidget *widget);
 
-    virtual void AgentTargetRemoved(QWidget *target);
+    // Empty hooks: a hooked control or a selected control was freed; `gone`
+    // is its old address, for identification only.
+    virtual void AgentTargetRemoved(const QObject *gone);
     virtual void SelectionEntryRemoving(const QObject *gone);
     virtual void SetDesignMode(bool on);
     virtual TMultiHandler *CreateHandleManager();
@@ -195,6 +197,15 @@ private:
     TDsnMouse mouseOf(QWidget *hooked, QObject *watched, const QMouseEvent *event) const;
     void agentTargetDestroyed(QObject *target);
     void showContextMenu(QPoint stagePos);
+
+    // Passes the freeing of a selected control on to SelectionEntryRemoving.
+    struct EntryWatch : TSelectionReceiver {
+        TDsnRegister *owner = nullptr;
+        void selectionEntryNil(int, const QObject *gone) override
+        {
+            owner->SelectionEntryRemoving(gone);
+        }
+    } m_entryWatch;
 
     QPointer<TDsnStage> m_stage;
     QPointer<TDsnPanel> m_panel;

@@ -19,7 +19,7 @@ class TRubberband : public QObject
 {
     Q_OBJECT
     Q_CLASSINFO("idents:Color", "TColor")
-    Q_CLASSINFO("default:Color", "8421504")
+    Q_CLASSINFO("default:Color", "clGray")
     Q_CLASSINFO("default:PenWidth", "2")
     Q_CLASSINFO("default:MoveWidth", "8")
     Q_CLASSINFO("default:MoveHeight", "8")
