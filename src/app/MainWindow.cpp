@@ -257,6 +257,26 @@ TArrowButton *TfrmTilewrightMain::btArrow() const
     return m_palette->arrowButton();
 }
 
+void TfrmTilewrightMain::adoptEditor(TEditForm *editor)
+{
+    // The editor's menus show this window's own commands, so each shortcut
+    // has one owner.
+    const std::pair<TMainCommand, const char *> commands[] = {
+        {TMainCommand::NewProject, "actNewProject"},
+        {TMainCommand::OpenProject, "actOpenProject"},
+        {TMainCommand::CloseProject, "actCloseProject"},
+        {TMainCommand::OpenSourceFile, "actOpenSourceFile"},
+        {TMainCommand::NewLispFile, "actNewLispFile"},
+        {TMainCommand::NewDCLFile, "actNewDcl"},
+        {TMainCommand::Exit, "actQuit"},
+        {TMainCommand::QuickHelp, "actQuickHelp"},
+        {TMainCommand::About, "actAbout"},
+    };
+    for (const auto &[command, name] : commands)
+        editor->SetMainCommand(command, action(QLatin1String(name)));
+    addChild(editor);
+}
+
 QMdiSubWindow *TfrmTilewrightMain::addChild(QWidget *child)
 {
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
@@ -269,7 +289,7 @@ TEditForm *TfrmTilewrightMain::NewEditor(bool lisp)
 {
     auto *editor = new TEditForm;
     editor->SetIsLispEditor(lisp);
-    addChild(editor);
+    adoptEditor(editor);
     return editor;
 }
 
@@ -284,7 +304,7 @@ TEditForm *TfrmTilewrightMain::OpenSourceFile()
         return nullptr;
     TEditForm *editor = TEditForm::OpenSourceFile(*path);
     if (editor)
-        addChild(editor);
+        adoptEditor(editor);
     return editor;
 }
 
@@ -296,9 +316,14 @@ TEditForm *TfrmTilewrightMain::activeEditor() const
 
 void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
 {
+    TEditForm *editor = window ? qobject_cast<TEditForm *>(window->widget()) : nullptr;
+    if (m_activeEditor && m_activeEditor != editor)
+        m_activeEditor->FormDeactivate();
+    m_activeEditor = editor;
+    if (editor)
+        editor->FormActivate();
     // An active editor window shows its own menus in the bar.
     menuBar()->clear();
-    TEditForm *editor = window ? qobject_cast<TEditForm *>(window->widget()) : nullptr;
     if (editor && editor->MainMenu1) {
         for (QAction *menu : editor->MainMenu1->actions())
             menuBar()->addAction(menu);

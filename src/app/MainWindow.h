@@ -83,6 +83,7 @@ private:
     void createPalette(QToolBar *bar);
     void showMenusOf(QMdiSubWindow *window);
     QMdiSubWindow *addChild(QWidget *child);
+    void adoptEditor(TEditForm *editor);
     void enableEditMenu(bool on);
 
     QMdiArea *m_mdiArea = nullptr;
@@ -93,6 +94,7 @@ private:
     TDsnPanel *m_palette = nullptr;
     TPanel *m_templates = nullptr;
     QList<QAction *> m_actions;
+    QPointer<TEditForm> m_activeEditor;
 };
 
 } // namespace tw

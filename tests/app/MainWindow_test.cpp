@@ -151,6 +151,10 @@ TEST_F(MainWindow, AnActiveEditorBringsItsMenus)
     ASSERT_EQ(window.activeEditor(), editor);
     ASSERT_NE(editor->MainMenu1, nullptr);
     EXPECT_EQ(window.menuBar()->actions(), editor->MainMenu1->actions());
+    // The editor's menus carry the main window's own commands, one owner per shortcut.
+    EXPECT_EQ(editor->MainCommandAction(TMainCommand::NewProject),
+              window.action(QStringLiteral("actNewProject")));
+    EXPECT_EQ(editor->MainCommandAction(TMainCommand::Exit), window.action(QStringLiteral("actQuit")));
 }
 
 } // namespace
