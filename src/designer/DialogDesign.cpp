@@ -10,6 +10,7 @@
 #include "designer/Inspector.h"
 #include "editors/EditData.h"
 #include "editors/EditList.h"
+#include "editors/EditorDialogs.h"
 #include "storage/ProjectFile.h"
 #include "storage/StorageErrors.h"
 #include "tiles/DCLEditLabel.h"
@@ -248,6 +249,10 @@ void TfrmDialogDesign::ConfigureInspector()
     DsnInspector1->OnBtnClick = [this](TDsnInspector *sender, const QList<QObject *> &targets,
                                        QString &value, const QString &propName) {
         DsnInspector1BtnClick(sender, targets, value, propName);
+    };
+    // Refused values are reported through the replaceable dialogs.
+    DsnInspector1->OnError = [this](const QString &message) {
+        EditorDialogs().ShowError(this, message);
     };
 }
 

@@ -10,6 +10,7 @@
 #include "designer/Inspector.h"
 #include "editors/EditData.h"
 #include "editors/EditList.h"
+#include "editors/EditorDialogs.h"
 #include "storage/ProjectFile.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DclColumn.h"
@@ -94,6 +95,30 @@ public:
     bool editMenu = false;
     bool editActions = false;
     std::function<int(QDialog &)> modal;
+};
+
+// Collects the error boxes instead of showing them.
+class TCollectingDialogs : public TEditorDialogs
+{
+public:
+    QMessageBox::StandardButton Ask(QWidget *, const QString &, const QString &text,
+                                    QMessageBox::Icon, QMessageBox::StandardButtons) override
+    {
+        errors.append(text);
+        return QMessageBox::Cancel;
+    }
+    void ShowError(QWidget *, const QString &text) override { errors.append(text); }
+    std::optional<QString> SaveFileName(QWidget *, const TFileDialogSettings &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> OpenFileName(QWidget *, const TFileDialogSettings &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QFont> ChooseFont(QWidget *, const QFont &) override { return std::nullopt; }
+
+    QStringList errors;
 };
 
 void flush()
@@ -549,6 +574,21 @@ TEST_F(DialogDesignTest, KeyExistLooksAtEveryTileButTheNewestAndMindsCase)
         SCOPED_TRACE(c.value);
         EXPECT_EQ(form->KeyExist(QStringLiteral("Key"), QLatin1String(c.value)), c.exists);
     }
+}
+
+TEST_F(DialogDesignTest, RefusedInspectorValuesGoToAnErrorBox)
+{
+    TCollectingDialogs dialogs;
+    SetEditorDialogs(&dialogs);
+    TControl *slider = addTile(QStringLiteral("TDCLScrollBar"), dialog());
+    designOn();
+    form->Dsn8Register1->SelectControl(slider);
+    const int before = slider->property("Max").toInt();
+    EXPECT_FALSE(form->DsnInspector1->applyText(QStringLiteral("Max"), QStringLiteral("lots")));
+    SetEditorDialogs(nullptr);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().contains(QStringLiteral("lots")));
+    EXPECT_EQ(slider->property("Max").toInt(), before);
 }
 
 TEST_F(DialogDesignTest, DesignStateReachesClustersSpacersAndTheController)
