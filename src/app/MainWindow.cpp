@@ -1,9 +1,17 @@
 #include "app/MainWindow.h"
 
 #include "app/HelpWindows.h"
+#include "app/LispGenerator.h"
 #include "app/PaletteTemplates.h"
+#include "component/ClassRegistry.h"
+#include "component/Error.h"
 #include "component/Panel.h"
+#include "component/PropertyAccess.h"
+#include "designer/DialogDesign.h"
 #include "designer/DsnPanel.h"
+#include "designer/DsnRegister.h"
+#include "designer/DsnSelect.h"
+#include "tiles/DCLPanel.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
 
@@ -97,17 +105,24 @@ QAction *TfrmTilewrightMain::action(const QString &name) const
 
 void TfrmTilewrightMain::createActions()
 {
-    addAction("actNewProject", QStringLiteral("New Project"), QStringLiteral("New Project"),
-              QKeySequence(Qt::CTRL | Qt::Key_N));
-    addAction("actOpenProject", QStringLiteral("&Open Project"), QStringLiteral("Open Project"),
-              QKeySequence(Qt::CTRL | Qt::Key_O));
-    addAction("actSaveProject", QStringLiteral("&Save Project"), QStringLiteral("Save Project"),
-              QKeySequence(Qt::CTRL | Qt::Key_S));
-    addAction("actSaveProjectAs", QStringLiteral("Save Project &As"), QString(), {});
-    addAction("actCloseProject", QStringLiteral("&Close Project"), QStringLiteral("Close Project"),
-              {});
-    addAction("actSaveDialog", QStringLiteral("Save &Dialog"), QString(), {});
-    addAction("actSaveDiaogAs", QStringLiteral("Save Dialo&g As"), QString(), {});
+    connect(addAction("actNewProject", QStringLiteral("New Project"), QStringLiteral("New Project"),
+                      QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, this, &TfrmTilewrightMain::actNewProjectExecute);
+    connect(addAction("actOpenProject", QStringLiteral("&Open Project"),
+                      QStringLiteral("Open Project"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &TfrmTilewrightMain::actOpenProjectExecute);
+    connect(addAction("actSaveProject", QStringLiteral("&Save Project"),
+                      QStringLiteral("Save Project"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &TfrmTilewrightMain::actSaveProjectExecute);
+    connect(addAction("actSaveProjectAs", QStringLiteral("Save Project &As"), QString(), {}),
+            &QAction::triggered, this, &TfrmTilewrightMain::actSaveProjectAsExecute);
+    connect(addAction("actCloseProject", QStringLiteral("&Close Project"),
+                      QStringLiteral("Close Project"), {}),
+            &QAction::triggered, this, &TfrmTilewrightMain::actCloseProjectExecute);
+    connect(addAction("actSaveDialog", QStringLiteral("Save &Dialog"), QString(), {}),
+            &QAction::triggered, this, &TfrmTilewrightMain::actSaveDialogExecute);
+    connect(addAction("actSaveDiaogAs", QStringLiteral("Save Dialo&g As"), QString(), {}),
+            &QAction::triggered, this, &TfrmTilewrightMain::actSaveDiaogAsExecute);
     connect(addAction("actNewLispFile", QStringLiteral("&New Lisp File"), QString(),
                       QKeySequence(Qt::CTRL | Qt::Key_L)),
             &QAction::triggered, this, [this] { NewEditor(true); });
@@ -115,10 +130,11 @@ void TfrmTilewrightMain::createActions()
             &QAction::triggered, this, [this] { NewEditor(false); });
     connect(addAction("actOpenSourceFile", QStringLiteral("Open Source File"), QString(), {}),
             &QAction::triggered, this, [this] { OpenSourceFile(); });
-    addAction("actGenerateCode", QStringLiteral("&Generate Code"), QStringLiteral("Generate Code"),
-              QKeySequence(Qt::CTRL | Qt::Key_F9));
+    connect(addAction("actGenerateCode", QStringLiteral("&Generate Code"),
+                      QStringLiteral("Generate Code"), QKeySequence(Qt::CTRL | Qt::Key_F9)),
+            &QAction::triggered, this, &TfrmTilewrightMain::actGenerateCodeExecute);
     connect(addAction("actQuit", QStringLiteral("&Exit"), QStringLiteral("Quit Program"), {}),
-            &QAction::triggered, this, &QWidget::close);
+            &QAction::triggered, this, &TfrmTilewrightMain::actQuitExecute);
     connect(addAction("EditCopy", QStringLiteral("&Copy"), QStringLiteral("Copy"),
                       QKeySequence(Qt::CTRL | Qt::Key_C)),
             &QAction::triggered, this, &TfrmTilewrightMain::EditCopyExecute);
@@ -209,6 +225,7 @@ void TfrmTilewrightMain::createToolBars()
     m_btDesign->setAccessibleName(QStringLiteral("Togle Design Mode"));
     m_btDesign->setCheckable(true);
     m_btDesign->setFixedSize(kPaletteButton + 24, kPaletteButton);
+    connect(m_btDesign, &QToolButton::clicked, this, &TfrmTilewrightMain::btDesignClick);
     design->addWidget(m_btDesign);
     design->addSeparator();
     createPalette(design);
@@ -316,6 +333,12 @@ TEditForm *TfrmTilewrightMain::activeEditor() const
 
 void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
 {
+    auto *design = window ? qobject_cast<TfrmDialogDesign *>(window->widget()) : nullptr;
+    if (m_activeDesign && m_activeDesign != design)
+        m_activeDesign->FormDeactivate();
+    m_activeDesign = design;
+    if (design)
+        design->FormActivate();
     TEditForm *editor = window ? qobject_cast<TEditForm *>(window->widget()) : nullptr;
     if (m_activeEditor && m_activeEditor != editor)
         m_activeEditor->FormDeactivate();
@@ -341,6 +364,213 @@ void TfrmTilewrightMain::enableEditMenu(bool on)
         action(QLatin1String(name))->setEnabled(on);
 }
 
+TfrmDialogDesign *TfrmTilewrightMain::activeDesignWindow() const
+{
+    QMdiSubWindow *window = m_mdiArea->activeSubWindow();
+    return window ? qobject_cast<TfrmDialogDesign *>(window->widget()) : nullptr;
+}
+
+TfrmDialogDesign *TfrmTilewrightMain::designingWindow() const
+{
+    TfrmDialogDesign *design = activeDesignWindow();
+    return design && design->DesignMode() ? design : nullptr;
+}
+
+std::optional<QString> TfrmTilewrightMain::ExecuteOpenDialog1(const QString &filter,
+                                                              const QString &defaultExt)
+{
+    TFileDialogSettings settings;
+    settings.Filter = filter;
+    settings.DefaultExt = defaultExt;
+    return EditorDialogs().OpenFileName(this, settings);
+}
+
+void TfrmTilewrightMain::SetDesignButtonDown(bool down)
+{
+    m_btDesign->setChecked(down);
+}
+
+void TfrmTilewrightMain::WhenRadioClick(TControl *radio)
+{
+    if (!radio || !m_controller || !m_controller->DesignForm ||
+        m_controller->DesignForm->DesignMode())
+        return;
+    if (TControl *container = radio->parentControl())
+        for (TControl *sibling : container->childControls())
+            if (className(sibling) == QLatin1String("TDCLRadio"))
+                SetPropByName(sibling, QStringLiteral("Value"), QStringLiteral("False"));
+    SetPropByName(radio, QStringLiteral("Value"), QStringLiteral("True"));
+}
+
+void TfrmTilewrightMain::EnableEditMenu(bool enabled)
+{
+    m_editMenu->setEnabled(enabled);
+}
+
+void TfrmTilewrightMain::EnableEditActions(bool enabled)
+{
+    for (const char *name : {"EditCopy", "EditCut", "EditPaste", "EditUndo", "EditRedo"})
+        action(QLatin1String(name))->setEnabled(enabled);
+}
+
+void TfrmTilewrightMain::AdoptProjectWindow(QWidget *window)
+{
+    if (auto *editor = qobject_cast<TEditForm *>(window))
+        adoptEditor(editor);
+    else
+        addChild(window)->setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+TLispGeneratorClass *TfrmTilewrightMain::CurrentController() const
+{
+    return m_controller.data();
+}
+
+void TfrmTilewrightMain::publish()
+{
+    if (m_controller)
+        m_currentProjectFile = m_controller->ProjectFile;
+}
+
+TLispGeneratorClass *TfrmTilewrightMain::createController()
+{
+    m_controller = new TLispGeneratorClass(this, *this);
+    return m_controller;
+}
+
+void TfrmTilewrightMain::destroyController()
+{
+    delete m_controller.data();
+}
+
+namespace {
+
+TFileDialogSettings projectDialog(const QString &filter)
+{
+    TFileDialogSettings settings;
+    settings.Filter = filter;
+    settings.DefaultExt = QStringLiteral("dcp");
+    return settings;
+}
+
+} // namespace
+
+void TfrmTilewrightMain::actNewProjectExecute()
+{
+    if (m_controller && !m_controller->CanCloseProject())
+        return;
+    TFileDialogSettings settings =
+        projectDialog(QStringLiteral("Project Files (*.dcp)|*.dcp|All Files(*.*)|*.*"));
+    settings.Title = QStringLiteral("Save Dialog To File");
+    const std::optional<QString> file = EditorDialogs().SaveFileName(this, settings);
+    if (!file)
+        return;
+    destroyController();
+    createController()->ProjectFile = *file;
+    m_controller->SaveDesign();
+    publish();
+    InDesignFocus();
+}
+
+void TfrmTilewrightMain::actOpenProjectExecute()
+{
+    if (m_controller && !m_controller->CanCloseProject())
+        return;
+    const std::optional<QString> file = EditorDialogs().OpenFileName(
+        this, projectDialog(QStringLiteral("DCL Projects (*.dcp)|*.dcp|All Files(*.*)|*.*")));
+    if (file) {
+        destroyController();
+        createController()->OpenProjectFile(*file);
+        publish();
+    }
+    InDesignFocus();
+}
+
+void TfrmTilewrightMain::actSaveProjectExecute()
+{
+    if (!m_controller)
+        return;
+    m_controller->SaveAll();
+    publish();
+}
+
+void TfrmTilewrightMain::actSaveProjectAsExecute()
+{
+    if (!m_controller)
+        return;
+    m_controller->SaveAllAs();
+    publish();
+}
+
+void TfrmTilewrightMain::actSaveDialogExecute()
+{
+    if (!m_controller)
+        return;
+    m_controller->SaveDesign();
+    publish();
+}
+
+void TfrmTilewrightMain::actSaveDiaogAsExecute()
+{
+    if (!m_controller)
+        return;
+    m_controller->SaveDesignAs();
+    publish();
+}
+
+void TfrmTilewrightMain::actCloseProjectExecute()
+{
+    if (m_controller && m_controller->CanCloseProject())
+        destroyController();
+    OutDesignFocus();
+}
+
+void TfrmTilewrightMain::actGenerateCodeExecute()
+{
+    if (!m_controller)
+        return;
+    if (m_controller->ProjectFile.trimmed().isEmpty()) {
+        EditorDialogs().Ask(this, QStringLiteral("Error"),
+                            QStringLiteral("You should save project before generate code"),
+                            QMessageBox::Critical, QMessageBox::Ok);
+        if (!m_controller->SaveAll())
+            return;
+    }
+    m_controller->GenerateCode();
+}
+
+void TfrmTilewrightMain::actQuitExecute()
+{
+    if (m_controller) {
+        if (!m_controller->CanCloseProject())
+            return;
+        destroyController();
+    }
+    close();
+}
+
+void TfrmTilewrightMain::btDesignClick()
+{
+    TfrmDialogDesign *design = activeDesignWindow();
+    if (!design) {
+        // The button shows the design window's mode; elsewhere a click changes nothing.
+        m_btDesign->setChecked(m_controller && m_controller->DesignForm &&
+                               m_controller->DesignForm->DesignMode());
+        return;
+    }
+    const bool designing = !design->DesignMode();
+    m_btDesign->setChecked(designing);
+    design->show();
+    design->SwitchMode1Click();
+    design->TogleDesignState(designing);
+    if (!designing)
+        if (QMdiSubWindow *window = m_mdiArea->activeSubWindow()) {
+            // Redrawn as a running dialog.
+            window->showMinimized();
+            window->showNormal();
+        }
+}
+
 void TfrmTilewrightMain::InDesignFocus()
 {
     action(QStringLiteral("actGenerateCode"))->setEnabled(true);
@@ -355,20 +585,31 @@ void TfrmTilewrightMain::OutDesignFocus()
 
 void TfrmTilewrightMain::EditCopyExecute()
 {
-    if (TEditForm *editor = activeEditor())
+    if (TfrmDialogDesign *design = designingWindow())
+        design->Dsn8Register1->CopySelection();
+    else if (TEditForm *editor = activeEditor())
         editor->Copy1Click();
 }
 
 void TfrmTilewrightMain::EditCutExecute()
 {
-    if (TEditForm *editor = activeEditor())
+    if (TfrmDialogDesign *design = designingWindow())
+        design->Dsn8Register1->CutSelection();
+    else if (TEditForm *editor = activeEditor())
         editor->Cut1Click();
 }
 
 void TfrmTilewrightMain::EditPasteExecute()
 {
-    if (TEditForm *editor = activeEditor())
+    if (TfrmDialogDesign *design = designingWindow()) {
+        design->Dsn8Register1->PasteClipboard();
+        if (design->DCLPanelBasic) {
+            design->DsnSelect1->select(design->DCLPanelBasic.data());
+            design->DCLPanelBasic->setFocus();
+        }
+    } else if (TEditForm *editor = activeEditor()) {
         editor->Paste1Click();
+    }
 }
 
 void TfrmTilewrightMain::EditUndoExecute()
@@ -404,7 +645,15 @@ void TfrmTilewrightMain::FormCreate(const QStringList &arguments)
 {
     enableEditMenu(false);
     actAboutExecute();
-    Q_UNUSED(arguments);
+    if (arguments.isEmpty())
+        return;
+    try {
+        createController()->OpenProjectFile(arguments.first());
+        publish();
+        InDesignFocus();
+    } catch (const std::exception &) {
+        destroyController();
+    }
 }
 
 void TfrmTilewrightMain::activateFromOtherCopy()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "component/Owner.h"
+#include "designer/DesignHost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,14 +18,16 @@ namespace tw {
 class TArrowButton;
 class TDsnPanel;
 class TEditForm;
+class TLispGeneratorClass;
 class TPanel;
+class TfrmDialogDesign;
 
 // The application's main window: a multiple-document parent with the menus,
 // the Standard and Design tool bars (the latter with the component palette),
 // the hidden template tiles the palette copies, and every child window. User
 // commands go to the project controller, the active child window or a new
 // editor window.
-class TfrmTilewrightMain : public QMainWindow, public TOwner
+class TfrmTilewrightMain : public QMainWindow, public TOwner, public TDesignHost
 {
     Q_OBJECT
 
@@ -35,11 +38,22 @@ public:
     QObject *methodReceiver() override { return this; }
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    TDsnPanel *DsnPanel1() const { return m_palette; }
     TArrowButton *btArrow() const;
     TPanel *DsnDpstPanel() const { return m_templates; }
     QToolButton *btDesign() const { return m_btDesign; }
-    QString CurrentProjectFile;
+    TLispGeneratorClass *CurrentController() const;
+
+    // What the design window and the project controller take from here.
+    TDsnPanel *DsnPanel1() override { return m_palette; }
+    TArrowButton *ArrowButton() override { return btArrow(); }
+    QString CurrentProjectFile() const override { return m_currentProjectFile; }
+    std::optional<QString> ExecuteOpenDialog1(const QString &filter,
+                                              const QString &defaultExt) override;
+    void SetDesignButtonDown(bool down) override;
+    void WhenRadioClick(TControl *radio) override;
+    void EnableEditMenu(bool enabled) override;
+    void EnableEditActions(bool enabled) override;
+    void AdoptProjectWindow(QWidget *window) override;
 
     // The commands, by their action names ("actNewProject", "EditCopy", ...).
     QAction *action(const QString &name) const;
@@ -62,6 +76,16 @@ public:
     void OutDesignFocus();
 
 public slots:
+    void actNewProjectExecute();
+    void actOpenProjectExecute();
+    void actSaveProjectExecute();
+    void actSaveProjectAsExecute();
+    void actCloseProjectExecute();
+    void actSaveDialogExecute();
+    void actSaveDiaogAsExecute();
+    void actGenerateCodeExecute();
+    void actQuitExecute();
+    void btDesignClick();
     void EditCopyExecute();
     void EditCutExecute();
     void EditPasteExecute();
@@ -85,6 +109,13 @@ private:
     QMdiSubWindow *addChild(QWidget *child);
     void adoptEditor(TEditForm *editor);
     void enableEditMenu(bool on);
+    // Copies the controller's project file name to CurrentProjectFile.
+    void publish();
+    void destroyController();
+    TLispGeneratorClass *createController();
+    TfrmDialogDesign *activeDesignWindow() const;
+    // The design window when it is active and in design mode.
+    TfrmDialogDesign *designingWindow() const;
 
     QMdiArea *m_mdiArea = nullptr;
     QMenu *m_fileMenu = nullptr;
@@ -95,6 +126,9 @@ private:
     TPanel *m_templates = nullptr;
     QList<QAction *> m_actions;
     QPointer<TEditForm> m_activeEditor;
+    QPointer<TfrmDialogDesign> m_activeDesign;
+    QPointer<TLispGeneratorClass> m_controller;
+    QString m_currentProjectFile;
 };
 
 } // namespace tw
