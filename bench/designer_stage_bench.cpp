@@ -14,7 +14,8 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr int kColumns = 25;
 constexpr int kRows = 20;
@@ -56,8 +57,8 @@ struct Design {
         stage->setBounds(0, 0, 1500, 1100);
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kColumns; ++column) {
-                tw::TControl *tile = tw::ClassRegistry::instance().create(
-                    QStringLiteral("TDCLButton"), &form);
+                tw::TControl *tile =
+                    tw::ClassRegistry::instance().create(QStringLiteral("TDCLButton"), &form);
                 tile->setName(form.freeName(QStringLiteral("TDCLButton")));
                 tile->setParentControl(stage);
                 tile->setBounds(16 + column * 56, 16 + row * 48, 48, 40);

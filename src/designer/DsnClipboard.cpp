@@ -2,7 +2,8 @@
 
 #include <QtEndian>
 
-namespace tw {
+namespace tw
+{
 
 QString dsnClipboardMimeType()
 {

@@ -4,7 +4,8 @@
 #include <QString>
 #include <optional>
 
-namespace tw {
+namespace tw
+{
 
 // The clipboard format of copied controls: registered under the name
 // "Dsn_ClipboardFormat", holding a 4-byte little-endian length and then a

@@ -7,7 +7,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
-namespace tw {
+namespace tw
+{
 
 TPaletteButton::TPaletteButton(TOwner *owner) : TControl(owner)
 {

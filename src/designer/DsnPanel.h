@@ -4,7 +4,8 @@
 
 #include <QPointer>
 
-namespace tw {
+namespace tw
+{
 
 class TCustomCmpPlt;
 

@@ -23,8 +23,10 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 int depthBelow(const QWidget *widget, const QWidget *stage)
 {
@@ -43,10 +45,10 @@ QRect normalizedSpan(QPoint a, QPoint b)
 // Whether two rectangles share any area; an empty band touches nothing.
 bool overlaps(const QRect &band, const QRect &bounds)
 {
-    return std::max(band.x(), bounds.x()) < std::min(band.x() + band.width(),
-                                                     bounds.x() + bounds.width()) &&
-           std::max(band.y(), bounds.y()) < std::min(band.y() + band.height(),
-                                                     bounds.y() + bounds.height());
+    return std::max(band.x(), bounds.x()) <
+               std::min(band.x() + band.width(), bounds.x() + bounds.width()) &&
+           std::max(band.y(), bounds.y()) <
+               std::min(band.y() + band.height(), bounds.y() + bounds.height());
 }
 
 bool swallowedInDesign(QEvent::Type type)
@@ -218,9 +220,13 @@ void TDsnRegister::agentTargetDestroyed(QObject *target)
     agent->deleteLater();
 }
 
-void TDsnRegister::AgentTargetRemoved(const QObject *) {}
+void TDsnRegister::AgentTargetRemoved(const QObject *)
+{
+}
 
-void TDsnRegister::SelectionEntryRemoving(const QObject *) {}
+void TDsnRegister::SelectionEntryRemoving(const QObject *)
+{
+}
 
 bool TDsnRegister::isDesignerPart(const QWidget *widget) const
 {
@@ -289,8 +295,8 @@ bool TDsnRegister::agentEvent(TDsnAgent *agent, QObject *watched, QEvent *event)
 {
     if (!m_designMode || !m_stage || !watched->isWidgetType())
         return false;
-    QWidget *hooked = agent->isLight() ? (agent->host() ? agent->host()->target() : nullptr)
-                                       : agent->target();
+    QWidget *hooked =
+        agent->isLight() ? (agent->host() ? agent->host()->target() : nullptr) : agent->target();
     if (!hooked)
         return false;
     auto *widget = static_cast<QWidget *>(watched);
@@ -727,7 +733,9 @@ void TDsnRegister::AfterMove()
         m_inspector->refreshValues();
 }
 
-void TDsnRegister::HandlesShown() {}
+void TDsnRegister::HandlesShown()
+{
+}
 
 // ---- clipboard ------------------------------------------------------------------
 
@@ -860,9 +868,8 @@ void TDsnRegister::showContextMenu(QPoint stagePos)
         // One item per value of each enumeration property offered.
         for (const QString &line : m_stage->selfProps()) {
             const QString prop = line.section(QLatin1Char('|'), 0, 0).trimmed();
-            const QString shown = line.contains(QLatin1Char('|'))
-                                      ? line.section(QLatin1Char('|'), 1)
-                                      : prop;
+            const QString shown =
+                line.contains(QLatin1Char('|')) ? line.section(QLatin1Char('|'), 1) : prop;
             if (selected.size() > 1 && m_stage->outProps().contains(prop, Qt::CaseInsensitive))
                 continue;
             const TObjInfo info(selected.first());

@@ -17,7 +17,8 @@ class QAction;
 class QMenu;
 class QMouseEvent;
 
-namespace tw {
+namespace tw
+{
 
 class TArrowButton;
 class TCustomInspector;

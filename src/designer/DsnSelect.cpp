@@ -4,9 +4,12 @@
 #include "designer/DsnSelection.h"
 #include "designer/DsnStage.h"
 
-namespace tw {
+namespace tw
+{
 
-TDsnSelect::TDsnSelect(QObject *parent) : QObject(parent) {}
+TDsnSelect::TDsnSelect(QObject *parent) : QObject(parent)
+{
+}
 
 TDsnSelect::~TDsnSelect()
 {

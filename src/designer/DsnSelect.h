@@ -4,7 +4,8 @@
 
 #include <functional>
 
-namespace tw {
+namespace tw
+{
 
 // Reports every change of the controller's selection while design mode is
 // on, and selects controls programmatically: only while design mode is on,

@@ -2,15 +2,28 @@
 
 #include "component/Control.h"
 
-namespace tw {
+namespace tw
+{
 
-void TSelectionReceiver::selectionEntryNil(int, const QObject *) {}
-void TSelectionReceiver::selectionAdded(TControl *) {}
-void TSelectionReceiver::selectionCleared() {}
-void TSelectionReceiver::selectionDeleted(int, TControl *) {}
-void TSelectionReceiver::selectionUpdated() {}
+void TSelectionReceiver::selectionEntryNil(int, const QObject *)
+{
+}
+void TSelectionReceiver::selectionAdded(TControl *)
+{
+}
+void TSelectionReceiver::selectionCleared()
+{
+}
+void TSelectionReceiver::selectionDeleted(int, TControl *)
+{
+}
+void TSelectionReceiver::selectionUpdated()
+{
+}
 
-TDsnSelection::TDsnSelection(QObject *parent) : QObject(parent) {}
+TDsnSelection::TDsnSelection(QObject *parent) : QObject(parent)
+{
+}
 
 TDsnSelection::~TDsnSelection()
 {

@@ -5,7 +5,8 @@
 #include <QList>
 #include <QObject>
 
-namespace tw {
+namespace tw
+{
 
 // The ordered list of selected controls (first selected first). Every change
 // is reported to the receivers; a selected control that is freed elsewhere

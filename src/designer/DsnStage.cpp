@@ -6,8 +6,10 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // A posted request about one control; the control may be gone on arrival.
 class TControlEvent : public QEvent

@@ -9,7 +9,8 @@
 #include <QStringList>
 #include <functional>
 
-namespace tw {
+namespace tw
+{
 
 class TDsnRegister;
 class TOutlineOverlay;

@@ -6,12 +6,14 @@
 class QObject;
 class QWidget;
 
-namespace tw {
+namespace tw
+{
 
 class TControl;
 
 // The designer's own event numbers, kept apart from Qt's by the user range.
-namespace dsn {
+namespace dsn
+{
 // Put a control added after design mode came on under design control.
 inline constexpr QEvent::Type RehookControl = QEvent::Type(QEvent::User + 1600);
 // Move the grab handles to the selected controls' current bounds.

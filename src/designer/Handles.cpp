@@ -6,8 +6,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 QColor screenColor(int color)
 {

@@ -10,8 +10,10 @@
 #include <QMessageBox>
 #include <QMetaEnum>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 const QMetaProperty *findProperty(const QObject *component, const QString &name)
 {
@@ -158,9 +160,8 @@ void TInspectorModel::merge(QObject *component)
             return m_outProps.contains(shown.name, Qt::CaseInsensitive);
         });
     if (!m_mergedClasses.contains(cls)) {
-        m_shown.removeIf([component](const Shown &shown) {
-            return !findProperty(component, shown.name);
-        });
+        m_shown.removeIf(
+            [component](const Shown &shown) { return !findProperty(component, shown.name); });
         m_mergedClasses.append(cls);
     }
     for (Shown &shown : m_shown) {
@@ -216,7 +217,9 @@ void TInspectorModel::selectionDeleted(int, TControl *control)
     recompute();
 }
 
-void TInspectorModel::selectionEntryNil(int, const QObject *) {}
+void TInspectorModel::selectionEntryNil(int, const QObject *)
+{
+}
 
 void TInspectorModel::selectionUpdated()
 {
@@ -224,7 +227,9 @@ void TInspectorModel::selectionUpdated()
         onUpdated();
 }
 
-TCustomInspector::TCustomInspector(QObject *parent) : QObject(parent) {}
+TCustomInspector::TCustomInspector(QObject *parent) : QObject(parent)
+{
+}
 
 TCustomInspector::~TCustomInspector() = default;
 
@@ -261,7 +266,9 @@ void TCustomInspector::hideWindow()
     m_shown = false;
 }
 
-void TCustomInspector::refresh() {}
+void TCustomInspector::refresh()
+{
+}
 
 void TCustomInspector::refreshValues()
 {
@@ -310,10 +317,14 @@ QStringList TDsnInspector::entryList() const
         bool on;
         const char *name;
         const QString &caption;
-    } common[] = {{s.aCaption, "Caption", s.aCaptionCp}, {s.aColor, "Color", s.aColorCp},
-                  {s.aFont, "Font", s.aFontCp},          {s.aHeight, "Height", s.aHeightCp},
-                  {s.aLeft, "Left", s.aLeftCp},          {s.aName, "Name", s.aNameCp},
-                  {s.aTop, "Top", s.aTopCp},             {s.aWidth, "Width", s.aWidthCp}};
+    } common[] = {{s.aCaption, "Caption", s.aCaptionCp},
+                  {s.aColor, "Color", s.aColorCp},
+                  {s.aFont, "Font", s.aFontCp},
+                  {s.aHeight, "Height", s.aHeightCp},
+                  {s.aLeft, "Left", s.aLeftCp},
+                  {s.aName, "Name", s.aNameCp},
+                  {s.aTop, "Top", s.aTopCp},
+                  {s.aWidth, "Width", s.aWidthCp}};
     QStringList entries;
     for (const auto &item : common)
         if (item.on)

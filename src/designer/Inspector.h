@@ -10,7 +10,8 @@
 #include <functional>
 #include <memory>
 
-namespace tw {
+namespace tw
+{
 
 class TDsnStage;
 class TInspectorFm;

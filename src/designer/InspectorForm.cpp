@@ -10,8 +10,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 constexpr int kRowHeight = 18;
 

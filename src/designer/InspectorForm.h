@@ -10,7 +10,8 @@ class QPushButton;
 class QTableWidget;
 class QToolButton;
 
-namespace tw {
+namespace tw
+{
 
 // The inspector's tool window: a three-column grid (hidden property names,
 // shown captions, values; row 0 holds the captions) with a text field, an

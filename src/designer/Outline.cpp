@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-namespace tw {
+namespace tw
+{
 
 TOutlineOverlay::TOutlineOverlay(QWidget *stage)
 {

@@ -5,7 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
-namespace tw {
+namespace tw
+{
 
 class TMultiShape;
 

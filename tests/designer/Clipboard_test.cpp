@@ -1,5 +1,4 @@
 #include "DesignerFixture.h"
-
 #include "designer/DsnClipboard.h"
 #include "designer/DsnSelect.h"
 #include "storage/ComponentStream.h"
@@ -8,7 +7,8 @@
 #include <QMimeData>
 #include <QtEndian>
 
-namespace tw::test {
+namespace tw::test
+{
 
 class ClipboardTest : public DesignerTest
 {
@@ -46,8 +46,7 @@ TEST_F(ClipboardTest, CopyWritesLengthAndStreamUnderTheDesignerFormat)
     select.select(QList<TControl *>{a, b});
     QTest::keyClick(stage, Qt::Key_C, Qt::ControlModifier);
     ASSERT_TRUE(clipboardHasDesign());
-    const QByteArray block =
-        QGuiApplication::clipboard()->mimeData()->data(dsnClipboardMimeType());
+    const QByteArray block = QGuiApplication::clipboard()->mimeData()->data(dsnClipboardMimeType());
     ASSERT_GE(block.size(), 4);
     EXPECT_EQ(qFromLittleEndian<quint32>(block.constData()), quint32(block.size() - 4));
     EXPECT_TRUE(block.mid(4).startsWith("TPF0"));
@@ -195,7 +194,11 @@ TEST(ClipboardBlock, DecodingChecksTheLengthAgainstTheBytes)
         {"empty", QByteArray(), std::nullopt},
         {"short length", QByteArray("\x01\0\0", 3), std::nullopt},
         {"length past the end", QByteArray("\x05\0\0\0abcd", 8), std::nullopt},
-        {"huge length", QByteArray("\xff\xff\xff\xff" "abcd", 8), std::nullopt},
+        {"huge length",
+         QByteArray("\xff\xff\xff\xff"
+                    "abcd",
+                    8),
+         std::nullopt},
         {"exact", QByteArray("\x04\0\0\0abcd", 8), QByteArray("abcd")},
         {"trailing bytes ignored", QByteArray("\x02\0\0\0abcd", 8), QByteArray("ab")},
         {"zero length", QByteArray("\0\0\0\0", 4), QByteArray()},

@@ -1,11 +1,11 @@
 #include "DesignerFixture.h"
-
 #include "tiles/DCLBtn.h"
 #include "tiles/DclLabel.h"
 
 #include <QPushButton>
 
-namespace tw::test {
+namespace tw::test
+{
 
 class CreateTest : public DesignerTest
 {
@@ -157,9 +157,7 @@ TEST_F(CreateTest, NewTilesGoIntoTheContainerUnderThePointer)
 
 TEST_F(CreateTest, SelectQueryWithoutReceiveBitCreatesNothing)
 {
-    stage->OnSelectQuery = [](TDsnStage *, QWidget *, int &flags) {
-        flags &= ~dsn::kMayReceive;
-    };
+    stage->OnSelectQuery = [](TDsnStage *, QWidget *, int &flags) { flags &= ~dsn::kMayReceive; };
     const qsizetype before = form->components().size();
     choose(boxKind);
     drag(stage, {20, 20}, {100, 60});

@@ -1,5 +1,4 @@
 #include "DesignerFixture.h"
-
 #include "designer/InspectorForm.h"
 #include "tiles/DCLBtn.h"
 #include "tiles/DCLEditLabel.h"
@@ -8,7 +7,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-namespace tw::test {
+namespace tw::test
+{
 
 TEST_F(DesignerTest, DesignModeOnHooksOwnedControlsFullyAndInnerPartsLightly)
 {
@@ -21,9 +21,12 @@ TEST_F(DesignerTest, DesignModeOnHooksOwnedControlsFullyAndInnerPartsLightly)
         const char *what;
         QWidget *widget;
         bool light;
-    } cases[] = {{"stage", stage, false},       {"box", box, false},
-                 {"tile", tile, false},         {"edit field", tile->edit, true},
-                 {"check box", tile->check, true}, {"list viewport", tile->list->viewport(), true}};
+    } cases[] = {{"stage", stage, false},
+                 {"box", box, false},
+                 {"tile", tile, false},
+                 {"edit field", tile->edit, true},
+                 {"check box", tile->check, true},
+                 {"list viewport", tile->list->viewport(), true}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_TRUE(reg->isHooked(c.widget));
@@ -92,10 +95,10 @@ TEST_F(DesignerTest, ControlsAddedLaterComeUnderDesignControl)
 // selected and the part gets nothing; with design mode off the part works.
 TEST_F(DesignerTest, InnerPartsOfCompositeTilesFollowDesignMode)
 {
-    auto *editTile = static_cast<TDCLEdit *>(addTile(QStringLiteral("TDCLEdit"), stage,
-                                                     {16, 16, 189, 26}));
-    auto *buttonTile = static_cast<TDCLButton *>(addTile(QStringLiteral("TDCLButton"), stage,
-                                                         {16, 64, 80, 40}));
+    auto *editTile =
+        static_cast<TDCLEdit *>(addTile(QStringLiteral("TDCLEdit"), stage, {16, 16, 189, 26}));
+    auto *buttonTile =
+        static_cast<TDCLButton *>(addTile(QStringLiteral("TDCLButton"), stage, {16, 64, 80, 40}));
     auto *testTile = static_cast<TTestEditTile *>(
         addTile(QStringLiteral("TTestEditTile"), stage, {240, 16, 120, 100}));
     QSignalSpy buttonClicks(buttonTile->button(), &QPushButton::clicked);
@@ -116,8 +119,7 @@ TEST_F(DesignerTest, InnerPartsOfCompositeTilesFollowDesignMode)
         if (designing) {
             EXPECT_EQ(selectedNames(), QStringList{testTile->name()});
         }
-        QTest::mouseClick(testTile->list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint(5, 5));
+        QTest::mouseClick(testTile->list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         QTest::mouseClick(editTile->editField(), Qt::LeftButton);
         if (designing) {
             EXPECT_EQ(selectedNames(), QStringList{editTile->name()});

@@ -4,7 +4,8 @@
 
 #include <QCoreApplication>
 
-namespace tw::test {
+namespace tw::test
+{
 
 TTestForm::~TTestForm()
 {
@@ -19,7 +20,9 @@ TTestMain::~TTestMain()
         delete components().last();
 }
 
-TTestBox::TTestBox(TOwner *owner) : TPanel(owner) {}
+TTestBox::TTestBox(TOwner *owner) : TPanel(owner)
+{
+}
 
 TTestEditTile::TTestEditTile(TOwner *owner) : TPanel(owner)
 {
@@ -59,13 +62,13 @@ void registerTestClasses()
     ClassRegistry::instance().registerClass<TTestEditTile>();
 }
 
-namespace {
+namespace
+{
 
 void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButton button,
                Qt::MouseButtons buttons, Qt::KeyboardModifiers mods)
 {
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons,
-                      mods);
+    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons, mods);
     QApplication::sendEvent(widget, &event);
 }
 

@@ -21,7 +21,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace tw::test {
+namespace tw::test
+{
 
 // The design window of the tests: a widget that owns the stage and every
 // control placed on it.

@@ -1,5 +1,4 @@
 #include "DesignerFixture.h"
-
 #include "designer/DsnSelect.h"
 #include "designer/InspectorForm.h"
 #include "tiles/DCLBtn.h"
@@ -13,7 +12,8 @@
 #include <QTableWidget>
 #include <QToolButton>
 
-namespace tw::test {
+namespace tw::test
+{
 
 class InspectorTest : public DesignerTest
 {
@@ -22,18 +22,41 @@ protected:
     {
         DesignerTest::SetUp();
         // The design window's configuration, with Width shown as well.
-        inspector->setSelfProps(
-            {"Alignment", "BackColor", "Caption", "Enabled", "Edit_Width", "Key", "Kind",
-             "ListItems", "LargeChange", "SmallChange", "Max", "Min", "Text", "IsString",
-             "Value", "Prompt", "IsRadioGroup", "Children_alignment", "Children_fixed_height",
-             "Children_fixed_width", "Fixed_height", "Fixed_width", "DCL_Action", "LinkToVar",
-             "Image", "SlideNo", "Tabstop", "DialogName", "DialogCaption", "LispFileName",
-             "DCLFileName", "Retirement_Button"});
-        inspector->setBtnProps({"ListItems", "DCL_Action", "Image", "LispFileName",
-                                "DCLFileName"});
+        inspector->setSelfProps({"Alignment",
+                                 "BackColor",
+                                 "Caption",
+                                 "Enabled",
+                                 "Edit_Width",
+                                 "Key",
+                                 "Kind",
+                                 "ListItems",
+                                 "LargeChange",
+                                 "SmallChange",
+                                 "Max",
+                                 "Min",
+                                 "Text",
+                                 "IsString",
+                                 "Value",
+                                 "Prompt",
+                                 "IsRadioGroup",
+                                 "Children_alignment",
+                                 "Children_fixed_height",
+                                 "Children_fixed_width",
+                                 "Fixed_height",
+                                 "Fixed_width",
+                                 "DCL_Action",
+                                 "LinkToVar",
+                                 "Image",
+                                 "SlideNo",
+                                 "Tabstop",
+                                 "DialogName",
+                                 "DialogCaption",
+                                 "LispFileName",
+                                 "DCLFileName",
+                                 "Retirement_Button"});
+        inspector->setBtnProps({"ListItems", "DCL_Action", "Image", "LispFileName", "DCLFileName"});
         TShowProps *show = inspector->showProps();
-        show->aName = show->aColor = show->aTop = show->aLeft = show->aHeight = show->aFont =
-            false;
+        show->aName = show->aColor = show->aTop = show->aLeft = show->aHeight = show->aFont = false;
         show->aWidthCp = QStringLiteral("Breadth");
         button1 = static_cast<TDCLButton *>(
             addTile(QStringLiteral("TDCLButton"), stage, {16, 16, 80, 40}, "Ok1"));
@@ -95,17 +118,15 @@ TEST_F(InspectorTest, EntryListPutsTheCommonPropertiesFirstWithTheirCaptions)
     fresh.setSelfProps({QStringLiteral("Key"), QStringLiteral("Value|Initial value")});
     fresh.showProps()->aColorCp = QStringLiteral("Colour");
     fresh.showProps()->aFont = false;
-    EXPECT_EQ(fresh.entryList(),
-              (QStringList{"Caption", "Color|Colour", "Height", "Left", "Name", "Top", "Width",
-                           "Key", "Value|Initial value"}));
+    EXPECT_EQ(fresh.entryList(), (QStringList{"Caption", "Color|Colour", "Height", "Left", "Name",
+                                              "Top", "Width", "Key", "Value|Initial value"}));
 }
 
 TEST_F(InspectorTest, OneTileListsItsEntriesInEntryOrderWithValues)
 {
     select.select(button1);
-    EXPECT_EQ(shownNames(),
-              (QStringList{"Caption", "Width", "Alignment", "Enabled", "Key", "Fixed_height",
-                           "Fixed_width", "DCL_Action", "Tabstop"}));
+    EXPECT_EQ(shownNames(), (QStringList{"Caption", "Width", "Alignment", "Enabled", "Key",
+                                         "Fixed_height", "Fixed_width", "DCL_Action", "Tabstop"}));
     const QList<TInspectorRow> rows = inspector->model()->rows();
     EXPECT_EQ(rows[0].value, QStringLiteral("First"));
     EXPECT_EQ(rows[1].caption, QStringLiteral("Breadth"));
@@ -145,8 +166,8 @@ TEST_F(InspectorTest, SeveralTilesShowCommonPropertiesAndBlankDifferingValues)
         {"two buttons without keys",
          {button1, button2},
          {"Key"},
-         {"Caption", "Width", "Alignment", "Enabled", "Fixed_height", "Fixed_width",
-          "DCL_Action", "Tabstop"},
+         {"Caption", "Width", "Alignment", "Enabled", "Fixed_height", "Fixed_width", "DCL_Action",
+          "Tabstop"},
          {"First", "", "Top", "True", "False", "False", "", "False"}},
         {"button and label",
          {button1, label},
@@ -259,8 +280,8 @@ TEST_F(InspectorTest, EnumerationsAreChosenFromTheDropDown)
 TEST_F(InspectorTest, EllipsisButtonAsksTheHandlerAndAppliesItsValue)
 {
     QStringList calls;
-    inspector->OnBtnClick = [&](TDsnInspector *, const QList<QObject *> &targets,
-                                QString &value, const QString &prop) {
+    inspector->OnBtnClick = [&](TDsnInspector *, const QList<QObject *> &targets, QString &value,
+                                const QString &prop) {
         calls.append(prop + QLatin1Char(':') + value + QLatin1Char(':') +
                      QString::number(targets.size()));
         value = QStringLiteral("OnokClicked()");

@@ -1,6 +1,7 @@
 #include "DesignerFixture.h"
 
-namespace tw::test {
+namespace tw::test
+{
 
 class MoveResizeTest : public DesignerTest
 {
@@ -37,10 +38,10 @@ TEST_F(MoveResizeTest, MovingSnapsToTheGrid)
         QPoint release;
         QPoint moved;
     } cases[] = {
-        {{5, 5}, {30, 21}, {24, 16}},  // (0,0) -> (24,16)
-        {{9, 9}, {14, 15}, {0, 0}},    // same grid point
+        {{5, 5}, {30, 21}, {24, 16}},   // (0,0) -> (24,16)
+        {{9, 9}, {14, 15}, {0, 0}},     // same grid point
         {{20, 20}, {3, 40}, {-16, 24}}, // (16,16) -> (0,40)
-        {{7, 7}, {8, 8}, {8, 8}},      // one pixel across a grid line
+        {{7, 7}, {8, 8}, {8, 8}},       // one pixel across a grid line
     };
     for (const auto &t : cases) {
         SCOPED_TRACE(testing::Message() << t.press.x() << "," << t.press.y());
@@ -165,8 +166,7 @@ TEST_F(MoveResizeTest, EachHandleResizesOnTheGridAndFlipsNegativeSizes)
     for (const auto &t : cases) {
         for (const auto &[offset, expected] :
              {std::pair{QPoint(17, 9), t.small}, std::pair{t.far, t.flipped}}) {
-            SCOPED_TRACE(testing::Message() << t.cls << " by " << offset.x() << ","
-                                            << offset.y());
+            SCOPED_TRACE(testing::Message() << t.cls << " by " << offset.x() << "," << offset.y());
             a->setBounds(200, 200, 80, 48);
             reg->SelectControl(a);
             TSmallRect *handle = handleOf(a, t.cls);
@@ -187,8 +187,7 @@ TEST_F(MoveResizeTest, EachHandleResizesOnTheGridAndFlipsNegativeSizes)
             EXPECT_EQ(endedWith, QRect(200, 200, 80, 48));
             EXPECT_TRUE(stage->overlay()->items().isEmpty());
             // The handles have followed the new bounds.
-            EXPECT_EQ(handleOf(a, "tw::THidariueRect")->pos(),
-                      expected.topLeft() - QPoint(2, 2));
+            EXPECT_EQ(handleOf(a, "tw::THidariueRect")->pos(), expected.topLeft() - QPoint(2, 2));
         }
     }
 }

@@ -1,8 +1,8 @@
 #include "DesignerFixture.h"
-
 #include "designer/DsnSelect.h"
 
-namespace tw::test {
+namespace tw::test
+{
 
 class SelectionTest : public DesignerTest
 {

@@ -1,8 +1,8 @@
 #include "DesignerFixture.h"
-
 #include "component/ComponentStreaming.h"
 
-namespace tw::test {
+namespace tw::test
+{
 
 TEST_F(DesignerTest, RubberbandSettingsAreStoredOnlyWhenChanged)
 {
