@@ -638,7 +638,8 @@ void TfrmTilewrightMain::actQuickHelpExecute()
 
 void TfrmTilewrightMain::actAboutExecute()
 {
-    (new TfrmAbout(this))->exec();
+    auto *about = new TfrmAbout(this);
+    ExecModal(*about);
 }
 
 void TfrmTilewrightMain::FormCreate(const QStringList &arguments)

@@ -1,4 +1,10 @@
+#include "app/LispGenerator.h"
+#include "component/ClassRegistry.h"
 #include "app/MainWindow.h"
+#include "component/PropertyAccess.h"
+#include "designer/DialogDesign.h"
+#include "designer/DsnRegister.h"
+#include "tiles/DCLPanel.h"
 #include "designer/DsnPanel.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
@@ -21,11 +27,17 @@ class ScriptedDialogs : public TEditorDialogs
 {
 public:
     QString openPath;
+    QString savePath;
     int opened = 0;
+    QStringList errors;
 
     QMessageBox::StandardButton Ask(QWidget *, const QString &, const QString &text,
-                                    QMessageBox::Icon, QMessageBox::StandardButtons) override
+                                    QMessageBox::Icon icon, QMessageBox::StandardButtons) override
     {
+        if (icon == QMessageBox::Critical) {
+            errors.append(text);
+            return QMessageBox::Ok;
+        }
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
         return QMessageBox::Cancel;
     }
@@ -35,17 +47,31 @@ public:
     }
     std::optional<QString> SaveFileName(QWidget *, const TFileDialogSettings &) override
     {
-        return std::nullopt;
+        if (savePath.isEmpty())
+            return std::nullopt;
+        return savePath;
     }
-    std::optional<QString> OpenFileName(QWidget *, const TFileDialogSettings &settings) override
+    std::optional<QString> OpenFileName(QWidget *, const TFileDialogSettings &) override
     {
         ++opened;
-        EXPECT_EQ(settings.DefaultExt, QStringLiteral("lsp"));
         if (openPath.isEmpty())
             return std::nullopt;
         return openPath;
     }
     std::optional<QFont> ChooseFont(QWidget *, const QFont &) override { return std::nullopt; }
+};
+
+// The main window with modal windows answered at once.
+class QuietMain : public TfrmTilewrightMain
+{
+public:
+    int modals = 0;
+    int ExecModal(QDialog &dialog) override
+    {
+        ++modals;
+        dialog.close();
+        return QDialog::Rejected;
+    }
 };
 
 class MainWindow : public ::testing::Test
@@ -155,6 +181,82 @@ TEST_F(MainWindow, AnActiveEditorBringsItsMenus)
     EXPECT_EQ(editor->MainCommandAction(TMainCommand::NewProject),
               window.action(QStringLiteral("actNewProject")));
     EXPECT_EQ(editor->MainCommandAction(TMainCommand::Exit), window.action(QStringLiteral("actQuit")));
+}
+
+TEST_F(MainWindow, NewProjectWritesTheEmptyProjectAtOnce)
+{
+    QTemporaryDir dir;
+    QuietMain window;
+    dialogs.savePath = dir.filePath(QStringLiteral("panel.dcp"));
+    window.action(QStringLiteral("actNewProject"))->trigger();
+    ASSERT_NE(window.CurrentController(), nullptr);
+    EXPECT_TRUE(QFile::exists(dialogs.savePath));
+    EXPECT_EQ(window.CurrentProjectFile(), dialogs.savePath);
+    EXPECT_TRUE(window.action(QStringLiteral("actGenerateCode"))->isEnabled());
+    window.action(QStringLiteral("actCloseProject"))->trigger();
+    EXPECT_EQ(window.CurrentController(), nullptr);
+    EXPECT_FALSE(window.action(QStringLiteral("actGenerateCode"))->isEnabled());
+}
+
+TEST_F(MainWindow, CancelledOpenStillEnablesGenerateWhichThenDoesNothing)
+{
+    QuietMain window;
+    window.action(QStringLiteral("actOpenProject"))->trigger();
+    EXPECT_EQ(window.CurrentController(), nullptr);
+    EXPECT_TRUE(window.action(QStringLiteral("actGenerateCode"))->isEnabled());
+    window.action(QStringLiteral("actGenerateCode"))->trigger();
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(MainWindow, StartingWithAProjectOpensItInDesignMode)
+{
+    QTemporaryDir dir;
+    const QString project = dir.filePath(QStringLiteral("start.dcp"));
+    {
+        QuietMain maker;
+        dialogs.savePath = project;
+        maker.action(QStringLiteral("actNewProject"))->trigger();
+        maker.action(QStringLiteral("actCloseProject"))->trigger();
+    }
+    QuietMain window;
+    window.FormCreate({project});
+    EXPECT_EQ(window.modals, 1); // the about box
+    ASSERT_NE(window.CurrentController(), nullptr);
+    ASSERT_NE(window.CurrentController()->DesignForm, nullptr);
+    EXPECT_TRUE(window.CurrentController()->DesignForm->DesignMode());
+    EXPECT_TRUE(window.btDesign()->isChecked());
+    EXPECT_EQ(window.CurrentProjectFile(), project);
+}
+
+TEST_F(MainWindow, RadioClicksInRunModeAreExclusivePerContainer)
+{
+    QTemporaryDir dir;
+    QuietMain window;
+    dialogs.savePath = dir.filePath(QStringLiteral("radios.dcp"));
+    window.action(QStringLiteral("actNewProject"))->trigger();
+    TfrmDialogDesign *design = window.CurrentController()->DesignForm;
+    ASSERT_NE(design, nullptr);
+    design->Dsn8Register1->SetDesignMode(false);
+    QList<TControl *> radios;
+    for (int i = 0; i < 3; ++i) {
+        TControl *radio = ClassRegistry::instance().create(QStringLiteral("TDCLRadio"), design);
+        radio->setParentControl(design->DCLPanelBasic);
+        radios.append(radio);
+    }
+    const auto value = [](TControl *radio) {
+        const TObjInfo info(radio);
+        return info.GetItem(info.IndexOfProp(QStringLiteral("Value"))).Value;
+    };
+    window.WhenRadioClick(radios[1]);
+    EXPECT_EQ(value(radios[0]), QStringLiteral("False"));
+    EXPECT_EQ(value(radios[1]), QStringLiteral("True"));
+    window.WhenRadioClick(radios[2]);
+    EXPECT_EQ(value(radios[1]), QStringLiteral("False"));
+    EXPECT_EQ(value(radios[2]), QStringLiteral("True"));
+    // In design mode a click changes nothing.
+    design->Dsn8Register1->SetDesignMode(true);
+    window.WhenRadioClick(radios[0]);
+    EXPECT_EQ(value(radios[0]), QStringLiteral("False"));
 }
 
 } // namespace
