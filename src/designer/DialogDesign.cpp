@@ -99,6 +99,13 @@ private:
     TfrmDialogDesign *m_form;
 };
 
+// The window's parts that are not tiles and so not in the owner's name table.
+const char *const kPartNames[] = {
+    "Dsn8Register1", "DsnInspector1", "MainMenu1", "File1", "Open1", "Save1",
+    "SaveAs1",       "N2",            "MenuItem12", "MenuItem13", "N3", "Exit1",
+    "Edit1",         "Copy1",         "Cut1",      "Paste1",     "DsnSelect1",
+};
+
 QStringList strings(QObject *object, const char *property)
 {
     return object->property(property).toStringList();
@@ -168,6 +175,14 @@ TfrmDialogDesign::~TfrmDialogDesign()
 QObject *TfrmDialogDesign::methodReceiver()
 {
     return m_events;
+}
+
+bool TfrmDialogDesign::isNameUsed(const QString &name) const
+{
+    for (const char *part : kPartNames)
+        if (name.compare(QLatin1String(part), Qt::CaseInsensitive) == 0)
+            return true;
+    return TOwner::isNameUsed(name);
 }
 
 void TfrmDialogDesign::FormCreate()

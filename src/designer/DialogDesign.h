@@ -37,6 +37,9 @@ public:
 
     // Only the window's event handlers can be bound by name from a stream.
     QObject *methodReceiver() override;
+    // The names of the window's own parts are taken too, so a tile read from
+    // a project never shares a name with one of them.
+    bool isNameUsed(const QString &name) const override;
 
     TDsnStage *DsnStage1 = nullptr;
     TDsn8Register *Dsn8Register1 = nullptr;

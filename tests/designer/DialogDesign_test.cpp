@@ -561,6 +561,28 @@ TEST_F(DialogDesignTest, ProjectThatCannotBeReadLeavesTheDesignAsItWas)
     }
 }
 
+TEST_F(DialogDesignTest, TilesReadUnderANameOfTheWindowsOwnPartsAreRenamed)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("names.dcp"));
+    ComponentRecord dialogRecord = writeComponent(dialog(), form.get());
+    TOwner elsewhere;
+    const QStringList stored = {"DsnStage1", "Dsn8Register1", "dsnselect1", "Free"};
+    for (const QString &name : stored) {
+        TControl *button =
+            ClassRegistry::instance().create(QStringLiteral("TDCLButton"), &elsewhere);
+        button->setName(name);
+        dialogRecord.children.push_back(writeComponent(button, &elsewhere));
+    }
+    SaveProjectFile(file, {dialogRecord});
+    ASSERT_TRUE(form->LoadProject(file));
+    QStringList names;
+    for (TControl *tile : tilesIn(dialog(), form.get()))
+        names.append(tile->name());
+    EXPECT_EQ(names, QStringList({"DCLButton1", "DCLButton2", "DCLButton3", "Free"}));
+    EXPECT_EQ(form->DsnStage1->name(), QStringLiteral("DsnStage1"));
+}
+
 TEST_F(DialogDesignTest, KeyExistLooksAtEveryTileButTheNewestAndMindsCase)
 {
     addTile(QStringLiteral("TDCLButton"), dialog(), "ok");
