@@ -160,7 +160,6 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
 
     CreateDialogTile();
     FormCreate();
-    show();
 }
 
 TfrmDialogDesign::~TfrmDialogDesign()
@@ -237,7 +236,8 @@ void TfrmDialogDesign::ConfigureInspector()
          "Fixed_height", "Fixed_width",        "DCL_Action",            "LinkToVar",
          "Image",        "SlideNo",            "Tabstop",               "DialogName",
          "DialogCaption", "LispFileName",      "DCLFileName",           "Retirement_Button"});
-    DsnInspector1->setBtnProps({"ListItems", "DCL_Action", "Image", "LispFileName", "DCLFileName"});
+    DsnInspector1->setBtnProps(
+        {"ListItems", "DCL_Action", "Image", "LispFileName", "DCLFileName"});
     TShowProps *show = DsnInspector1->showProps();
     show->aName = false;
     show->aCaption = true;
@@ -476,8 +476,8 @@ void TfrmDialogDesign::DsnInspector1BtnClick(TDsnInspector *, const QList<QObjec
     if (Targets.isEmpty() || !Targets.first())
         return;
     if (PropName == QLatin1String("Image"))
-        PickFile(Targets, Value, PropName, QStringLiteral("AutoCad Slide (*.sld;*.slb)|*.sld;*.slb"),
-                 QStringLiteral("slb"));
+        PickFile(Targets, Value, PropName,
+                 QStringLiteral("AutoCad Slide (*.sld;*.slb)|*.sld;*.slb"), QStringLiteral("slb"));
     else if (PropName == QLatin1String("LispFileName"))
         PickFile(Targets, Value, PropName, QStringLiteral("AutoLisp Source (*.lsp)|*.lsp"),
                  QStringLiteral("lsp"));

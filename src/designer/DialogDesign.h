@@ -26,7 +26,8 @@ class TfrmEditList;
 // designer's rules: the dialog tile is never deleted, tile keys stay unique,
 // radio tiles report clicks to the main window, pastes land inside the dialog
 // tile (never beside it on the stage), and a project file that cannot be read
-// or holds no dialog tile leaves the design as it was.
+// or holds no dialog tile leaves the design as it was. It is shown by whoever
+// places it (TDesignHost::AdoptProjectWindow), so it never flashes up alone.
 class TfrmDialogDesign : public QWidget, public TOwner
 {
     Q_OBJECT

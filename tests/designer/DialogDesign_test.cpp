@@ -167,6 +167,7 @@ protected:
     {
         main = std::make_unique<TFakeMain>();
         form = std::make_unique<TfrmDialogDesign>(*main);
+        form->show();
         flush();
     }
     void TearDown() override
@@ -416,6 +417,7 @@ TEST_F(DialogDesignTest, PasteWithNothingSelectedLandsInTheDialogTile)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         form = std::make_unique<TfrmDialogDesign>(*main);
+        form->show();
         TControl *button = addTile(QStringLiteral("TDCLButton"), dialog(), "ok");
         designOn();
         form->Dsn8Register1->SelectControl(button);
