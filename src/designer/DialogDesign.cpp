@@ -23,6 +23,7 @@
 #include "tiles/TileRegistry.h"
 
 #include <QChildEvent>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -328,6 +329,17 @@ void TfrmDialogDesign::SetOuterSize(int width, int height)
     }
     const QSize frame = frameGeometry().size() - size();
     resize(std::max(0, width - frame.width()), std::max(0, height - frame.height()));
+}
+
+void TfrmDialogDesign::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery())
+        return event->ignore();
+    event->ignore();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->showMinimized();
+    else
+        showMinimized();
 }
 
 void TfrmDialogDesign::resizeEvent(QResizeEvent *event)

@@ -101,6 +101,9 @@ public:
     bool LoadProject(const QString &FileName);
 
 protected:
+    // Closing only minimises, as for every child window of the main window:
+    // the project controller owns the window and frees it.
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

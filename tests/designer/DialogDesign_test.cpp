@@ -22,6 +22,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -211,6 +213,22 @@ TEST_F(DialogDesignTest, StartsWithTheDialogTileOnTheStageAndNoMenuShown)
     EXPECT_FALSE(form->MainMenu1->isVisible());
     EXPECT_FALSE(form->Modified());
     EXPECT_EQ(form->DsnStage1->geometry(), form->rect());
+}
+
+TEST_F(DialogDesignTest, ClosingTheWindowOnlyMinimisesIt)
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    QPointer<TfrmDialogDesign> design = new TfrmDialogDesign(*main);
+    QMdiSubWindow *sub = area.addSubWindow(design);
+    sub->show();
+    flush();
+    EXPECT_FALSE(sub->close());
+    flush();
+    ASSERT_FALSE(design.isNull());
+    EXPECT_TRUE(sub->isMinimized());
+    EXPECT_EQ(area.subWindowList().size(), 1);
 }
 
 TEST_F(DialogDesignTest, DeletingTheSelectionNeverDeletesTheDialogTile)
