@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
@@ -103,6 +104,8 @@ class ControllerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // The editors keep their fonts in the settings store; not the user's.
+        QStandardPaths::setTestModeEnabled(true);
         ASSERT_TRUE(work.isValid());
         oldCurrent = QDir::currentPath();
         QDir::setCurrent(work.path());
