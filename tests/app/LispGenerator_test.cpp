@@ -346,6 +346,19 @@ TEST_F(ControllerTest, FailedFileSavesAreReportedAndTheCommandGoesOn)
     EXPECT_TRUE(QFile::exists(project()));
 }
 
+TEST_F(ControllerTest, AProjectFileThatCannotBeWrittenIsReportedNotThrown)
+{
+    controller->ProjectFile = work.filePath(QStringLiteral("missing-folder/panel.dcp"));
+    addButton(QStringLiteral("ok"));
+    EXPECT_FALSE(controller->SaveDesign());
+    ASSERT_EQ(dialogs.errorBoxes.size(), 1);
+    EXPECT_TRUE(dialogs.errorBoxes.first().contains(QStringLiteral("panel.dcp")));
+    EXPECT_TRUE(controller->DesignForm->Modified());
+    // The combined save stops there, before any code file.
+    EXPECT_FALSE(controller->SaveAll());
+    EXPECT_FALSE(QFile::exists(cwd(QStringLiteral("panel.lsp"))));
+}
+
 TEST_F(ControllerTest, CancellingTheProjectDialogSavesNothing)
 {
     struct Case {
