@@ -263,6 +263,30 @@ TEST_F(ControllerTest, OpeningFillsDerivedNamesWithoutAsking)
     EXPECT_EQ(controller->DCLEditor->PathName(), QStringLiteral("panel.dcl"));
 }
 
+TEST_F(ControllerTest, OpeningSizesTheDesignWindowToTheStoredDialogSize)
+{
+    struct Case {
+        int width;
+        int height;
+        bool resized;
+    };
+    const Case cases[] = {{500, 320, true}, {0, 0, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.width);
+        {
+            TfrmDialogDesign design(host);
+            design.DCLPanelBasic->setDialogWidth(c.width);
+            design.DCLPanelBasic->setDialogHeight(c.height);
+            ASSERT_TRUE(design.SaveProject(project()));
+        }
+        controller = std::make_unique<TLispGeneratorClass>(nullptr, host);
+        const QSize before = controller->DesignForm->OuterSize();
+        ASSERT_TRUE(controller->OpenProjectFile(project()));
+        EXPECT_EQ(controller->DesignForm->OuterSize(),
+                  c.resized ? QSize(c.width, c.height) : before);
+    }
+}
+
 TEST_F(ControllerTest, OpeningAnUnreadableProjectFailsSilently)
 {
     touch(project(), "not a project");
