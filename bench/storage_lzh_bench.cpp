@@ -104,9 +104,9 @@ std::vector<Item> corpus()
 {
     std::vector<Item> items;
     items.push_back({"text_10MB", generatedText(10'000'000, 1)});
-    QFile spec(benchDir() + "/../../shared/spec.md");
-    if (spec.open(QIODevice::ReadOnly))
-        items.push_back({"spec_md", spec.readAll()});
+    QFile readme(benchDir() + "/../README.md");
+    if (readme.open(QIODevice::ReadOnly))
+        items.push_back({"readme_md", readme.readAll()});
     items.push_back({"text_100KB", generatedText(100'000, 2)});
     items.push_back({"random_1MB", randomBytes(1'000'000, 3)});
     items.push_back({"run_1MB", QByteArray(1'000'000, 'a')});

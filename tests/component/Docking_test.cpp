@@ -65,10 +65,10 @@ TEST_P(DockingTest, LaysOutChildrenByTheClassicRules)
     // All children arrive before the first layout, so only positions decide.
     panel->disableAlign();
     std::vector<TPanel *> children;
-    for (const ChildSpec &spec : c.children) {
+    for (const ChildSpec &wanted : c.children) {
         auto *child = new TPanel(&owner);
-        child->setBounds(spec.start);
-        child->setAlign(spec.align);
+        child->setBounds(wanted.start);
+        child->setAlign(wanted.align);
         child->setParentControl(panel);
         children.push_back(child);
     }
