@@ -9,6 +9,8 @@
 #include "tiles/DCLPanel.h"
 #include "tiles/TextHelpers.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 
 namespace tw {
@@ -268,6 +270,8 @@ bool TLispGeneratorClass::OpenProjectFile(const QString &FileName)
         m_host.SetDesignButtonDown(true);
         DesignForm->TogleDesignState(true);
         ProjectFile = FileName;
+        // Derived file names land beside the project, however it was opened.
+        QDir::setCurrent(QFileInfo(FileName).absolutePath());
         const QString base = BaseName();
         LispFile = tile->lispFileName().trimmed().isEmpty() ? base + QStringLiteral(".lsp")
                                                             : tile->lispFileName();

@@ -1,5 +1,6 @@
 #include "editors/EditorDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -64,8 +65,12 @@ private:
             const QString path =
                 ApplyDefaultExtension(dialog.selectedFiles().constFirst(), settings.DefaultExt);
             const QFileInfo info(path);
-            if (mode != QFileDialog::AcceptSave || !info.exists() || info.isWritable())
+            if (mode != QFileDialog::AcceptSave || !info.exists() || info.isWritable()) {
+                // As the platform's dialogs do, the chosen folder becomes the
+                // working folder, where derived file names land.
+                QDir::setCurrent(info.absolutePath());
                 return path;
+            }
             QMessageBox::warning(parent, settings.Title,
                                  QStringLiteral("%1 is read-only. Choose another name.")
                                      .arg(info.fileName()));

@@ -263,6 +263,19 @@ TEST_F(ControllerTest, OpeningFillsDerivedNamesWithoutAsking)
     EXPECT_EQ(controller->DCLEditor->PathName(), QStringLiteral("panel.dcl"));
 }
 
+TEST_F(ControllerTest, OpeningMakesTheProjectsFolderTheWorkingFolder)
+{
+    {
+        TfrmDialogDesign design(host);
+        ASSERT_TRUE(design.SaveProject(project()));
+    }
+    ASSERT_TRUE(controller->OpenProjectFile(project()));
+    EXPECT_EQ(QDir::currentPath(), QFileInfo(project()).absolutePath());
+    // So the derived names written later land beside the project.
+    EXPECT_TRUE(controller->SaveLisp());
+    EXPECT_TRUE(QFile::exists(work.filePath(QStringLiteral("proj/panel.lsp"))));
+}
+
 TEST_F(ControllerTest, OpeningSizesTheDesignWindowToTheStoredDialogSize)
 {
     struct Case {
