@@ -395,6 +395,9 @@ private:
                 r.childPosition = intOf(ValueTag(byte()));
         }
         r.className = shortString();
+        // Without a class name a record could not be told from the end of a list.
+        if (r.className.isEmpty())
+            throw TError(QStringLiteral("Invalid stream format"));
         r.name = shortString();
         r.properties = properties(depth);
         while (peek() != 0)

@@ -179,6 +179,8 @@ TEST(ComponentStream, LiesAndUnknownsAreRefused)
         {"54504630 0154 00 0150 20 00 00 00", "Invalid property value"},
         {"54504630 0154 00 0150 0E 07 0161 01 00 00 00 00 00", "Invalid property value"},
         {"", "Stream read error"},
+        // A child behind a prefix byte with no class name (found by fuzzing).
+        {"54504630 0154 00 00 F0 00 00 00 00 00 00", "Invalid stream format"},
     };
     for (const auto &[bytes, message] : cases) {
         try {
