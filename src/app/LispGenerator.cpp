@@ -1,11 +1,13 @@
 #include "app/LispGenerator.h"
 
 #include "codegen/DialogCode.h"
+#include "component/Error.h"
 #include "designer/DesignHost.h"
 #include "designer/DialogDesign.h"
 #include "designer/DsnRegister.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
+#include "storage/StorageErrors.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/TextHelpers.h"
 
@@ -281,9 +283,15 @@ bool TLispGeneratorClass::OpenProjectFile(const QString &FileName)
         tile->setDclFileName(DCLFile);
         DesignForm->SetModified(false);
         return true;
-    } catch (const std::exception &) {
-        return false;
+    } catch (const EStorageError &error) {
+        // Say why, rather than silently showing an empty design.
+        EditorDialogs().ShowError(DesignForm, error.message());
+    } catch (const TError &error) {
+        EditorDialogs().ShowError(DesignForm, error.message());
+    } catch (const std::exception &error) {
+        EditorDialogs().ShowError(DesignForm, QString::fromLocal8Bit(error.what()));
     }
+    return false;
 }
 
 void TLispGeneratorClass::GenerateCode()

@@ -300,12 +300,12 @@ TEST_F(ControllerTest, OpeningSizesTheDesignWindowToTheStoredDialogSize)
     }
 }
 
-TEST_F(ControllerTest, OpeningAnUnreadableProjectFailsSilently)
+TEST_F(ControllerTest, OpeningAnUnreadableProjectReportsTheReadersMessage)
 {
     touch(project(), "not a project");
     EXPECT_FALSE(controller->OpenProjectFile(project()));
     EXPECT_TRUE(dialogs.asked.isEmpty());
-    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("File is corrupt.")});
     EXPECT_TRUE(dialogs.errorBoxes.isEmpty());
     EXPECT_TRUE(controller->ProjectFile.isEmpty());
     EXPECT_NE(tile(), nullptr);
