@@ -10,12 +10,6 @@
 namespace tw {
 namespace {
 
-int toInt(const QVariant &value)
-{
-    QVariant copy = value;
-    return copy.convert(QMetaType::fromType<int>()) ? copy.toInt() : 0;
-}
-
 // The text of an ordinal value as the declared defaults spell it.
 QString ordinalText(const QObject *object, const QMetaProperty &property, const QString &idents)
 {
@@ -26,17 +20,6 @@ QString ordinalText(const QObject *object, const QMetaProperty &property, const 
         return QString::number(value);
     }
     return propValueText(object, property);
-}
-
-QStringList setMembers(const QMetaProperty &property, int bits)
-{
-    QStringList members;
-    const QMetaEnum meta = property.enumerator();
-    for (int ordinal = 0; ordinal < 32; ++ordinal)
-        if (bits & (1 << ordinal))
-            if (const char *key = meta.valueToKey(1 << ordinal))
-                members.append(QString::fromLatin1(key));
-    return members;
 }
 
 void writeProperties(const QObject *object, const QString &prefix, const TOwner *root,
@@ -83,7 +66,7 @@ void writeProperties(const QObject *object, const QString &prefix, const TOwner 
         case TTypeKind::tkSet: {
             StreamValue set;
             set.tag = ValueTag::Set;
-            set.members = setMembers(property, toInt(value));
+            set.members = setMemberNames(property, ordinalValue(value), 31);
             out.push_back({path, set});
             break;
         }
@@ -135,12 +118,6 @@ QObject *methodReceiverWith(TOwner *owner, const QString &method)
     return nullptr;
 }
 
-bool writeInt(QObject *object, const QMetaProperty &property, int value)
-{
-    QVariant variant(value);
-    return variant.convert(property.metaType()) && property.write(object, variant);
-}
-
 // Sets one property from a stream value; false when the value does not fit.
 bool applyValue(QObject *object, const QMetaProperty &property, const StreamValue &value,
                 TOwner *owner)
@@ -176,28 +153,20 @@ bool applyValue(QObject *object, const QMetaProperty &property, const StreamValu
         }
         if (value.tag != ValueTag::Ident)
             return false;
-        const QMetaEnum meta = property.enumerator();
-        for (int i = 0; i < meta.keyCount(); ++i)
-            if (value.text.compare(QLatin1String(meta.key(i)), Qt::CaseInsensitive) == 0)
-                return writeInt(object, property, meta.value(i));
-        return false;
+        const auto ordinal = enumeratorValue(property, value.text);
+        return ordinal && writeOrdinal(object, property, *ordinal);
     }
     case TTypeKind::tkSet: {
         if (value.tag != ValueTag::Set)
             return false;
-        const QMetaEnum meta = property.enumerator();
         int bits = 0;
         for (const QString &member : value.members) {
-            bool found = false;
-            for (int i = 0; i < meta.keyCount() && !found; ++i)
-                if (member.compare(QLatin1String(meta.key(i)), Qt::CaseInsensitive) == 0) {
-                    bits |= meta.value(i);
-                    found = true;
-                }
-            if (!found)
+            const auto flag = enumeratorValue(property, member);
+            if (!flag)
                 return false;
+            bits |= *flag;
         }
-        return writeInt(object, property, bits);
+        return writeOrdinal(object, property, bits);
     }
     case TTypeKind::tkFloat:
         if (value.tag == ValueTag::Extended || value.tag == ValueTag::Single ||
@@ -222,21 +191,13 @@ bool applyValue(QObject *object, const QMetaProperty &property, const StreamValu
     }
 }
 
-const QMetaProperty *findPublished(const QObject *object, const QString &name)
-{
-    for (const QMetaProperty &property : publishedProperties(object->metaObject()))
-        if (name.compare(QLatin1String(property.name()), Qt::CaseInsensitive) == 0)
-            return &property;
-    return nullptr;
-}
-
 // Follows a dotted path ("Font.Style", "LispCode.Strings") to the property it
 // names and sets it; unknown paths are skipped.
 void applyProperty(QObject *object, const QString &path, const StreamValue &value, TOwner *owner)
 {
     const qsizetype dot = path.indexOf(QLatin1Char('.'));
     const QString head = dot < 0 ? path : path.left(dot);
-    const QMetaProperty *property = findPublished(object, head);
+    const QMetaProperty *property = findPublishedProperty(object, head);
     if (!property)
         return;
     if (dot < 0) {

@@ -23,20 +23,6 @@ int firstPublishedIndex(const QMetaObject *metaObject)
     return ours ? ours->propertyOffset() : metaObject->propertyCount();
 }
 
-int toInt(const QVariant &value)
-{
-    QVariant copy = value;
-    return copy.convert(QMetaType::fromType<int>()) ? copy.toInt() : 0;
-}
-
-bool writeInt(QObject *object, const QMetaProperty &property, int value)
-{
-    QVariant variant(value);
-    if (!variant.convert(property.metaType()))
-        return false;
-    return property.write(object, variant);
-}
-
 QString enumName(const QMetaProperty &property, int value)
 {
     if (property.metaType() == QMetaType::fromType<bool>())
@@ -46,6 +32,46 @@ QString enumName(const QMetaProperty &property, int value)
 }
 
 } // namespace
+
+int ordinalValue(const QVariant &value)
+{
+    QVariant copy = value;
+    return copy.convert(QMetaType::fromType<int>()) ? copy.toInt() : 0;
+}
+
+bool writeOrdinal(QObject *object, const QMetaProperty &property, int value)
+{
+    QVariant variant(value);
+    return variant.convert(property.metaType()) && property.write(object, variant);
+}
+
+std::optional<int> enumeratorValue(const QMetaProperty &property, const QString &name)
+{
+    const QMetaEnum meta = property.enumerator();
+    for (int i = 0; i < meta.keyCount(); ++i)
+        if (name.compare(QLatin1String(meta.key(i)), Qt::CaseInsensitive) == 0)
+            return meta.value(i);
+    return std::nullopt;
+}
+
+QStringList setMemberNames(const QMetaProperty &property, int bits, int maxOrdinal)
+{
+    const QMetaEnum meta = property.enumerator();
+    QStringList members;
+    for (int ordinal = 0; ordinal <= maxOrdinal; ++ordinal)
+        if (bits & (1 << ordinal))
+            if (const char *key = meta.valueToKey(1 << ordinal))
+                members.append(QString::fromLatin1(key));
+    return members;
+}
+
+const QMetaProperty *findPublishedProperty(const QObject *object, const QString &name)
+{
+    for (const QMetaProperty &property : publishedProperties(object->metaObject()))
+        if (name.compare(QLatin1String(property.name()), Qt::CaseInsensitive) == 0)
+            return &property;
+    return nullptr;
+}
 
 const QList<QMetaProperty> &publishedProperties(const QMetaObject *metaObject)
 {
@@ -111,17 +137,11 @@ QString propValueText(const QObject *object, const QMetaProperty &property)
     case TTypeKind::tkChar:
         return QString(value.toChar());
     case TTypeKind::tkEnumeration:
-        return enumName(property, toInt(value));
-    case TTypeKind::tkSet: {
-        const QMetaEnum meta = property.enumerator();
-        const int bits = toInt(value);
-        QStringList members;
-        for (int ordinal = 0; ordinal < 16; ++ordinal)
-            if (bits & (1 << ordinal))
-                if (const char *key = meta.valueToKey(1 << ordinal))
-                    members.append(QString::fromLatin1(key));
-        return QLatin1Char('[') + members.join(QLatin1Char(',')) + QLatin1Char(']');
-    }
+        return enumName(property, ordinalValue(value));
+    case TTypeKind::tkSet:
+        return QLatin1Char('[') +
+               setMemberNames(property, ordinalValue(value), 15).join(QLatin1Char(',')) +
+               QLatin1Char(']');
     case TTypeKind::tkFloat:
         return QString::number(value.toDouble(), 'g', 15);
     case TTypeKind::tkString:
@@ -176,11 +196,10 @@ void SetPropByName(QObject *component, const QString &propName, const QString &v
 {
     if (!component || propName.isEmpty())
         return;
-    const TObjInfo info(component);
-    const int index = info.IndexOfProp(propName);
-    if (index < 0)
+    const QMetaProperty *found = findPublishedProperty(component, propName);
+    if (!found)
         return;
-    const QMetaProperty property = publishedProperties(component->metaObject())[index];
+    const QMetaProperty property = *found;
     if (!property.isWritable())
         return;
     const TTypeKind kind = typeKind(property);
@@ -210,12 +229,8 @@ void SetPropByName(QObject *component, const QString &propName, const QString &v
                 property.write(component, false);
             break;
         }
-        const QMetaEnum meta = property.enumerator();
-        for (int i = 0; i < meta.keyCount(); ++i)
-            if (value.compare(QLatin1String(meta.key(i)), Qt::CaseInsensitive) == 0) {
-                writeInt(component, property, meta.value(i));
-                break;
-            }
+        if (const auto ordinal = enumeratorValue(property, value))
+            writeOrdinal(component, property, *ordinal);
         break;
     }
     case TTypeKind::tkFloat: {
@@ -240,14 +255,12 @@ bool GetStrPropByName(const QObject *component, const QString &propName, QString
     value.clear();
     if (!component)
         return false;
-    const TObjInfo info(component);
-    const int index = info.IndexOfProp(propName);
-    if (index < 0)
+    const QMetaProperty *property = findPublishedProperty(component, propName);
+    if (!property)
         return false;
-    const QMetaProperty property = publishedProperties(component->metaObject())[index];
-    const TTypeKind kind = typeKind(property);
+    const TTypeKind kind = typeKind(*property);
     if (kind == TTypeKind::tkString || kind == TTypeKind::tkLString)
-        value = property.read(component).toString();
+        value = property->read(component).toString();
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QMetaProperty>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 class QObject;
 
@@ -31,6 +33,18 @@ const QList<QMetaProperty> &publishedProperties(const QMetaObject *metaObject);
 TTypeKind typeKind(const QMetaProperty &property);
 // The class info "<prefix>:<name>" of the property's class chain, or empty.
 QString propertyClassInfo(const QMetaObject *metaObject, const char *prefix, const QString &name);
+
+// Helpers shared by the property access and the component streams.
+// The integer value of an ordinal property's variant (enumerations, sets, ints).
+int ordinalValue(const QVariant &value);
+// Writes an ordinal value, converted to the property's type; false when it does not fit.
+bool writeOrdinal(QObject *object, const QMetaProperty &property, int value);
+// The value of the enumerator named `name` (case-insensitive) of an enumeration or set.
+std::optional<int> enumeratorValue(const QMetaProperty &property, const QString &name);
+// The names of the set members whose bits are set, ordinals 0 .. maxOrdinal.
+QStringList setMemberNames(const QMetaProperty &property, int bits, int maxOrdinal);
+// The published property named `name` (case-insensitive), or null.
+const QMetaProperty *findPublishedProperty(const QObject *object, const QString &name);
 
 // The value of a property as text, by type kind: decimal integers, the
 // character itself, enumerator names, sets as "[a,b]", floats, strings, the
