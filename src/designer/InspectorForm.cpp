@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMetaEnum>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -261,6 +262,18 @@ bool TInspectorFm::eventFilter(QObject *watched, QEvent *event)
 void TInspectorFm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // A window squeezed down to its rows grows back so that every row stays
+    // in view, but never past the screen.
+    const int rowsHeight = m_grid->verticalHeader()->length() + 2 * m_grid->frameWidth();
+    if (height() - rowsHeight < 10) {
+        int grown = rowsHeight + 30;
+        if (const QScreen *screen = this->screen())
+            grown = std::min(grown, screen->availableGeometry().height());
+        if (grown > height()) {
+            resize(width(), grown);
+            return;
+        }
+    }
     m_grid->setColumnWidth(2, std::max(0, width() - m_grid->columnWidth(1) - 15));
     if (m_editRow >= 1)
         editRow(m_editRow, false);

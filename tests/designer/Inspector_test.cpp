@@ -359,4 +359,27 @@ TEST_F(InspectorTest, HelpButtonShowsWhenAsked)
     EXPECT_EQ(inspector->window()->helpButton()->text(), QStringLiteral("&Guide"));
 }
 
+TEST_F(InspectorTest, WindowSqueezedBelowItsRowsGrowsBackToShowThemAll)
+{
+    select.select(QList<TControl *>{button1});
+    TInspectorFm *window = inspector->window();
+    window->show();
+    const int rowsHeight = grid()->verticalHeader()->length() + 2 * grid()->frameWidth();
+    ASSERT_GT(grid()->rowCount(), 5);
+    const struct {
+        int height;
+        int expected;
+    } cases[] = {
+        {40, rowsHeight + 30},
+        {rowsHeight + 9, rowsHeight + 30},
+        {rowsHeight + 10, rowsHeight + 10},
+        {rowsHeight + 200, rowsHeight + 200},
+    };
+    for (const auto &t : cases) {
+        SCOPED_TRACE(t.height);
+        window->resize(window->width(), t.height);
+        EXPECT_EQ(window->height(), t.expected);
+    }
+}
+
 } // namespace tw::test
