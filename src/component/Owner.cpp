@@ -2,6 +2,8 @@
 
 #include "component/Control.h"
 
+#include <algorithm>
+
 namespace tw {
 
 TOwner::~TOwner()
@@ -23,10 +25,32 @@ bool TOwner::isNameUsed(const QString &name) const
 QString TOwner::freeName(const QString &className) const
 {
     const QString base = className.mid(1);
-    for (int i = 1;; ++i) {
+    int &from = m_freeFrom[base.toLower()];
+    for (int i = std::max(from, 1);; ++i) {
         const QString candidate = base + QString::number(i);
-        if (!isNameUsed(candidate))
+        if (!isNameUsed(candidate)) {
+            from = i;
             return candidate;
+        }
+    }
+}
+
+void TOwner::nameReleased(const QString &name)
+{
+    qsizetype digits = name.size();
+    while (digits > 0 && name[digits - 1] >= u'0' && name[digits - 1] <= u'9')
+        --digits;
+    // Every split of the trailing digits, since a base may end in digits too.
+    for (qsizetype cut = digits; cut < name.size(); ++cut) {
+        if (name[cut] == u'0')
+            continue;
+        bool ok = false;
+        const int number = QStringView(name).mid(cut).toInt(&ok);
+        if (!ok)
+            continue;
+        const auto it = m_freeFrom.find(name.left(cut).toLower());
+        if (it != m_freeFrom.end() && number < *it)
+            *it = number;
     }
 }
 
@@ -41,8 +65,10 @@ void TOwner::removeComponent(TControl *component)
 {
     m_components.removeOne(component);
     const QString key = component->name().toLower();
-    if (m_byName.value(key) == component)
+    if (m_byName.value(key) == component) {
         m_byName.remove(key);
+        nameReleased(component->name());
+    }
 }
 
 bool TOwner::renameComponent(TControl *component, const QString &oldName, const QString &newName)
@@ -50,8 +76,10 @@ bool TOwner::renameComponent(TControl *component, const QString &oldName, const 
     const QString newKey = newName.toLower();
     if (!newKey.isEmpty() && oldName.toLower() != newKey && isNameUsed(newName))
         return false;
-    if (m_byName.value(oldName.toLower()) == component)
+    if (m_byName.value(oldName.toLower()) == component) {
         m_byName.remove(oldName.toLower());
+        nameReleased(oldName);
+    }
     if (!newKey.isEmpty())
         m_byName.insert(newKey, component);
     return true;

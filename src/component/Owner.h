@@ -37,9 +37,14 @@ private:
     void insertComponent(TControl *component);
     void removeComponent(TControl *component);
     bool renameComponent(TControl *component, const QString &oldName, const QString &newName);
+    // A name that became free lowers the counter start of the bases it ends.
+    void nameReleased(const QString &name);
 
     QList<TControl *> m_components;
     QHash<QString, TControl *> m_byName;
+    // Per lower-case base: every counter below this one is taken, so a long
+    // run of named components does not make each new name slower.
+    mutable QHash<QString, int> m_freeFrom;
 };
 
 } // namespace tw

@@ -3,6 +3,7 @@
 #include "component/Control.h"
 #include "component/Idents.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,12 +22,41 @@ QRect stageRectOf(const QWidget *widget, const QWidget *stage)
     return QRect(widget->mapTo(stage, QPoint(0, 0)), widget->size());
 }
 
+// Handles are named on request: a name set on each of thousands of handles
+// would cost more than making them.
+class TSmallRectAccessible : public QAccessibleWidget
+{
+public:
+    explicit TSmallRectAccessible(TSmallRect *handle) : QAccessibleWidget(handle) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const TControl *target = static_cast<TSmallRect *>(widget())->control();
+        return target ? QStringLiteral("Grab handle of %1").arg(target->objectName())
+                      : QStringLiteral("Grab handle");
+    }
+};
+
+QAccessibleInterface *smallRectAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(TSmallRect::staticMetaObject.className()))
+        return nullptr;
+    auto *handle = qobject_cast<TSmallRect *>(object);
+    return handle ? new TSmallRectAccessible(handle) : nullptr;
+}
+
 } // namespace
 
 TSmallRect::TSmallRect(THandlerRect *set) : m_set(set)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(smallRectAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Grab handle"));
 }
 
 TControl *TSmallRect::control() const
@@ -314,10 +344,8 @@ THandlerRect *TMulti8Handler::newSet(TControl *control)
 
 THandlerRect *TMultiHandler::setFor(const TControl *control) const
 {
-    for (THandlerRect *set : m_sets)
-        if (set->control() == control)
-            return set;
-    return nullptr;
+    THandlerRect *set = m_byControl.value(control);
+    return set && set->control() == control ? set : nullptr;
 }
 
 void TMultiHandler::follow(const TControl *control)
@@ -328,9 +356,8 @@ void TMultiHandler::follow(const TControl *control)
 
 void TMultiHandler::selectionEntryNil(int, const QObject *gone)
 {
-    for (THandlerRect *set : std::as_const(m_sets))
-        if (set->controlAddress() == gone)
-            set->forgetControl();
+    if (THandlerRect *set = m_byControl.value(gone))
+        set->forgetControl();
 }
 
 void TMultiHandler::selectionAdded(TControl *control)
@@ -339,6 +366,7 @@ void TMultiHandler::selectionAdded(TControl *control)
         return;
     THandlerRect *set = newSet(control);
     m_sets.append(set);
+    m_byControl.insert(control, set);
     set->build(m_sets.size() == 1);
     if (m_sets.size() == 2)
         m_sets.first()->setActive(false);
@@ -347,16 +375,25 @@ void TMultiHandler::selectionAdded(TControl *control)
 void TMultiHandler::selectionCleared()
 {
     const QList<THandlerRect *> sets = std::exchange(m_sets, {});
+    m_byControl.clear();
     qDeleteAll(sets);
 }
 
 void TMultiHandler::selectionDeleted(int, TControl *control)
 {
-    for (int i = 0; i < m_sets.size(); ++i)
-        if (m_sets[i]->control() == control) {
-            delete m_sets.takeAt(i);
-            break;
-        }
+    // A destroyed control's set was forgotten first and is found by that.
+    THandlerRect *set = control ? setFor(control) : nullptr;
+    if (!control)
+        for (THandlerRect *each : std::as_const(m_sets))
+            if (!each->control()) {
+                set = each;
+                break;
+            }
+    if (set) {
+        m_byControl.remove(set->controlAddress());
+        m_sets.removeOne(set);
+        delete set;
+    }
     if (m_sets.size() == 1 && m_sets.first()->control())
         m_sets.first()->build(true);
 }

@@ -3,6 +3,7 @@
 #include "designer/DsnTypes.h"
 #include "designer/Outline.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -243,6 +244,8 @@ private:
     THandleSettings m_settings;
     QPointer<TOutlineOverlay> m_overlay;
     QList<THandlerRect *> m_sets;
+    // The sets by the address of their control, so big selections stay linear.
+    QHash<const void *, THandlerRect *> m_byControl;
 };
 
 class TMulti8Handler : public TMultiHandler

@@ -1,6 +1,8 @@
 #include "DesignerFixture.h"
 #include "designer/DsnSelect.h"
 
+#include <QAccessible>
+
 namespace tw::test
 {
 
@@ -70,6 +72,28 @@ TEST_F(SelectionTest, ShiftTogglesAndTheRemainingControlGetsActiveHandles)
         EXPECT_EQ(handle->color(), 0);
         EXPECT_TRUE(handle->isActive());
     }
+}
+
+TEST_F(SelectionTest, HandlesAreNamedAfterTheirTileAndLeaveWithADestroyedTile)
+{
+    click(a);
+    click(b, Qt::ShiftModifier);
+    click(c, Qt::ShiftModifier);
+    for (TSmallRect *handle : reg->handleManager()->setFor(b)->handles()) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(handle);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Grab handle of B"));
+    }
+    delete b;
+    b = nullptr;
+    EXPECT_EQ(selectedNames(), (QStringList{"A", "C"}));
+    EXPECT_EQ(stage->findChildren<TSmallRect *>().size(), 16);
+    delete c;
+    c = nullptr;
+    EXPECT_EQ(selectedNames(), QStringList{"A"});
+    EXPECT_EQ(stage->findChildren<TSmallRect *>().size(), 8);
+    for (TSmallRect *handle : reg->handleManager()->setFor(a)->handles())
+        EXPECT_TRUE(handle->isActive());
 }
 
 TEST_F(SelectionTest, PlainClickOnAControlOfAMixedSelectionSelectsItAlone)
