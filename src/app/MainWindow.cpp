@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/Glyphs.h"
 #include "app/HelpWindows.h"
 #include "app/LispGenerator.h"
 #include "app/PaletteTemplates.h"
@@ -21,7 +22,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -32,26 +32,26 @@ struct PaletteEntry {
     const char *button;
     const char *geneName;
     const char *caption;
-    const char *hint;
+    TGlyph glyph;
 };
 
 // The palette, left to right: each button names its template tile.
 const PaletteEntry kPalette[] = {
-    {"DsnButton1", "Dpst_TDCLButton", "Bt", "Button"},
-    {"DsnButton2", "Dpst_TDCLLabel", "Tx", "Text"},
-    {"DsnButton14", "Dpst_TDCLEdit", "Ed", "Edit box"},
-    {"DsnButton10", "Dpst_TDCLSpacer", "Sp", "Spacer"},
-    {"DsnButton4", "Dpst_TDCLCheckButton", "Tg", "Toggle"},
-    {"DsnButton5", "Dpst_TDCLRadio", "Rb", "Radio button"},
-    {"DsnButton6", "Dpst_TDCLScrollBar", "Sl", "Slider"},
-    {"DsnButton8", "Dpst_TDCLImageBtnX", "IB", "Image button"},
-    {"DsnButton7", "Dpst_TDCLImage", "Im", "Image"},
-    {"DsnButton3", "Dpst_TDCLCombo", "Pl", "Popup list"},
-    {"DsnButton9", "Dpst_TDCLListLabel", "Lb", "List box"},
-    {"DsnButton11", "Dpst_TDCLGroupRow", "BR", "Boxed row"},
-    {"DsnButton12", "Dpst_TDCLGroupColumn", "BC", "Boxed column"},
-    {"DsnButton15", "Dpst_TDCLRowX", "Ro", "Row"},
-    {"DsnButton13", "Dpst_TDCLColumnX", "Co", "Column"},
+    {"DsnButton1", "Dpst_TDCLButton", "Button", TGlyph::Button},
+    {"DsnButton2", "Dpst_TDCLLabel", "Text", TGlyph::Text},
+    {"DsnButton14", "Dpst_TDCLEdit", "Edit box", TGlyph::EditBox},
+    {"DsnButton10", "Dpst_TDCLSpacer", "Spacer", TGlyph::Spacer},
+    {"DsnButton4", "Dpst_TDCLCheckButton", "Toggle", TGlyph::Toggle},
+    {"DsnButton5", "Dpst_TDCLRadio", "Radio button", TGlyph::RadioButton},
+    {"DsnButton6", "Dpst_TDCLScrollBar", "Slider", TGlyph::Slider},
+    {"DsnButton8", "Dpst_TDCLImageBtnX", "Image button", TGlyph::ImageButton},
+    {"DsnButton7", "Dpst_TDCLImage", "Image", TGlyph::Image},
+    {"DsnButton3", "Dpst_TDCLCombo", "Popup list", TGlyph::PopupList},
+    {"DsnButton9", "Dpst_TDCLListLabel", "List box", TGlyph::ListBox},
+    {"DsnButton11", "Dpst_TDCLGroupRow", "Boxed row", TGlyph::BoxedRow},
+    {"DsnButton12", "Dpst_TDCLGroupColumn", "Boxed column", TGlyph::BoxedColumn},
+    {"DsnButton15", "Dpst_TDCLRowX", "Row", TGlyph::Row},
+    {"DsnButton13", "Dpst_TDCLColumnX", "Column", TGlyph::Column},
 };
 
 constexpr int kPaletteButton = 28;
@@ -157,19 +157,26 @@ void TfrmTilewrightMain::createActions()
             &QAction::triggered, this, &TfrmTilewrightMain::actQuickHelpExecute);
     connect(addAction("actAbout", QStringLiteral("&About"), QString(), {}), &QAction::triggered,
             this, &TfrmTilewrightMain::actAboutExecute);
-    const std::pair<const char *, QStyle::StandardPixmap> icons[] = {
-        {"actNewProject", QStyle::SP_FileIcon},
-        {"actOpenProject", QStyle::SP_DialogOpenButton},
-        {"actSaveProject", QStyle::SP_DialogSaveButton},
-        {"EditUndo", QStyle::SP_ArrowBack},
-        {"EditRedo", QStyle::SP_ArrowForward},
-        {"actGenerateCode", QStyle::SP_MediaPlay},
-        {"actNextWindow", QStyle::SP_ArrowRight},
-        {"actQuickHelp", QStyle::SP_DialogHelpButton},
-        {"actQuit", QStyle::SP_DialogCloseButton},
+    const std::pair<const char *, TGlyph> icons[] = {
+        {"actNewProject", TGlyph::NewProject},
+        {"actOpenProject", TGlyph::OpenProject},
+        {"actSaveProject", TGlyph::SaveProject},
+        {"actSaveDialog", TGlyph::SaveDialog},
+        {"actNewLispFile", TGlyph::NewLispFile},
+        {"actNewDcl", TGlyph::NewDclFile},
+        {"actOpenSourceFile", TGlyph::OpenSourceFile},
+        {"actGenerateCode", TGlyph::GenerateCode},
+        {"actQuit", TGlyph::Exit},
+        {"EditCopy", TGlyph::Copy},
+        {"EditCut", TGlyph::Cut},
+        {"EditPaste", TGlyph::Paste},
+        {"EditUndo", TGlyph::Undo},
+        {"EditRedo", TGlyph::Redo},
+        {"actNextWindow", TGlyph::NextWindow},
+        {"actQuickHelp", TGlyph::QuickHelp},
     };
-    for (const auto &[name, pixmap] : icons)
-        action(QLatin1String(name))->setIcon(style()->standardIcon(pixmap));
+    for (const auto &[name, glyph] : icons)
+        action(QLatin1String(name))->setIcon(glyphIcon(glyph));
     for (QAction *each : std::as_const(m_actions))
         QWidget::addAction(each);
 }
@@ -221,10 +228,12 @@ void TfrmTilewrightMain::createToolBars()
     m_btDesign = new QToolButton(design);
     m_btDesign->setObjectName(QStringLiteral("btDesign"));
     m_btDesign->setText(QStringLiteral("Design"));
+    m_btDesign->setIcon(glyphIcon(TGlyph::DesignMode));
+    m_btDesign->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_btDesign->setToolTip(QStringLiteral("Togle Design Mode"));
     m_btDesign->setAccessibleName(QStringLiteral("Togle Design Mode"));
     m_btDesign->setCheckable(true);
-    m_btDesign->setFixedSize(kPaletteButton + 24, kPaletteButton);
+    m_btDesign->setFixedSize(kPaletteButton, kPaletteButton);
     connect(m_btDesign, &QToolButton::clicked, this, &TfrmTilewrightMain::btDesignClick);
     design->addWidget(m_btDesign);
     design->addSeparator();
@@ -249,9 +258,8 @@ void TfrmTilewrightMain::createPalette(QToolBar *bar)
     int left = 0;
     auto *arrow = new TArrowButton(this);
     arrow->setName(QStringLiteral("btArrow"));
-    arrow->setCaption(QStringLiteral("\u2196"));
-    arrow->setToolTip(QStringLiteral("Select"));
-    arrow->setAccessibleName(QStringLiteral("Select"));
+    arrow->setCaption(QStringLiteral("Select"));
+    arrow->setGlyph(glyphIcon(TGlyph::SelectArrow));
     arrow->setBounds(left, 0, kPaletteButton, kPaletteButton);
     arrow->setParentControl(m_palette);
     for (const PaletteEntry &entry : kPalette) {
@@ -260,8 +268,7 @@ void TfrmTilewrightMain::createPalette(QToolBar *bar)
         button->setName(QLatin1String(entry.button));
         button->setGeneName(QLatin1String(entry.geneName));
         button->setCaption(QLatin1String(entry.caption));
-        button->setToolTip(QLatin1String(entry.hint));
-        button->setAccessibleName(QLatin1String(entry.hint));
+        button->setGlyph(glyphIcon(entry.glyph));
         button->setBounds(left, 0, kPaletteButton, kPaletteButton);
         button->setParentControl(m_palette);
     }

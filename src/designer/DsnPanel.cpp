@@ -13,6 +13,18 @@ namespace tw
 TPaletteButton::TPaletteButton(TOwner *owner) : TControl(owner)
 {
     setFocusPolicy(Qt::TabFocus);
+    connect(this, &TControl::captionChanged, this, [this] {
+        setToolTip(caption());
+        if (!caption().isEmpty())
+            setAccessibleName(caption());
+        update();
+    });
+}
+
+void TPaletteButton::setGlyph(const QIcon &glyph)
+{
+    m_glyph = glyph;
+    update();
 }
 
 TCustomCmpPlt *TPaletteButton::palette() const
@@ -38,11 +50,33 @@ void TPaletteButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     QStyleOptionButton option;
     option.initFrom(this);
-    option.text = caption();
     option.state |= m_down ? QStyle::State_Sunken : QStyle::State_Raised;
     if (m_down)
         option.state |= QStyle::State_On;
-    style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+    if (m_glyph.isNull()) {
+        option.text = caption();
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        return;
+    }
+    style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+    QRect content = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (m_down)
+        content.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                          style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    const QSize glyphSize(16, 16);
+    const TCustomCmpPlt *plt = palette();
+    const bool withCaption = (!plt || plt->btnCaption()) && !caption().isEmpty();
+    const int captionHeight = withCaption ? fontMetrics().height() + 2 : 0;
+    const QRect glyphRect(content.x() + (content.width() - glyphSize.width()) / 2,
+                          content.y() + (content.height() - glyphSize.height() - captionHeight) / 2,
+                          glyphSize.width(), glyphSize.height());
+    m_glyph.paint(&painter, glyphRect, Qt::AlignCenter,
+                  isEnabled() ? QIcon::Normal : QIcon::Disabled, m_down ? QIcon::On : QIcon::Off);
+    if (withCaption)
+        style()->drawItemText(
+            &painter, QRect(content.x(), glyphRect.bottom() + 3, content.width(), captionHeight),
+            Qt::AlignHCenter | Qt::AlignTop, option.palette, isEnabled(), caption(),
+            QPalette::ButtonText);
 }
 
 void TPaletteButton::mousePressEvent(QMouseEvent *event)

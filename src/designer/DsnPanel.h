@@ -2,6 +2,7 @@
 
 #include "component/Panel.h"
 
+#include <QIcon>
 #include <QPointer>
 
 namespace tw
@@ -10,7 +11,9 @@ namespace tw
 class TCustomCmpPlt;
 
 // A flat toggle button of the palette. Buttons of one group index are
-// exclusive: pressing one releases the others.
+// exclusive: pressing one releases the others. Its glyph shows above the
+// caption, or alone, centred, when the palette hides captions; the caption is
+// then still its tooltip and accessible name.
 class TPaletteButton : public TControl
 {
     Q_OBJECT
@@ -29,6 +32,8 @@ public:
     int groupIndex() const { return m_groupIndex; }
     void setGroupIndex(int value) { m_groupIndex = value; }
     TCustomCmpPlt *palette() const;
+    QIcon glyph() const { return m_glyph; }
+    void setGlyph(const QIcon &glyph);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -41,6 +46,7 @@ protected:
 private:
     bool m_down = false;
     int m_groupIndex = 2301;
+    QIcon m_glyph;
 };
 
 // The palette's "select without creating" button; clicking it while it is
