@@ -91,6 +91,7 @@ QAction *TfrmTilewrightMain::addAction(const char *name, const QString &caption,
     action->setToolTip(hint.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : hint);
     action->setStatusTip(hint);
     action->setShortcut(shortcut);
+    m_shortcuts.insert(action, shortcut);
     m_actions.append(action);
     return action;
 }
@@ -293,6 +294,11 @@ void TfrmTilewrightMain::adoptEditor(TEditForm *editor)
         {TMainCommand::NewLispFile, "actNewLispFile"},
         {TMainCommand::NewDCLFile, "actNewDcl"},
         {TMainCommand::Exit, "actQuit"},
+        {TMainCommand::Undo, "EditUndo"},
+        {TMainCommand::Redo, "EditRedo"},
+        {TMainCommand::Cut, "EditCut"},
+        {TMainCommand::Copy, "EditCopy"},
+        {TMainCommand::Paste, "EditPaste"},
         {TMainCommand::QuickHelp, "actQuickHelp"},
         {TMainCommand::About, "actAbout"},
     };
@@ -352,6 +358,16 @@ void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
     m_activeEditor = editor;
     if (editor)
         editor->FormActivate();
+    // As in the merged menus, the active editor's own entries outrank this
+    // window's commands: there Ctrl+S saves the editor, not the project.
+    for (QAction *command : std::as_const(m_actions)) {
+        const QKeySequence shortcut = m_shortcuts.value(command);
+        bool claimed = false;
+        if (editor && !shortcut.isEmpty())
+            for (const QAction *own : editor->actions())
+                claimed = claimed || own->shortcut() == shortcut;
+        command->setShortcut(claimed ? QKeySequence() : shortcut);
+    }
     // An active editor window shows its own menus in the bar.
     menuBar()->clear();
     if (editor && editor->MainMenu1) {

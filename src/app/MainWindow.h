@@ -3,6 +3,8 @@
 #include "component/Owner.h"
 #include "designer/DesignHost.h"
 
+#include <QHash>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -125,6 +127,8 @@ private:
     TDsnPanel *m_palette = nullptr;
     TPanel *m_templates = nullptr;
     QList<QAction *> m_actions;
+    // Each command's own shortcut, kept while an editor window claims it.
+    QHash<QAction *, QKeySequence> m_shortcuts;
     QPointer<TEditForm> m_activeEditor;
     QPointer<TfrmDialogDesign> m_activeDesign;
     QPointer<TLispGeneratorClass> m_controller;
