@@ -29,6 +29,10 @@ bool TControl::setName(const QString &name)
         return true;
     if (m_owner && !m_owner->renameComponent(this, m_name, name))
         return false;
+    // A control that was not given a name of its own is announced by its
+    // component name, so tiles on the stage are told apart.
+    if (accessibleName().isEmpty() || accessibleName() == m_name)
+        setAccessibleName(name);
     m_name = name;
     setObjectName(name);
     return true;

@@ -180,6 +180,10 @@ void TInspectorFm::editRow(int row, bool focus)
     const TInspectorRow &entry = m_rows[row - 1];
     m_editProp = entry.name;
     m_editRow = row;
+    // The editors are announced by the property they edit.
+    m_edit->setAccessibleName(entry.caption);
+    m_combo->setAccessibleName(entry.caption);
+    m_ellipsis->setAccessibleName(QStringLiteral("Edit %1").arg(entry.caption));
     const QRect cell = m_grid->visualRect(m_grid->model()->index(row, 2));
     m_edit->setText(entry.value);
     m_edit->setGeometry(cell);

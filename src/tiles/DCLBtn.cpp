@@ -15,7 +15,6 @@ constexpr const char *kCancelFlag = "dclCancel";
 TDCLButton::TDCLButton(TOwner *owner) : TCustomPanel(owner)
 {
     setBevelOuter(bvNone);
-    setAccessibleName(QStringLiteral("Button tile"));
     m_button = new QPushButton(this);
     m_button->setGeometry(0, 0, 75, 25);
     m_button->setProperty(kCancelFlag, false);

@@ -8,7 +8,6 @@ namespace tw
 TDCLCheckButton::TDCLCheckButton(TOwner *owner) : TCustomPanel(owner)
 {
     setBevelOuter(bvNone);
-    setAccessibleName(QStringLiteral("Toggle tile"));
     m_box = new QCheckBox(this);
     m_box->setGeometry(0, 0, 97, 17);
     setBoxCaption(QStringLiteral("CheckBox1"));

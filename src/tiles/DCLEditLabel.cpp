@@ -20,7 +20,6 @@ TDCLEdit::TDCLEdit(TOwner *owner) : TPanel(owner)
     setBevelOuter(bvNone);
     setCaptionAlignment(taLeftJustify);
     setTabstop(true);
-    setAccessibleName(QStringLiteral("Edit box tile"));
     m_edit = new QLineEdit(this);
     m_edit->setGeometry(30, 0, 50, 21);
     setEditLimit(0);

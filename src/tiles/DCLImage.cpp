@@ -73,7 +73,6 @@ void TImageTile::loaded()
 
 TDCLImage::TDCLImage(TOwner *owner) : TImageTile(owner)
 {
-    setAccessibleName(QStringLiteral("Image tile"));
 }
 
 } // namespace tw

@@ -5,7 +5,6 @@ namespace tw
 
 TDCLImageBtn::TDCLImageBtn(TOwner *owner) : TImageTile(owner)
 {
-    setAccessibleName(QStringLiteral("Image button tile"));
 }
 
 } // namespace tw

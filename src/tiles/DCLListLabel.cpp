@@ -13,7 +13,6 @@ TDCLListLabel::TDCLListLabel(TOwner *owner) : TPanel(owner)
     setBevelOuter(bvNone);
     // The label shows the caption; the panel itself draws no text.
     setCaption(QStringLiteral(" "));
-    setAccessibleName(QStringLiteral("List box tile"));
     m_list = new QListWidget(this);
     m_list->setGeometry(2, 16, 225, 57);
     m_list->setUniformItemSizes(true);

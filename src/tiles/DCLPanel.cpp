@@ -37,7 +37,6 @@ TDCLPanel::TDCLPanel(TOwner *owner) : TCustomPanel(owner)
     setBevelOuter(bvNone);
     setBorderWidth(4);
     setAlign(alClient);
-    setAccessibleName(QStringLiteral("Dialog tile"));
 
     m_buttonBar = new TPanel(nullptr);
     m_buttonBar->setBevelOuter(bvNone);

@@ -32,7 +32,6 @@ void TMyRadioButton::nextCheckState()
 TDCLRadio::TDCLRadio(TOwner *owner) : TCustomPanel(owner)
 {
     setBevelOuter(bvNone);
-    setAccessibleName(QStringLiteral("Radio button tile"));
     m_radio = new TMyRadioButton(this);
     m_radio->setGeometry(0, 0, 80, 17);
     m_radio->setOnChangeValue(TMethod{this, QByteArrayLiteral("RadioChangeValue")});

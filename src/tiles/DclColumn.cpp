@@ -5,7 +5,6 @@ namespace tw
 
 TDCLColumn::TDCLColumn(TOwner *owner) : TClusterPanel(owner, alLeft, alTop, QSize(100, 41))
 {
-    setAccessibleName(QStringLiteral("Column tile"));
 }
 
 } // namespace tw

@@ -6,7 +6,6 @@ namespace tw
 TDCLGroupColumn::TDCLGroupColumn(TOwner *owner)
     : TGroupCluster(owner, alLeft, alTop, QSize(150, 105))
 {
-    setAccessibleName(QStringLiteral("Boxed column tile"));
 }
 
 } // namespace tw

@@ -5,7 +5,6 @@ namespace tw
 
 TDCLGroupRow::TDCLGroupRow(TOwner *owner) : TGroupCluster(owner, alTop, alLeft, QSize(185, 50))
 {
-    setAccessibleName(QStringLiteral("Boxed row tile"));
     setKey(QStringLiteral("grp_"));
 }
 

@@ -9,7 +9,6 @@ namespace tw
 
 TDCLLabel::TDCLLabel(TOwner *owner) : TLabel(owner)
 {
-    setAccessibleName(QStringLiteral("Text tile"));
     setBounds(x(), y(), 65, 17);
     captionFollowsName(this);
     connect(this, &TControl::captionChanged, this, &TDCLLabel::adjustToCaption);

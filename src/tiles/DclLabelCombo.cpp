@@ -9,7 +9,6 @@ TDCLCombo::TDCLCombo(TOwner *owner) : TPanel(owner)
 {
     setBevelOuter(bvNone);
     setCaptionAlignment(taLeftJustify);
-    setAccessibleName(QStringLiteral("Popup list tile"));
     m_combo = new QComboBox(this);
     m_combo->setEditable(false);
     m_combo->setGeometry(30, 0, 88, 21);

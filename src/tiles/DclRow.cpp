@@ -5,7 +5,6 @@ namespace tw
 
 TDCLRow::TDCLRow(TOwner *owner) : TClusterPanel(owner, alTop, alLeft, QSize(185, 30))
 {
-    setAccessibleName(QStringLiteral("Row tile"));
 }
 
 } // namespace tw

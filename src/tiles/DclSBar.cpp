@@ -17,7 +17,6 @@ constexpr const char *kLargeChange = "dclLargeChange";
 TDCLScrollBar::TDCLScrollBar(TOwner *owner) : TControl(owner)
 {
     setTabstop(true);
-    setAccessibleName(QStringLiteral("Slider tile"));
     m_bar = new QScrollBar(Qt::Horizontal, this);
     m_bar->setAccessibleName(QStringLiteral("Slider"));
     m_bar->setRange(0, 100);

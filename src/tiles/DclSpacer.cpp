@@ -9,7 +9,6 @@ TDCLSpacer::TDCLSpacer(TOwner *owner) : TPanel(owner)
 {
     setBevelOuter(bvNone);
     setCaption(QStringLiteral(" "));
-    setAccessibleName(QStringLiteral("Spacer tile"));
     setBounds(x(), y(), 20, 20);
     setAlign(alLeft);
 }
