@@ -226,6 +226,7 @@ void TfrmTilewrightMain::createToolBars()
     addToolBarBreak();
     QToolBar *design = addToolBar(QStringLiteral("Design"));
     design->setObjectName(QStringLiteral("ToolBar2"));
+    m_designBar = design;
     m_btDesign = new QToolButton(design);
     m_btDesign->setObjectName(QStringLiteral("btDesign"));
     m_btDesign->setText(QStringLiteral("Design"));
@@ -304,6 +305,9 @@ void TfrmTilewrightMain::adoptEditor(TEditForm *editor)
     };
     for (const auto &[command, name] : commands)
         editor->SetMainCommand(command, action(QLatin1String(name)));
+    editor->ActivationHook = [this](TEditForm &form, bool active) {
+        editorActivation(form, active);
+    };
     addChild(editor);
 }
 
@@ -347,14 +351,18 @@ TEditForm *TfrmTilewrightMain::activeEditor() const
 void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
 {
     auto *design = window ? qobject_cast<TfrmDialogDesign *>(window->widget()) : nullptr;
+    TEditForm *editor = window ? qobject_cast<TEditForm *>(window->widget()) : nullptr;
+    // Deactivations first: leaving an editor gives design mode back before
+    // the design window mirrors it in the edit commands.
+    if (m_activeEditor && m_activeEditor != editor)
+        m_activeEditor->FormDeactivate();
     if (m_activeDesign && m_activeDesign != design)
         m_activeDesign->FormDeactivate();
+    if (!editor)
+        enableDesignBar(true);
     m_activeDesign = design;
     if (design)
         design->FormActivate();
-    TEditForm *editor = window ? qobject_cast<TEditForm *>(window->widget()) : nullptr;
-    if (m_activeEditor && m_activeEditor != editor)
-        m_activeEditor->FormDeactivate();
     m_activeEditor = editor;
     if (editor)
         editor->FormActivate();
@@ -378,6 +386,22 @@ void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
     menuBar()->addMenu(m_fileMenu);
     menuBar()->addMenu(m_editMenu);
     menuBar()->addMenu(m_helpMenu);
+}
+
+void TfrmTilewrightMain::enableDesignBar(bool on)
+{
+    m_designBar->setEnabled(on);
+    m_btDesign->setEnabled(on);
+    m_palette->setEnabled(on);
+}
+
+void TfrmTilewrightMain::editorActivation(TEditForm &editor, bool active)
+{
+    // Designing waits while an editor has the keyboard.
+    enableDesignBar(!active);
+    auto *design = qobject_cast<TfrmDialogDesign *>(editor.DesignWindow.data());
+    if (design && design->Dsn8Register1)
+        design->Dsn8Register1->SetDesignMode(!active && m_btDesign->isChecked());
 }
 
 void TfrmTilewrightMain::enableEditMenu(bool on)
@@ -586,6 +610,9 @@ void TfrmTilewrightMain::btDesignClick()
     design->show();
     design->SwitchMode1Click();
     design->TogleDesignState(designing);
+    // The edit commands follow the new mode at once, not only on the next
+    // activation: in run mode there is nothing for them to act on.
+    design->FormActivate();
     if (!designing)
         if (QMdiSubWindow *window = m_mdiArea->activeSubWindow()) {
             // Redrawn as a running dialog.

@@ -111,6 +111,9 @@ private:
     QMdiSubWindow *addChild(QWidget *child);
     void adoptEditor(TEditForm *editor);
     void enableEditMenu(bool on);
+    void enableDesignBar(bool on);
+    // An editor window became (true) or stopped being (false) the active child.
+    void editorActivation(TEditForm &editor, bool active);
     // Copies the controller's project file name to CurrentProjectFile.
     void publish();
     void destroyController();
@@ -124,6 +127,7 @@ private:
     QMenu *m_editMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
     QToolButton *m_btDesign = nullptr;
+    QToolBar *m_designBar = nullptr;
     TDsnPanel *m_palette = nullptr;
     TPanel *m_templates = nullptr;
     QList<QAction *> m_actions;

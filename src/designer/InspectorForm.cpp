@@ -53,6 +53,9 @@ TInspectorFm::TInspectorFm(TDsnInspector *inspector) : m_inspector(inspector)
     if (inspector->stayOnTop())
         flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
+    // Coming up with design mode must not take the keyboard from the window
+    // the user is working in.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(inspector->caption());
     setAccessibleName(inspector->caption());
     const TInspectorPos *pos = inspector->position();

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -196,6 +197,58 @@ TEST_F(MainWindow, NewProjectWritesTheEmptyProjectAtOnce)
     window.action(QStringLiteral("actCloseProject"))->trigger();
     EXPECT_EQ(window.CurrentController(), nullptr);
     EXPECT_FALSE(window.action(QStringLiteral("actGenerateCode"))->isEnabled());
+}
+
+TEST_F(MainWindow, AnActiveEditorHoldsDesigningAndLeavingItGivesDesignModeBack)
+{
+    QTemporaryDir dir;
+    QuietMain window;
+    dialogs.savePath = dir.filePath(QStringLiteral("focus.dcp"));
+    window.action(QStringLiteral("actNewProject"))->trigger();
+    TLispGeneratorClass *controller = window.CurrentController();
+    ASSERT_NE(controller, nullptr);
+    TfrmDialogDesign *design = controller->DesignForm;
+    auto subWindowOf = [&](QWidget *child) {
+        for (QMdiSubWindow *each : window.mdiArea()->subWindowList())
+            if (each->widget() == child)
+                return each;
+        return static_cast<QMdiSubWindow *>(nullptr);
+    };
+    auto *designBar = window.findChild<QToolBar *>(QStringLiteral("ToolBar2"));
+    ASSERT_NE(designBar, nullptr);
+    // Which window is activated, whether the design button is then pressed,
+    // and whether designing is possible afterwards.
+    const struct {
+        QWidget *child;
+        bool toggleDesign;
+        bool designing;
+    } steps[] = {
+        {design, false, true},
+        {controller->LispEditor, false, false},
+        {controller->DCLEditor, false, false},
+        {design, false, true},
+        {design, true, false},
+        {controller->LispEditor, false, false},
+        {design, false, false},
+        {design, true, true},
+    };
+    window.mdiArea()->setActiveSubWindow(subWindowOf(design));
+    if (!design->DesignMode())
+        window.btDesign()->click();
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.child->objectName().toStdString());
+        window.mdiArea()->setActiveSubWindow(subWindowOf(step.child));
+        if (step.toggleDesign)
+            window.btDesign()->click();
+        const bool editor = qobject_cast<TEditForm *>(step.child) != nullptr;
+        EXPECT_EQ(designBar->isEnabled(), !editor);
+        EXPECT_EQ(window.btDesign()->isEnabled(), !editor);
+        EXPECT_EQ(window.DsnPanel1()->isEnabled(), !editor);
+        EXPECT_EQ(design->DesignMode(), step.designing);
+        if (!editor) {
+            EXPECT_EQ(window.action(QStringLiteral("EditPaste"))->isEnabled(), step.designing);
+        }
+    }
 }
 
 TEST_F(MainWindow, CancelledOpenStillEnablesGenerateWhichThenDoesNothing)

@@ -168,13 +168,14 @@ protected:
         QDir::setCurrent(previousFolder);
     }
 
-    // The user clicks into the main window (the inspector may have been
-    // active) and into `child`.
+    // The user clicks into `child`. Design mode coming back brings up the
+    // inspector, which the offscreen platform activates although it is
+    // shown without activation; the click leaves the main window active.
     void activate(QWidget *child, QWidget *focus)
     {
+        window.mdiArea()->setActiveSubWindow(subWindowOf(child));
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        window.mdiArea()->setActiveSubWindow(subWindowOf(child));
         focus->setFocus();
         QApplication::processEvents();
     }
