@@ -1,4 +1,4 @@
-// -lh5- encoder: binary-tree match finder, lazy parsing by one byte, static Huffman
+// -lh5- encoder: hash-chain match finder, lazy parsing by one byte, static Huffman
 // blocks.
 
 #include "storage/LzhFormat.h"
@@ -19,111 +19,151 @@ struct Match {
     std::uint32_t dist = 0;
 };
 
-// Longest-match finder over the whole input. Matches of 4 bytes or more come from binary
-// search trees, one per hash of the first four bytes, ordered by the strings that follow
-// each position with the newest position at the root, so the first node met at a given
-// length is the nearest one. Matches of exactly 3 bytes come from hash chains, newest
-// first.
+// Longest-match finder over the whole input, on hash chains of the window's positions,
+// newest first. A chain per prefix length (kLevels) holds the positions whose first
+// bytes hash alike; once a match reaches the next length the search continues on that
+// longer, shorter chain from the same node, which holds every candidate that could still
+// be longer. Matches of exactly 3 bytes come from a 3-byte chain. Links are distances,
+// and a distance beyond the window ends a chain.
 class MatchFinder
 {
+    // Prefix length of each chain; the first is the 3-byte chain.
+    static constexpr std::array<std::uint32_t, 3> kLevels = {3, 4, 8};
+    static constexpr int kLevelCount = int(kLevels.size()) - 1;
+    static constexpr std::array<int, 3> kHashBits = {15, 14, 13};
+    static constexpr std::size_t kCyclic = 2 * kWindow;
+    static constexpr std::size_t kMask = kCyclic - 1;
+    static constexpr std::uint16_t kNone = 0xFFFF; // beyond the window
+
 public:
-    MatchFinder(const std::uint8_t *data, std::size_t size)
-        : m_data(data), m_size(size), m_head(std::size_t(1) << kHashBits, 0), m_son(2 * kCyclic, 0),
-          m_head3(std::size_t(1) << kHashBits, 0), m_prev3(kCyclic, 0)
+    MatchFinder(const std::uint8_t *data, std::size_t size) : m_data(data), m_size(size)
     {
+        for (int l = 0; l <= kLevelCount; ++l) {
+            m_head[std::size_t(l)].assign(std::size_t(1) << kHashBits[std::size_t(l)], 0);
+            m_prev[std::size_t(l)].assign(kCyclic, kNone);
+        }
     }
 
-    // Inserts `pos` and returns its longest match (length 0 when shorter than 3).
-    Match find(std::size_t pos)
+    // Adds `pos` for later searches without searching.
+    void insert(std::size_t pos) { link(pos); }
+
+    // Inserts `pos` and returns its longest match if that is longer than `floor`, else a
+    // match of length 0. A match shorter than 3 is never returned.
+    Match find(std::size_t pos, std::uint32_t floor = 0)
     {
         const std::size_t avail = m_size - pos;
         if (avail < std::size_t(kMinMatch))
             return {};
+        std::array<std::uint32_t, kLevelCount + 1> first;
+        first.fill(kNone);
+        link(pos, first.data());
         const std::uint8_t *cur = m_data + pos;
-        const std::uint32_t h3 = hash3(cur);
-        const std::uint32_t chain = m_head3[h3];
-        m_head3[h3] = std::uint32_t(pos + 1);
-        m_prev3[pos & kMask] = chain;
-        Match best;
-        if (avail > std::size_t(kMinMatch))
-            best = tree(pos, cur, avail);
-        if (best.len >= 4)
+        const std::uint32_t lenLimit = std::uint32_t(std::min<std::size_t>(avail, kMaxMatch));
+        if (floor >= lenLimit)
+            return {};
+        Match best{floor, 0};
+        if (lenLimit > 3)
+            best = chains(pos, first, lenLimit, best);
+        if (best.dist != 0)
             return best;
+        if (floor >= 3)
+            return {};
         // No match of 4 or more: the nearest exact 3-byte one, if any.
-        for (std::uint32_t c = chain; c != 0; c = m_prev3[(c - 1) & kMask]) {
-            const std::size_t cm = c - 1;
-            if (pos - cm > std::size_t(kWindow))
-                break;
-            const std::uint8_t *pb = m_data + cm;
+        for (std::uint32_t d = first[0]; d <= std::uint32_t(kWindow);
+             d += m_prev[0][(pos - d) & kMask]) {
+            const std::uint8_t *pb = cur - d;
             if (pb[0] == cur[0] && pb[1] == cur[1] && pb[2] == cur[2])
-                return {3, std::uint32_t(pos - cm)};
+                return {3, d};
         }
         return {};
     }
 
 private:
-    // Inserts `pos` into its 4-byte tree and returns the longest match found there.
-    Match tree(std::size_t pos, const std::uint8_t *cur, std::size_t avail)
+    // Candidates must agree on the four bytes ending where they would beat `best`, and
+    // all share the prefix of the longest chain no longer than that.
+    Match chains(std::size_t pos, const std::array<std::uint32_t, kLevelCount + 1> &first,
+                 std::uint32_t lenLimit, Match best)
     {
-        const std::uint32_t lenLimit = std::uint32_t(std::min<std::size_t>(avail, kMaxMatch));
-        const std::uint32_t h = hash4(cur);
-        std::uint32_t curMatch = m_head[h];
-        m_head[h] = std::uint32_t(pos + 1);
-        if (avail > 4) // the next call starts there
-            __builtin_prefetch(&m_head[hash4(cur + 1)]);
-        std::uint32_t *ptr1 = &m_son[2 * (pos & kMask)];
-        std::uint32_t *ptr0 = ptr1 + 1;
-        std::uint32_t len0 = 0;
-        std::uint32_t len1 = 0;
-        Match best;
-        for (;;) {
-            if (curMatch == 0 || pos - (curMatch - 1) > std::size_t(kWindow)) {
-                *ptr0 = *ptr1 = 0;
-                break;
-            }
-            const std::size_t cm = curMatch - 1;
-            std::uint32_t *pair = &m_son[2 * (cm & kMask)];
-            const std::uint8_t *pb = m_data + cm;
-            const std::uint32_t len = matchLength(pb, cur, std::min(len0, len1), lenLimit);
-            if (len > best.len) {
-                best = {len, std::uint32_t(pos - cm)};
-                if (len == lenLimit) {
-                    // Same string as far as any later search can see: replace the node.
-                    *ptr1 = pair[0];
-                    *ptr0 = pair[1];
-                    break;
+        const std::uint8_t *cur = m_data + pos;
+        std::uint32_t at = best.len > 3 ? best.len - 3 : 0;
+        std::uint32_t probe = load32(cur + at);
+        int level = 1;
+        while (level < kLevelCount && best.len + 1 >= kLevels[std::size_t(level + 1)])
+            ++level;
+        const std::uint16_t *prev = m_prev[std::size_t(level)].data();
+        for (std::uint32_t d = first[std::size_t(level)]; d <= std::uint32_t(kWindow);) {
+            const std::uint8_t *pb = cur - d;
+            if (load32(pb + at) == probe) {
+                const std::uint32_t len = matchLength(pb, cur, 0, lenLimit);
+                if (len > best.len) {
+                    best = {len, d};
+                    if (len == lenLimit)
+                        break;
+                    at = len - 3;
+                    probe = load32(cur + at);
+                    while (level < kLevelCount && len >= kLevels[std::size_t(level + 1)])
+                        prev = m_prev[std::size_t(++level)].data();
                 }
             }
-            if (pb[len] < cur[len]) {
-                *ptr1 = curMatch;
-                ptr1 = pair + 1;
-                curMatch = *ptr1;
-                len1 = len;
-            } else {
-                *ptr0 = curMatch;
-                ptr0 = pair;
-                curMatch = *ptr0;
-                len0 = len;
-            }
+            d += prev[(pos - d) & kMask];
         }
         return best;
     }
 
-    static constexpr int kHashBits = 15;
-    static constexpr std::size_t kCyclic = 2 * kWindow;
-    static constexpr std::size_t kMask = kCyclic - 1;
+    // Links `pos` into every chain whose prefix fits in the input; stores the distance to
+    // the previous position of each chain in `first` when given.
+    void link(std::size_t pos, std::uint32_t *first = nullptr)
+    {
+        linkFrom<0>(pos, m_size - pos, first);
+    }
 
-    static std::uint32_t hash4(const std::uint8_t *p)
+    template <int L> void linkFrom(std::size_t pos, std::size_t avail, std::uint32_t *first)
+    {
+        if constexpr (L <= kLevelCount) {
+            if (avail < kLevels[L])
+                return;
+            // Heads keep the low 16 bits of the position: a head from 65536 or more
+            // positions back may name a wrong position, which the search then rejects.
+            std::uint16_t &head = m_head[L][hash<L>(m_data + pos)];
+            std::uint32_t d = std::uint16_t(pos - head);
+            if (d == 0 || d > pos)
+                d = kNone;
+            head = std::uint16_t(pos);
+            m_prev[L][pos & kMask] = std::uint16_t(d);
+            if (first)
+                first[L] = d;
+            linkFrom<L + 1>(pos, avail, first);
+        }
+    }
+
+    static std::uint32_t load32(const std::uint8_t *p)
     {
         std::uint32_t v;
         std::memcpy(&v, p, 4);
-        return (v * 2654435761u) >> (32 - kHashBits);
+        return v;
     }
 
-    static std::uint32_t hash3(const std::uint8_t *p)
+    static std::uint64_t load64(const std::uint8_t *p)
     {
-        const std::uint32_t v = std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2];
-        return (v * 2654435761u) >> (32 - kHashBits);
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        return v;
+    }
+
+    // Hash of the first kLevels[L] bytes, read as whole words that may overlap.
+    template <int L> static std::uint32_t hash(const std::uint8_t *p)
+    {
+        constexpr std::uint32_t n = kLevels[L];
+        std::uint64_t v;
+        if constexpr (n == 3)
+            v = std::uint64_t(p[0]) | std::uint64_t(p[1]) << 8 | std::uint64_t(p[2]) << 16;
+        else if constexpr (n == 4)
+            v = load32(p);
+        else if constexpr (n <= 8)
+            v = load32(p) | std::uint64_t(load32(p + n - 4)) << 32;
+        else
+            v = load64(p) ^ (load64(p + n - 8) * 0xC2B2AE3D27D4EB4Full >> 5);
+        return std::uint32_t((v * 0x9E3779B97F4A7C15ull) >> (64 - kHashBits[L]));
     }
 
     static std::uint32_t matchLength(const std::uint8_t *a, const std::uint8_t *b,
@@ -149,10 +189,8 @@ private:
 
     const std::uint8_t *m_data;
     std::size_t m_size;
-    std::vector<std::uint32_t> m_head;
-    std::vector<std::uint32_t> m_son;
-    std::vector<std::uint32_t> m_head3;
-    std::vector<std::uint32_t> m_prev3;
+    std::array<std::vector<std::uint16_t>, kLevelCount + 1> m_head;
+    std::array<std::vector<std::uint16_t>, kLevelCount + 1> m_prev;
 };
 
 class BitWriter
@@ -273,21 +311,21 @@ public:
         MatchFinder finder(m_data, m_size);
         std::size_t pos = 0;
         Match cur = m_size > 0 ? finder.find(0) : Match{};
-        std::uint32_t skip = 0; // positions still inside the last match sent
         while (pos < m_size) {
             const Match last = cur;
             ++pos;
-            cur = pos < m_size ? finder.find(pos) : Match{};
-            if (skip > 0) {
-                --skip;
-                continue;
-            }
+            // The next match only matters if it is longer than this one.
+            cur = pos < m_size ? finder.find(pos, last.len) : Match{};
             if (cur.len > last.len || last.len < std::uint32_t(kMinMatch)) {
                 output(m_data[pos - 1], 0);
                 continue;
             }
             output(last.len + 256 - kMinMatch, (last.dist - 1) & (kWindow - 1));
-            skip = last.len - 1;
+            // Positions inside the match are only added; the search resumes after it.
+            const std::size_t end = pos - 1 + last.len;
+            for (++pos; pos < end; ++pos)
+                finder.insert(pos);
+            cur = pos < m_size ? finder.find(pos) : Match{};
         }
         sendBlock();
         m_bits.put(7, 0);

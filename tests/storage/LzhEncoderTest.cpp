@@ -84,6 +84,75 @@ TEST(LzhEncoder, MatchesNeverReachBeyondTheWindow)
     EXPECT_GT(packedFar.size(), packedNear.size() + 200);
 }
 
+TEST(LzhEncoder, EquallyLongMatchesTakeTheNearest)
+{
+    // "ab" x 1000: 'a', 'b', seven matches of 256 and one of 206. From the second match on,
+    // every even distance gives 256 bytes; the nearest, 2, is offset 1, whose class has no
+    // extra bits, so the P table is the single-symbol form. C lengths 1 (256), 2 (206), 3
+    // ('a', 'b'); T lengths 1 (symbol 2), 2 (5), 3 (3, 4). Bits: count 16, T table 25, C
+    // table 49, P table 8, symbols 15, padding 7: 120 bits. Any farther offset adds bits.
+    const QByteArray data = QByteArray("ab").repeated(1000);
+    const QByteArray packed = CompressBytes(data);
+    EXPECT_EQ(packed.size(), 4 + 15);
+    EXPECT_EQ(DecompressBytes(packed), data);
+}
+
+struct ShapeCase {
+    const char *name;
+    QByteArray data;
+};
+
+class LzhShapes : public ::testing::TestWithParam<ShapeCase>
+{
+};
+
+TEST_P(LzhShapes, RoundTrip)
+{
+    const QByteArray &data = GetParam().data;
+    EXPECT_EQ(DecompressBytes(CompressBytes(data)), data);
+}
+
+QByteArray periodic(int period, qsizetype size)
+{
+    QByteArray unit;
+    for (int i = 0; i < period; ++i)
+        unit.append(char((i * 131 + 7) % 251));
+    return unit.repeated(size / period + 1).left(size);
+}
+
+// Words of 3 to 9 letters from a small alphabet, so matches of every length up to a few
+// dozen bytes compete at many distances.
+QByteArray shortWords(qsizetype size)
+{
+    QByteArray out;
+    quint32 x = 12345;
+    while (out.size() < size) {
+        x = x * 1103515245u + 12345u;
+        const int n = 3 + int((x >> 16) % 7);
+        for (int i = 0; i < n; ++i)
+            out.append(char('a' + int((x >> (i * 3)) % 4)));
+        out.append(' ');
+    }
+    return out.left(size);
+}
+
+const ShapeCase kShapes[] = {
+    {"ShortTailRepeats3", "abcXabc"},
+    {"ShortTailRepeats4", "abcdXabcd"},
+    {"ShortTailRepeats8", "abcdefghXabcdefgh"},
+    {"Period3", periodic(3, 20000)},
+    {"Period9", periodic(9, 20000)},
+    {"Period300", periodic(300, 70000)},
+    {"Period8191", periodic(8191, 40000)},
+    {"Period8192", periodic(8192, 40000)},
+    {"Period8193", periodic(8193, 40000)},
+    {"RunThenText", QByteArray(70000, 'z') + shortWords(20000)},
+    {"ShortWords", shortWords(200000)},
+};
+
+INSTANTIATE_TEST_SUITE_P(Finder, LzhShapes, ::testing::ValuesIn(kShapes),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 TEST(LzhEncoder, SameInputGivesTheSameBytes)
 {
     QByteArray data;
