@@ -242,6 +242,23 @@ void TfrmTilewrightMain::createToolBars()
     createPalette(design);
 }
 
+TPanel *TfrmTilewrightMain::DsnDpstPanel()
+{
+    // Made on first use, when a design window links the palette: start-up
+    // shows the about box sooner without them.
+    if (!m_templatesLoaded) {
+        m_templatesLoaded = true;
+        loadPaletteTemplates(this, m_templates);
+    }
+    return m_templates;
+}
+
+TDsnPanel *TfrmTilewrightMain::DsnPanel1()
+{
+    DsnDpstPanel();
+    return m_palette;
+}
+
 void TfrmTilewrightMain::createPalette(QToolBar *bar)
 {
     m_templates = new TPanel(this);
@@ -249,7 +266,6 @@ void TfrmTilewrightMain::createPalette(QToolBar *bar)
     m_templates->setParent(this);
     m_templates->setBounds(-1000, 0, 400, 400);
     m_templates->hide();
-    loadPaletteTemplates(this, m_templates);
 
     m_palette = new TDsnPanel(this);
     m_palette->setName(QStringLiteral("DsnPanel1"));

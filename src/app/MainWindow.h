@@ -41,12 +41,13 @@ public:
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     TArrowButton *btArrow() const;
-    TPanel *DsnDpstPanel() const { return m_templates; }
+    // The hidden panel of template tiles, filled on first use.
+    TPanel *DsnDpstPanel();
     QToolButton *btDesign() const { return m_btDesign; }
     TLispGeneratorClass *CurrentController() const;
 
     // What the design window and the project controller take from here.
-    TDsnPanel *DsnPanel1() override { return m_palette; }
+    TDsnPanel *DsnPanel1() override;
     TArrowButton *ArrowButton() override { return btArrow(); }
     QString CurrentProjectFile() const override { return m_currentProjectFile; }
     std::optional<QString> ExecuteOpenDialog1(const QString &filter,
@@ -128,6 +129,7 @@ private:
     QMenu *m_helpMenu = nullptr;
     QToolButton *m_btDesign = nullptr;
     QToolBar *m_designBar = nullptr;
+    bool m_templatesLoaded = false;
     TDsnPanel *m_palette = nullptr;
     TPanel *m_templates = nullptr;
     QList<QAction *> m_actions;

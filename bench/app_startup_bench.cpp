@@ -1,0 +1,207 @@
+// Start-up time and memory of Tilewright next to a bare Qt program that shows
+// an empty multiple-document window (app_startup_bare), measured in the same
+// run.
+//
+// Each round starts two child processes: this executable in its probe mode,
+// which starts the program as main() does and reports when the start-up about
+// box first paints and when the main window stands alone after the about box
+// was closed through the modal-dialog seam; and the bare program, which
+// reports the first paint of its window. Times run from just
+// before the child is spawned (so they include loading the libraries); peak
+// memory is the child's resident high-water mark. The goal is within 1.5
+// times the bare program.
+//
+//   app_startup_bench [ROUNDS]     (default 15; medians are printed)
+
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace
+{
+
+long long nowNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return (long long)t.tv_sec * 1000000000LL + t.tv_nsec;
+}
+
+// Quits `loop` at the first paint of any part of `window`, noting its time.
+// Watched application-wide: a window covered by its children gets no paint
+// event of its own.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget *window, QEventLoop *loop) : m_window(window), m_loop(loop)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~FirstPaint() override { qApp->removeEventFilter(this); }
+    long long at = 0;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && at == 0 && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->window() == m_window) {
+            at = nowNs();
+            QTimer::singleShot(0, m_loop, &QEventLoop::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_window;
+    QEventLoop *m_loop;
+};
+
+// The real main window; the about box is shown until it has painted, then
+// closed as the user's OK would.
+class ProbedMain : public tw::TfrmTilewrightMain
+{
+public:
+    long long aboutPainted = 0;
+
+    int ExecModal(QDialog &dialog) override
+    {
+        QEventLoop loop;
+        FirstPaint paint(&dialog, &loop);
+        dialog.show();
+        loop.exec();
+        aboutPainted = paint.at;
+        dialog.accept();
+        return QDialog::Accepted;
+    }
+};
+
+int probeTilewright(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tilewright"));
+    QApplication::setOrganizationName(QStringLiteral("Orvane"));
+    tw::SingleInstance instance(QStringLiteral("tilewright-startup-bench"));
+    if (!instance.claim())
+        return 2;
+    ProbedMain window;
+    window.showMaximized();
+    long long ready = 0;
+    QTimer::singleShot(0, &window, [&] {
+        window.FormCreate({});
+        QApplication::processEvents();
+        ready = nowNs();
+        QApplication::quit();
+    });
+    QApplication::exec();
+    std::printf("%lld %lld\n", window.aboutPainted, ready);
+    return 0;
+}
+
+struct Sample {
+    double firstMs = 0;
+    double readyMs = 0;
+    double peakMb = 0;
+};
+
+// Runs `program` with `argument` and reads the two times it prints.
+bool runProbe(const std::string &program, const char *argument, Sample &sample)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    char *args[] = {const_cast<char *>(program.c_str()), const_cast<char *>(argument), nullptr};
+    const long long start = nowNs();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return false;
+    }
+    std::string text;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, std::size_t(n));
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    long long first = 0;
+    long long ready = 0;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+        std::sscanf(text.c_str(), "%lld %lld", &first, &ready) != 2)
+        return false;
+    sample.firstMs = double(first - start) / 1e6;
+    sample.readyMs = double(ready - start) / 1e6;
+    sample.peakMb = double(usage.ru_maxrss) / 1024.0;
+    return true;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 1 && std::strcmp(argv[1], "--probe=tilewright") == 0)
+        return probeTilewright(argc, argv);
+
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    std::vector<double> first[2], ready[2], peak[2];
+    const std::string self = argv[0];
+    const std::string bare = self.substr(0, self.find_last_of('/') + 1) + "app_startup_bare";
+    const std::pair<std::string, const char *> probes[] = {{self, "--probe=tilewright"},
+                                                           {bare, ""}};
+    for (int round = 0; round < rounds; ++round)
+        for (int m = 0; m < 2; ++m) {
+            Sample sample;
+            if (!runProbe(probes[m].first, probes[m].second, sample)) {
+                std::fprintf(stderr, "%s %s failed\n", probes[m].first.c_str(), probes[m].second);
+                return 1;
+            }
+            first[m].push_back(sample.firstMs);
+            ready[m].push_back(sample.readyMs);
+            peak[m].push_back(sample.peakMb);
+        }
+    std::printf("platform %s, %d rounds, medians\n", qgetenv("QT_QPA_PLATFORM").constData(),
+                rounds);
+    std::printf("%-44s %12s %12s %8s\n", "", "Tilewright", "bare Qt", "ratio");
+    const auto row = [](const char *what, const std::vector<double> &ours,
+                        const std::vector<double> &bare, const char *unit) {
+        const double a = median(ours);
+        const double b = median(bare);
+        std::printf("%-44s %9.1f %-2s %9.1f %-2s %8.2f\n", what, a, unit, b, unit, a / b);
+    };
+    row("first paint (about box / bare window)", first[0], first[1], "ms");
+    row("main window shown, about box closed", ready[0], ready[1], "ms");
+    row("peak resident memory", peak[0], peak[1], "MB");
+    return 0;
+}
