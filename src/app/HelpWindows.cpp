@@ -102,10 +102,11 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setAccessibleName(QStringLiteral("About text"));
     m_label2->setWordWrap(true);
-    m_label2->setText(QStringLiteral("<b>Tilewright %1</b><br>Design AutoCAD dialog boxes tile by "
+    // The version stands once, under the rule below.
+    m_label2->setText(QStringLiteral("<b>Tilewright</b><br>Design AutoCAD dialog boxes tile by "
                                      "tile and generate their DCL and AutoLISP code.<br><br>"
-                                     "Orvane<br>Write to us: %2")
-                          .arg(QStringLiteral(TILEWRIGHT_VERSION), contactAddress()));
+                                     "Orvane<br>Write to us: %1")
+                          .arg(contactAddress()));
     m_label2->setCursor(Qt::PointingHandCursor);
     m_label2->setGeometry(90, 10, 253, 10);
     m_label2->adjustSize();

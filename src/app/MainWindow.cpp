@@ -329,9 +329,15 @@ void TfrmTilewrightMain::adoptEditor(TEditForm *editor)
 
 QMdiSubWindow *TfrmTilewrightMain::addChild(QWidget *child)
 {
+    const bool sized = child->testAttribute(Qt::WA_Resized);
+    const QSize wanted = child->size();
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     child->show();
+    // A window that chose its size keeps it inside the frame; otherwise the
+    // frame would shrink it to its layout's hint.
+    if (sized)
+        window->resize(wanted + (window->size() - child->size()));
     return window;
 }
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMetaEnum>
 #include <QPushButton>
@@ -130,6 +131,8 @@ TInspectorFm::TInspectorFm(TDsnInspector *inspector) : m_inspector(inspector)
             editRow(row, true);
     });
     connect(m_combo, &QComboBox::activated, this, &TInspectorFm::comboChosen);
+    // Enter applies what was typed at once; Escape takes it back.
+    connect(m_edit, &QLineEdit::returnPressed, this, &TInspectorFm::commitEdited);
     connect(m_ellipsis, &QToolButton::clicked, this, [this] {
         const QString prop = propertyAt(m_editRow);
         if (!prop.isEmpty())
@@ -263,6 +266,12 @@ bool TInspectorFm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut && (watched == m_edit || watched == m_combo))
         commitEdited();
+    if (event->type() == QEvent::KeyPress && watched == m_edit &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && m_editRow >= 1) {
+        m_edit->setText(m_rows[m_editRow - 1].value);
+        m_edit->selectAll();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -251,6 +251,40 @@ TEST_F(MainWindow, AnActiveEditorHoldsDesigningAndLeavingItGivesDesignModeBack)
     }
 }
 
+TEST_F(MainWindow, ProjectWindowsOpenAtTheirOwnSizesInsideTheirFrames)
+{
+    QTemporaryDir dir;
+    QuietMain window;
+    window.show();
+    dialogs.savePath = dir.filePath(QStringLiteral("sizes.dcp"));
+    window.action(QStringLiteral("actNewProject"))->trigger();
+    TLispGeneratorClass *controller = window.CurrentController();
+    ASSERT_NE(controller, nullptr);
+    const struct {
+        QWidget *child;
+        QPoint at;
+        int outerWidth;
+        QSize inner;
+    } cases[] = {
+        {controller->LispEditor, {0, 0}, -1, {574, 443}},
+        {controller->DCLEditor, {20, 20}, -1, {574, 443}},
+        {controller->DesignForm, {40, 40}, 250, {-1, 274}},
+    };
+    for (const auto &t : cases) {
+        SCOPED_TRACE(t.child->objectName().toStdString());
+        auto *frame = qobject_cast<QMdiSubWindow *>(t.child->parentWidget());
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->pos(), t.at);
+        if (t.outerWidth >= 0) {
+            EXPECT_EQ(frame->width(), t.outerWidth);
+        }
+        if (t.inner.width() >= 0) {
+            EXPECT_EQ(t.child->width(), t.inner.width());
+        }
+        EXPECT_EQ(t.child->height(), t.inner.height());
+    }
+}
+
 TEST_F(MainWindow, CancelledOpenStillEnablesGenerateWhichThenDoesNothing)
 {
     QuietMain window;

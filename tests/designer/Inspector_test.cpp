@@ -318,6 +318,32 @@ TEST_F(InspectorTest, TextIsCommittedWhenTheWindowIsDeactivatedButNotWhenUntouch
     EXPECT_EQ(button2->buttonCaption(), QStringLiteral("Both"));
 }
 
+TEST_F(InspectorTest, EnterAppliesTheTypedTextAndEscapeTakesItBack)
+{
+    select.select(QList<TControl *>{button1});
+    clickRow(QStringLiteral("Caption"));
+    QLineEdit *edit = inspector->window()->editField();
+    const struct {
+        const char *typed;
+        Qt::Key key;
+        const char *caption;
+        const char *shown;
+    } cases[] = {
+        {"Press me", Qt::Key_Return, "Press me", "Press me"},
+        {"Oops", Qt::Key_Escape, "Press me", "Press me"},
+        {"Again", Qt::Key_Enter, "Again", "Again"},
+    };
+    for (const auto &t : cases) {
+        SCOPED_TRACE(t.typed);
+        edit->selectAll();
+        QTest::keyClicks(edit, QLatin1String(t.typed));
+        QTest::keyClick(edit, t.key);
+        EXPECT_EQ(button1->buttonCaption(), QLatin1String(t.caption));
+        EXPECT_EQ(edit->text(), QLatin1String(t.shown));
+        EXPECT_FALSE(edit->isModified());
+    }
+}
+
 TEST_F(InspectorTest, WindowFollowsTheSettingsAndNamesEveryControl)
 {
     reg->SetDesignMode(false);
