@@ -229,27 +229,35 @@ private:
     int m_count = 0;
 };
 
+// The symbols that occur, least frequent first (ties in symbol order), and how many of
+// them get each code length; the most frequent get the shortest codes.
+struct LengthPlan {
+    int n = 0;
+    std::array<std::uint16_t, kNC> leaves;
+    std::array<int, kMaxCodeLen + 1> count;
+};
+
 // Huffman code lengths limited to kMaxCodeLen. Returns -1 when two or more symbols
-// occur, otherwise the only symbol (0 when none occurs); then every length is 0.
-int buildLengths(int nsym, const std::uint32_t *freq, std::uint8_t *len)
+// occur, otherwise the only symbol (0 when none occurs); then no length is planned.
+int planLengths(int nsym, const std::uint32_t *freq, LengthPlan &plan)
 {
-    std::fill(len, len + nsym, std::uint8_t(0));
-    std::array<int, kNC> leaves{};
+    plan.count.fill(0);
     int n = 0;
     for (int s = 0; s < nsym; ++s)
         if (freq[s] != 0)
-            leaves[std::size_t(n++)] = s;
+            plan.leaves[std::size_t(n++)] = std::uint16_t(s);
+    plan.n = n;
     if (n == 0)
         return 0;
     if (n == 1)
-        return leaves[0];
-    std::stable_sort(leaves.begin(), leaves.begin() + n,
-                     [freq](int a, int b) { return freq[a] < freq[b]; });
+        return plan.leaves[0];
+    std::sort(plan.leaves.begin(), plan.leaves.begin() + n,
+              [freq](int a, int b) { return freq[a] != freq[b] ? freq[a] < freq[b] : a < b; });
 
-    std::array<std::uint32_t, 2 * kNC> weight{};
-    std::array<int, 2 * kNC> parent{};
+    std::array<std::uint32_t, 2 * kNC> weight;
+    std::array<int, 2 * kNC> parent;
     for (int i = 0; i < n; ++i)
-        weight[std::size_t(i)] = freq[leaves[std::size_t(i)]];
+        weight[std::size_t(i)] = freq[plan.leaves[std::size_t(i)]];
     int leaf = 0;
     int inner = n;
     const auto pick = [&](int next) {
@@ -263,34 +271,187 @@ int buildLengths(int nsym, const std::uint32_t *freq, std::uint8_t *len)
         weight[std::size_t(k)] = weight[std::size_t(a)] + weight[std::size_t(b)];
         parent[std::size_t(a)] = parent[std::size_t(b)] = k;
     }
-    std::array<int, 2 * kNC> depth{};
-    std::array<int, kMaxCodeLen + 1> count{};
+    std::array<int, 2 * kNC> depth;
+    depth[std::size_t(2 * n - 2)] = 0;
     for (int k = 2 * n - 3; k >= 0; --k) {
         depth[std::size_t(k)] = depth[std::size_t(parent[std::size_t(k)])] + 1;
         if (k < n)
-            ++count[std::size_t(std::min(depth[std::size_t(k)], kMaxCodeLen))];
+            ++plan.count[std::size_t(std::min(depth[std::size_t(k)], kMaxCodeLen))];
     }
     // Clamping deep leaves to 16 over-fills the code space; move leaves down until full.
     std::uint32_t cum = 0;
     for (int l = 1; l <= kMaxCodeLen; ++l)
-        cum += std::uint32_t(count[std::size_t(l)]) << (kMaxCodeLen - l);
+        cum += std::uint32_t(plan.count[std::size_t(l)]) << (kMaxCodeLen - l);
     while (cum > (1u << kMaxCodeLen)) {
-        --count[kMaxCodeLen];
+        --plan.count[kMaxCodeLen];
         for (int l = kMaxCodeLen - 1; l > 0; --l) {
-            if (count[std::size_t(l)] != 0) {
-                --count[std::size_t(l)];
-                count[std::size_t(l + 1)] += 2;
+            if (plan.count[std::size_t(l)] != 0) {
+                --plan.count[std::size_t(l)];
+                plan.count[std::size_t(l + 1)] += 2;
                 break;
             }
         }
         --cum;
     }
-    // Least frequent symbols get the longest codes.
+    return -1;
+}
+
+void assignLengths(int nsym, const LengthPlan &plan, std::uint8_t *len)
+{
+    std::fill(len, len + nsym, std::uint8_t(0));
     int i = 0;
     for (int l = kMaxCodeLen; l > 0; --l)
-        for (int c = count[std::size_t(l)]; c > 0; --c)
-            len[leaves[std::size_t(i++)]] = std::uint8_t(l);
-    return -1;
+        for (int c = plan.count[std::size_t(l)]; c > 0; --c)
+            len[plan.leaves[std::size_t(i++)]] = std::uint8_t(l);
+}
+
+// Code lengths for `freq`; the return value as for planLengths.
+int buildLengths(int nsym, const std::uint32_t *freq, std::uint8_t *len)
+{
+    LengthPlan plan;
+    const int root = planLengths(nsym, freq, plan);
+    assignLengths(nsym, plan, len);
+    return root;
+}
+
+// Bits of a T or P length table: the count field, the lengths up to the last non-zero
+// one, and the 2-bit zero run after `special` lengths.
+int ptTableBits(int nsym, int countBits, int special, const std::uint8_t *len)
+{
+    int n = nsym;
+    while (n > 0 && len[n - 1] == 0)
+        --n;
+    int bits = countBits;
+    int i = 0;
+    while (i < n) {
+        const int k = len[i++];
+        bits += k <= 6 ? 3 : k - 3;
+        if (i == special) {
+            while (i < 6 && len[i] == 0)
+                ++i;
+            bits += 2;
+        }
+    }
+    return bits;
+}
+
+// How a run of zero C lengths is sent: `zeros` T symbols 0 and `pieces` T symbols 1
+// (3 to 18 zeros each), or one T symbol 2 (20 or more) when `pieces` is -1.
+struct RunSplit {
+    int zeros = 0;
+    int pieces = 0;
+};
+
+// Chooses run splits by the bit cost of each T symbol 0, 1 and 2 with its extra bits;
+// a symbol without a code is never chosen.
+class RunCoder
+{
+public:
+    // Costs in bits of one T symbol 0, of one T symbol 1 with its 4 bits and of one T
+    // symbol 2 with its 9 bits.
+    RunCoder(std::uint64_t zero, std::uint64_t shortRun, std::uint64_t longRun)
+        : m_zero(zero), m_short(shortRun), m_long(longRun)
+    {
+    }
+
+    // The fixed rule: 1-2 zeros one by one, 3-18 one T 1, 19 a 0 and a 1, 20 and more
+    // one T 2.
+    static RunCoder byRule() { return RunCoder(2, 5, 6); }
+
+    static RunCoder fromLengths(const std::uint8_t *tLen)
+    {
+        const auto cost = [tLen](int t, int extra) {
+            return tLen[t] != 0 ? std::uint64_t(tLen[t] + extra) : kNoCode;
+        };
+        return RunCoder(cost(0, 0), cost(1, 4), cost(2, kCBits));
+    }
+
+    RunSplit split(int run) const
+    {
+        RunSplit best{0, -1};
+        std::uint64_t bestCost = run >= 20 ? m_long : kNoCode * kNC;
+        for (int m = 0; 3 * m <= run; ++m) {
+            const int z = std::max(0, run - 18 * m);
+            const std::uint64_t cost = std::uint64_t(z) * m_zero + std::uint64_t(m) * m_short;
+            if (cost < bestCost) {
+                bestCost = cost;
+                best = {z, m};
+            }
+            if (z == 0)
+                break;
+        }
+        return best;
+    }
+
+private:
+    static constexpr std::uint64_t kNoCode = std::uint64_t(1) << 32;
+
+    std::uint64_t m_zero;
+    std::uint64_t m_short;
+    std::uint64_t m_long;
+};
+
+// Moves C code lengths away from the Huffman ones where a cheaper C table outweighs the
+// longer symbol codes. A step turns three codes of one length into one a bit shorter
+// and two a bit longer, or back, which keeps the code complete; the cheapest step is
+// taken until none saves bits. `zeroRuns` counts the T symbols 0, 1 and 2.
+void tuneForTable(LengthPlan &plan, const std::uint32_t *freq,
+                  const std::array<std::uint32_t, 3> &zeroRuns)
+{
+    std::array<std::uint64_t, kNC + 1> prefix;
+    prefix[0] = 0;
+    for (int i = 0; i < plan.n; ++i)
+        prefix[std::size_t(i + 1)] = prefix[std::size_t(i)] + freq[plan.leaves[std::size_t(i)]];
+    using Counts = std::array<int, kMaxCodeLen + 1>;
+    const auto bits = [&](const Counts &count) {
+        std::uint64_t total = 0;
+        int at = 0;
+        for (int l = kMaxCodeLen; l > 0; --l) {
+            const int next = at + count[std::size_t(l)];
+            total += std::uint64_t(l) * (prefix[std::size_t(next)] - prefix[std::size_t(at)]);
+            at = next;
+        }
+        std::array<std::uint32_t, kNT> tFreq;
+        std::copy(zeroRuns.begin(), zeroRuns.end(), tFreq.begin());
+        for (int l = 1; l <= kMaxCodeLen; ++l)
+            tFreq[std::size_t(l + 2)] = std::uint32_t(count[std::size_t(l)]);
+        std::array<std::uint8_t, kNT> tLen;
+        if (buildLengths(kNT, tFreq.data(), tLen.data()) >= 0)
+            return total + 2 * kTBits;
+        total += std::uint64_t(ptTableBits(kNT, kTBits, 3, tLen.data()));
+        for (int t = 0; t < kNT; ++t)
+            total += std::uint64_t(tFreq[std::size_t(t)]) * tLen[std::size_t(t)];
+        return total;
+    };
+    std::uint64_t best = bits(plan.count);
+    for (;;) {
+        Counts bestCount = plan.count;
+        for (int l = 2; l < kMaxCodeLen; ++l) {
+            Counts c = plan.count;
+            if (c[std::size_t(l)] >= 3) {
+                c[std::size_t(l)] -= 3;
+                ++c[std::size_t(l - 1)];
+                c[std::size_t(l + 1)] += 2;
+                if (const std::uint64_t b = bits(c); b < best) {
+                    best = b;
+                    bestCount = c;
+                }
+                c = plan.count;
+            }
+            if (c[std::size_t(l - 1)] >= 1 && c[std::size_t(l + 1)] >= 2) {
+                --c[std::size_t(l - 1)];
+                c[std::size_t(l + 1)] -= 2;
+                c[std::size_t(l)] += 3;
+                if (const std::uint64_t b = bits(c); b < best) {
+                    best = b;
+                    bestCount = c;
+                }
+            }
+        }
+        if (bestCount == plan.count)
+            break;
+        plan.count = bestCount;
+    }
 }
 
 int bitLength(std::uint32_t v)
@@ -360,18 +521,23 @@ private:
         std::uint32_t symbols = 0;
         for (std::uint32_t f : m_cFreq)
             symbols += f;
-        const int cRoot = buildLengths(kNC, m_cFreq.data(), m_cLen.data());
+        LengthPlan plan;
+        const int cRoot = planLengths(kNC, m_cFreq.data(), plan);
         m_bits.put(16, symbols);
         if (cRoot < 0) {
-            canonicalCodes(kNC, m_cLen.data(), m_cCode.data());
+            assignLengths(kNC, plan, m_cLen.data());
+            m_runs = RunCoder::byRule();
             countTFreq();
-            const int tRoot = buildLengths(kNT, m_tFreq.data(), m_tLen.data());
-            if (tRoot < 0) {
+            tuneForTable(plan, m_cFreq.data(), {m_tFreq[0], m_tFreq[1], m_tFreq[2]});
+            assignLengths(kNC, plan, m_cLen.data());
+            chooseRunCoding();
+            canonicalCodes(kNC, m_cLen.data(), m_cCode.data());
+            if (m_tRoot < 0) {
                 canonicalCodes(kNT, m_tLen.data(), m_tCode.data());
                 writePtLen(kNT, kTBits, 3, m_tLen.data());
             } else {
                 m_bits.put(kTBits, 0);
-                m_bits.put(kTBits, std::uint32_t(tRoot));
+                m_bits.put(kTBits, std::uint32_t(m_tRoot));
             }
             writeCLen();
         } else {
@@ -442,28 +608,63 @@ private:
                 ++i;
                 ++run;
             }
-            if (run <= 2) {
-                for (int r = 0; r < run; ++r)
-                    emit(0);
-            } else if (run <= 18) {
-                emit(1);
-                extra(4, run - 3);
-            } else if (run == 19) {
-                emit(0);
-                emit(1);
-                extra(4, 15);
-            } else {
+            const RunSplit s = m_runs.split(run);
+            if (s.pieces < 0) {
                 emit(2);
                 extra(kCBits, run - 20);
+                continue;
+            }
+            for (int z = 0; z < s.zeros; ++z)
+                emit(0);
+            int left = run - s.zeros;
+            for (int p = s.pieces; p > 0; --p) {
+                const int take = std::min(18, left - 3 * (p - 1));
+                emit(1);
+                extra(4, take - 3);
+                left -= take;
             }
         }
     }
 
-    void countTFreq()
+    // T frequencies of the C lengths; returns the bits that follow run symbols.
+    std::uint64_t countTFreq()
     {
         m_tFreq.fill(0);
+        std::uint64_t extraBits = 0;
         walkCLen(
-            cLenCount(), [this](int t) { ++m_tFreq[std::size_t(t)]; }, [](int, int) {});
+            cLenCount(), [this](int t) { ++m_tFreq[std::size_t(t)]; },
+            [&extraBits](int bits, int) { extraBits += std::uint64_t(bits); });
+        return extraBits;
+    }
+
+    // Builds the T code for the current run coding; returns the bits of the T and C
+    // tables.
+    std::uint64_t buildTCode()
+    {
+        const std::uint64_t extraBits = countTFreq();
+        m_tRoot = buildLengths(kNT, m_tFreq.data(), m_tLen.data());
+        if (m_tRoot >= 0)
+            return 2 * kTBits + extraBits;
+        std::uint64_t bits = std::uint64_t(ptTableBits(kNT, kTBits, 3, m_tLen.data())) + extraBits;
+        for (int t = 0; t < kNT; ++t)
+            bits += std::uint64_t(m_tFreq[std::size_t(t)]) * m_tLen[std::size_t(t)];
+        return bits;
+    }
+
+    // Zero runs by the fixed rule, or split by the bit costs of the T code that rule
+    // gives when that makes the tables shorter.
+    void chooseRunCoding()
+    {
+        m_runs = RunCoder::byRule();
+        const std::uint64_t byRule = buildTCode();
+        if (m_tRoot >= 0)
+            return;
+        const RunCoder byCost = RunCoder::fromLengths(m_tLen.data());
+        m_runs = byCost;
+        if (buildTCode() < byRule)
+            return;
+        m_runs = RunCoder::byRule();
+        buildTCode();
     }
 
     void writeCLen()
@@ -514,6 +715,8 @@ private:
     std::array<std::uint16_t, kNP> m_pCode{};
     std::array<std::uint8_t, kNT> m_tLen{};
     std::array<std::uint16_t, kNT> m_tCode{};
+    RunCoder m_runs = RunCoder::byRule();
+    int m_tRoot = -1;
 };
 
 } // namespace
