@@ -24,7 +24,9 @@ struct Match {
 // bytes hash alike; once a match reaches the next length the search continues on that
 // longer, shorter chain from the same node, which holds every candidate that could still
 // be longer. Matches of exactly 3 bytes come from a 3-byte chain. Links are distances,
-// and a distance beyond the window ends a chain.
+// and a distance beyond the window ends a chain. The longest chain is linked only when a
+// search first needs it since the last time, which data without long matches (random
+// bytes) or whose first candidate is already the longest (runs) never does.
 class MatchFinder
 {
     // Prefix length of each chain; the first is the 3-byte chain.
@@ -54,8 +56,7 @@ public:
         const std::size_t avail = m_size - pos;
         if (avail < std::size_t(kMinMatch))
             return {};
-        std::array<std::uint32_t, kLevelCount + 1> first;
-        first.fill(kNone);
+        std::array<std::uint32_t, kLevelCount> first;
         link(pos, first.data());
         const std::uint8_t *cur = m_data + pos;
         const std::uint32_t lenLimit = std::uint32_t(std::min<std::size_t>(avail, kMaxMatch));
@@ -81,17 +82,20 @@ public:
 private:
     // Candidates must agree on the four bytes ending where they would beat `best`, and
     // all share the prefix of the longest chain no longer than that.
-    Match chains(std::size_t pos, const std::array<std::uint32_t, kLevelCount + 1> &first,
+    Match chains(std::size_t pos, const std::array<std::uint32_t, kLevelCount> &first,
                  std::uint32_t lenLimit, Match best)
     {
         const std::uint8_t *cur = m_data + pos;
         std::uint32_t at = best.len > 3 ? best.len - 3 : 0;
         std::uint32_t probe = load32(cur + at);
         int level = 1;
+        std::uint32_t d = first[1];
         while (level < kLevelCount && best.len + 1 >= kLevels[std::size_t(level + 1)])
             ++level;
+        if (level == kLevelCount)
+            d = linkLongest(pos);
         const std::uint16_t *prev = m_prev[std::size_t(level)].data();
-        for (std::uint32_t d = first[std::size_t(level)]; d <= std::uint32_t(kWindow);) {
+        while (d <= std::uint32_t(kWindow)) {
             const std::uint8_t *pb = cur - d;
             if (load32(pb + at) == probe) {
                 const std::uint32_t len = matchLength(pb, cur, 0, lenLimit);
@@ -101,8 +105,11 @@ private:
                         break;
                     at = len - 3;
                     probe = load32(cur + at);
-                    while (level < kLevelCount && len >= kLevels[std::size_t(level + 1)])
-                        prev = m_prev[std::size_t(++level)].data();
+                    while (level < kLevelCount && len >= kLevels[std::size_t(level + 1)]) {
+                        if (++level == kLevelCount)
+                            linkLongest(pos);
+                        prev = m_prev[std::size_t(level)].data();
+                    }
                 }
             }
             d += prev[(pos - d) & kMask];
@@ -110,30 +117,46 @@ private:
         return best;
     }
 
-    // Links `pos` into every chain whose prefix fits in the input; stores the distance to
-    // the previous position of each chain in `first` when given.
+    // Links `pos` into every chain but the longest whose prefix fits in the input; stores
+    // the distance to the previous position of each chain in `first` when given.
     void link(std::size_t pos, std::uint32_t *first = nullptr)
     {
-        linkFrom<0>(pos, m_size - pos, first);
+        static_assert(kLevelCount == 2);
+        const std::size_t avail = m_size - pos;
+        if (avail < kLevels[0])
+            return;
+        const std::uint32_t d0 = linkAt<0>(pos);
+        const std::uint32_t d1 = avail >= kLevels[1] ? linkAt<1>(pos) : kNone;
+        if (first) {
+            first[0] = d0;
+            first[1] = d1;
+        }
     }
 
-    template <int L> void linkFrom(std::size_t pos, std::size_t avail, std::uint32_t *first)
+    // Brings the longest chain up to `pos` and returns the distance from `pos` to the
+    // previous position in it. Positions out of the window's reach are left out: no
+    // search reaches them.
+    [[gnu::noinline]] std::uint32_t linkLongest(std::size_t pos)
     {
-        if constexpr (L <= kLevelCount) {
-            if (avail < kLevels[L])
-                return;
-            // Heads keep the low 16 bits of the position: a head from 65536 or more
-            // positions back may name a wrong position, which the search then rejects.
-            std::uint16_t &head = m_head[L][hash<L>(m_data + pos)];
-            std::uint32_t d = std::uint16_t(pos - head);
-            if (d == 0 || d > pos)
-                d = kNone;
-            head = std::uint16_t(pos);
-            m_prev[L][pos & kMask] = std::uint16_t(d);
-            if (first)
-                first[L] = d;
-            linkFrom<L + 1>(pos, avail, first);
-        }
+        std::size_t p = std::max(m_longestFrom, pos > std::size_t(kWindow) ? pos - kWindow : 0);
+        for (; p < pos; ++p)
+            if (m_size - p >= kLevels[kLevelCount])
+                linkAt<kLevelCount>(p);
+        m_longestFrom = pos + 1;
+        return linkAt<kLevelCount>(pos);
+    }
+
+    template <int L> std::uint32_t linkAt(std::size_t pos)
+    {
+        // Heads keep the low 16 bits of the position: a head from 65536 or more
+        // positions back may name a wrong position, which the search then rejects.
+        std::uint16_t &head = m_head[L][hash<L>(m_data + pos)];
+        std::uint32_t d = std::uint16_t(pos - head);
+        if (d == 0 || d > pos)
+            d = kNone;
+        head = std::uint16_t(pos);
+        m_prev[L][pos & kMask] = std::uint16_t(d);
+        return d;
     }
 
     static std::uint32_t load32(const std::uint8_t *p)
@@ -191,6 +214,7 @@ private:
     std::size_t m_size;
     std::array<std::vector<std::uint16_t>, kLevelCount + 1> m_head;
     std::array<std::vector<std::uint16_t>, kLevelCount + 1> m_prev;
+    std::size_t m_longestFrom = 0; // the first position the longest chain lacks
 };
 
 class BitWriter
