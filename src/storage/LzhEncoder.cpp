@@ -46,8 +46,20 @@ public:
         }
     }
 
-    // Adds `pos` for later searches without searching.
-    void insert(std::size_t pos) { link(pos); }
+    // Adds the positions from `from` up to `to` for later searches without searching;
+    // `from` - 1 was the last position added. `repeat` says that every byte up to `to`
+    // repeats the one before (a match at distance 1): then every key that ends before
+    // `to` is that of the position before, so its link is 1 and its head moves along.
+    void insert(std::size_t from, std::size_t to, bool repeat)
+    {
+        if (!repeat) {
+            for (std::size_t p = from; p < to; ++p)
+                link(p);
+            return;
+        }
+        linkRepeat<0>(from, to);
+        linkRepeat<1>(from, to);
+    }
 
     // Inserts `pos` and returns its longest match if that is longer than `floor`, else a
     // match of length 0. A match shorter than 3 is never returned.
@@ -131,6 +143,19 @@ private:
             first[0] = d0;
             first[1] = d1;
         }
+    }
+
+    template <int L> void linkRepeat(std::size_t from, std::size_t to)
+    {
+        const std::size_t inside = to >= kLevels[L] ? to - kLevels[L] + 1 : 0;
+        std::size_t p = from;
+        if (p < inside) {
+            for (; p < inside; ++p)
+                m_prev[L][p & kMask] = 1;
+            m_head[L][hash<L>(m_data + p - 1)] = std::uint16_t(p - 1);
+        }
+        for (; p < to && m_size - p >= kLevels[L]; ++p)
+            linkAt<L>(p);
     }
 
     // Brings the longest chain up to `pos` and returns the distance from `pos` to the
@@ -220,35 +245,42 @@ private:
 class BitWriter
 {
 public:
-    explicit BitWriter(std::vector<std::uint8_t> &out) : m_out(out) {}
+    explicit BitWriter(std::vector<std::uint8_t> &out) : m_out(out), m_used(out.size()) {}
 
     void put(int n, std::uint32_t value)
     {
-        if (n == 0)
-            return;
         m_acc = (m_acc << n) | (value & ((std::uint64_t(1) << n) - 1));
         m_count += n;
         if (m_count >= 32) {
             m_count -= 32;
+            if (m_used + 4 > m_out.size())
+                grow();
             const std::uint32_t w = std::uint32_t(m_acc >> m_count);
-            const std::uint8_t bytes[4] = {std::uint8_t(w >> 24), std::uint8_t(w >> 16),
-                                           std::uint8_t(w >> 8), std::uint8_t(w)};
-            m_out.insert(m_out.end(), bytes, bytes + 4);
+            std::uint8_t *to = m_out.data() + m_used;
+            to[0] = std::uint8_t(w >> 24);
+            to[1] = std::uint8_t(w >> 16);
+            to[2] = std::uint8_t(w >> 8);
+            to[3] = std::uint8_t(w);
+            m_used += 4;
         }
     }
 
     // Writes the whole bytes; bits short of a byte are dropped (callers pad first).
     void flush()
     {
+        m_out.resize(m_used + std::size_t(m_count / 8));
         while (m_count >= 8) {
             m_count -= 8;
-            m_out.push_back(std::uint8_t(m_acc >> m_count));
+            m_out[m_used++] = std::uint8_t(m_acc >> m_count);
         }
         m_count = 0;
     }
 
 private:
+    [[gnu::noinline]] void grow() { m_out.resize(std::max<std::size_t>(2 * m_out.size(), 4096)); }
+
     std::vector<std::uint8_t> &m_out;
+    std::size_t m_used; // bytes of m_out written; the rest is room to grow
     std::uint64_t m_acc = 0;
     int m_count = 0;
 };
@@ -508,8 +540,9 @@ public:
             output(last.len + 256 - kMinMatch, (last.dist - 1) & (kWindow - 1));
             // Positions inside the match are only added; the search resumes after it.
             const std::size_t end = pos - 1 + last.len;
-            for (++pos; pos < end; ++pos)
-                finder.insert(pos);
+            if (pos + 1 < end)
+                finder.insert(pos + 1, end, last.dist == 1);
+            pos = std::max(pos + 1, end);
             cur = pos < m_size ? finder.find(pos) : Match{};
         }
         sendBlock();

@@ -321,6 +321,16 @@ QByteArray shortWords(qsizetype size)
     return out.left(size);
 }
 
+// Runs of every length up to 300 of a few bytes, so that matches start, end and overlap
+// inside runs.
+QByteArray varyingRuns()
+{
+    QByteArray out;
+    for (int n = 1; n <= 300; ++n)
+        out += QByteArray(n, "abcab"[n % 5]);
+    return out;
+}
+
 const ShapeCase kShapes[] = {
     {"ShortTailRepeats3", "abcXabc"},
     {"ShortTailRepeats4", "abcdXabcd"},
@@ -333,6 +343,7 @@ const ShapeCase kShapes[] = {
     {"Period8193", periodic(8193, 40000)},
     {"RunThenText", QByteArray(70000, 'z') + shortWords(20000)},
     {"ShortWords", shortWords(200000)},
+    {"VaryingRuns", varyingRuns()},
 };
 
 INSTANTIATE_TEST_SUITE_P(Finder, LzhShapes, ::testing::ValuesIn(kShapes),
