@@ -26,7 +26,10 @@ struct Match {
 // be longer. Matches of exactly 3 bytes come from a 3-byte chain. Links are distances,
 // and a distance beyond the window ends a chain. The longest chain is linked only when a
 // search first needs it since the last time, which data without long matches (random
-// bytes) or whose first candidate is already the longest (runs) never does.
+// bytes) or whose first candidate is already the longest (runs) never does. Where
+// searches keep finding no match of 4 bytes (random bytes), the 4-byte chain is left
+// aside and searches walk the 3-byte chain, which is then short; once that chain grows
+// long the 4-byte chain catches up on the window.
 class MatchFinder
 {
     // Prefix length of each chain; the first is the 3-byte chain.
@@ -36,6 +39,11 @@ class MatchFinder
     static constexpr std::size_t kCyclic = 2 * kWindow;
     static constexpr std::size_t kMask = kCyclic - 1;
     static constexpr std::uint16_t kNone = 0xFFFF; // beyond the window
+    // Searches per look at the mode, and the share that decides it.
+    static constexpr std::uint32_t kDensePeriod = 1024;
+    static constexpr std::uint32_t kSparseMisses = kDensePeriod - 16;
+    static constexpr std::uint32_t kSparsePeriod = 256;
+    static constexpr std::uint32_t kDenseNodes = 2 * kSparsePeriod;
 
 public:
     MatchFinder(const std::uint8_t *data, std::size_t size) : m_data(data), m_size(size)
@@ -58,27 +66,40 @@ public:
             return;
         }
         linkRepeat<0>(from, to);
-        linkRepeat<1>(from, to);
+        if (!m_sparse)
+            linkRepeat<1>(from, to);
     }
 
     // Inserts `pos` and returns its longest match if that is longer than `floor`, else a
     // match of length 0. A match shorter than 3 is never returned.
-    Match find(std::size_t pos, std::uint32_t floor = 0)
+    [[gnu::always_inline]] Match find(std::size_t pos, std::uint32_t floor = 0)
     {
         const std::size_t avail = m_size - pos;
         if (avail < std::size_t(kMinMatch))
             return {};
+        chooseMode(pos);
         std::array<std::uint32_t, kLevelCount> first;
         link(pos, first.data());
+        // The next search starts at the heads of the next position.
+        if (avail > kLevels[1]) {
+            __builtin_prefetch(&m_head[0][hash<0>(m_data + pos + 1)]);
+            __builtin_prefetch(&m_head[1][hash<1>(m_data + pos + 1)]);
+        }
         const std::uint8_t *cur = m_data + pos;
         const std::uint32_t lenLimit = std::uint32_t(std::min<std::size_t>(avail, kMaxMatch));
         if (floor >= lenLimit)
             return {};
         Match best{floor, 0};
+        if (m_sparse && lenLimit > 3) {
+            best = chains(pos, 0, first[0], lenLimit, best);
+            return best.dist != 0 ? best : Match{};
+        }
         if (lenLimit > 3)
-            best = chains(pos, first, lenLimit, best);
+            best = chains(pos, 1, first[1], lenLimit, best);
         if (best.dist != 0)
             return best;
+        if (floor < 3)
+            ++m_misses;
         if (floor >= 3)
             return {};
         // No match of 4 or more: the nearest exact 3-byte one, if any.
@@ -92,34 +113,43 @@ public:
     }
 
 private:
-    // Candidates must agree on the four bytes ending where they would beat `best`, and
-    // all share the prefix of the longest chain no longer than that.
-    Match chains(std::size_t pos, const std::array<std::uint32_t, kLevelCount> &first,
-                 std::uint32_t lenLimit, Match best)
+    // Candidates must agree on the four bytes ending where they would beat `best` (on
+    // the 3-byte chain at first on its three bytes), and all share the prefix of the
+    // longest chain kept that is no longer than that. The walk starts at `d` on `level`.
+    Match chains(std::size_t pos, int level, std::uint32_t d, std::uint32_t lenLimit, Match best)
     {
         const std::uint8_t *cur = m_data + pos;
         std::uint32_t at = best.len > 3 ? best.len - 3 : 0;
-        std::uint32_t probe = load32(cur + at);
-        int level = 1;
-        std::uint32_t d = first[1];
-        while (level < kLevelCount && best.len + 1 >= kLevels[std::size_t(level + 1)])
-            ++level;
-        if (level == kLevelCount)
+        std::uint32_t mask = level == 0 && best.len < 3 ? kFirstThree : ~std::uint32_t(0);
+        std::uint32_t probe = load32(cur + at) & mask;
+        if (best.len + 1 >= kLevels[kLevelCount]) {
+            level = kLevelCount;
             d = linkLongest(pos);
+        } else if (level == 0 && best.len + 1 >= kLevels[1] && !m_sparse) {
+            level = 1;
+        }
         const std::uint16_t *prev = m_prev[std::size_t(level)].data();
         while (d <= std::uint32_t(kWindow)) {
+            ++m_nodes;
             const std::uint8_t *pb = cur - d;
-            if (load32(pb + at) == probe) {
+            if ((load32(pb + at) & mask) == probe) {
                 const std::uint32_t len = matchLength(pb, cur, 0, lenLimit);
                 if (len > best.len) {
                     best = {len, d};
                     if (len == lenLimit)
                         break;
                     at = len - 3;
+                    mask = ~std::uint32_t(0);
                     probe = load32(cur + at);
-                    while (level < kLevelCount && len >= kLevels[std::size_t(level + 1)]) {
-                        if (++level == kLevelCount)
+                    int next = level;
+                    while (next < kLevelCount && len >= kLevels[std::size_t(next + 1)])
+                        ++next;
+                    if (next == 1 && m_sparse)
+                        next = 0;
+                    if (next != level) {
+                        if (next == kLevelCount)
                             linkLongest(pos);
+                        level = next;
                         prev = m_prev[std::size_t(level)].data();
                     }
                 }
@@ -127,6 +157,27 @@ private:
             d += prev[(pos - d) & kMask];
         }
         return best;
+    }
+
+    // Counts the searches and switches between keeping the 4-byte chain and not.
+    void chooseMode(std::size_t pos)
+    {
+        if (!m_sparse) {
+            if (++m_searches < kDensePeriod)
+                return;
+            if (m_misses >= kSparseMisses) {
+                m_sparse = true;
+                m_level1From = pos;
+            }
+        } else {
+            if (++m_searches < kSparsePeriod)
+                return;
+            if (m_nodes > kDenseNodes)
+                keepLevel1(pos);
+        }
+        m_searches = 0;
+        m_misses = 0;
+        m_nodes = 0;
     }
 
     // Links `pos` into every chain but the longest whose prefix fits in the input; stores
@@ -138,7 +189,7 @@ private:
         if (avail < kLevels[0])
             return;
         const std::uint32_t d0 = linkAt<0>(pos);
-        const std::uint32_t d1 = avail >= kLevels[1] ? linkAt<1>(pos) : kNone;
+        const std::uint32_t d1 = avail >= kLevels[1] && !m_sparse ? linkAt<1>(pos) : kNone;
         if (first) {
             first[0] = d0;
             first[1] = d1;
@@ -156,6 +207,16 @@ private:
         }
         for (; p < to && m_size - p >= kLevels[L]; ++p)
             linkAt<L>(p);
+    }
+
+    // Links the positions before `pos` that the 4-byte chain lacks and keeps it again.
+    [[gnu::noinline]] void keepLevel1(std::size_t pos)
+    {
+        std::size_t p = std::max(m_level1From, pos > std::size_t(kWindow) ? pos - kWindow : 0);
+        for (; p < pos; ++p)
+            if (m_size - p >= kLevels[1])
+                linkAt<1>(p);
+        m_sparse = false;
     }
 
     // Brings the longest chain up to `pos` and returns the distance from `pos` to the
@@ -183,6 +244,13 @@ private:
         m_prev[L][pos & kMask] = std::uint16_t(d);
         return d;
     }
+
+    static inline const std::uint32_t kFirstThree = [] {
+        const std::uint8_t bytes[4] = {0xFF, 0xFF, 0xFF, 0};
+        std::uint32_t v;
+        std::memcpy(&v, bytes, 4);
+        return v;
+    }();
 
     static std::uint32_t load32(const std::uint8_t *p)
     {
@@ -240,6 +308,11 @@ private:
     std::array<std::vector<std::uint16_t>, kLevelCount + 1> m_head;
     std::array<std::vector<std::uint16_t>, kLevelCount + 1> m_prev;
     std::size_t m_longestFrom = 0; // the first position the longest chain lacks
+    bool m_sparse = false;         // the 4-byte chain is left aside
+    std::size_t m_level1From = 0;  // the first position it lacks then
+    std::uint32_t m_searches = 0;  // since the mode was last looked at
+    std::uint32_t m_misses = 0;    // searches that walked the 3-byte chain after all
+    std::uint32_t m_nodes = 0;     // chain positions visited
 };
 
 class BitWriter

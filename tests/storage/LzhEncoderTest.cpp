@@ -331,6 +331,27 @@ QByteArray varyingRuns()
     return out;
 }
 
+// Random stretches long enough for the finder to leave the 4-byte chain aside, carrying
+// copies of earlier words of 3 to 40 bytes, between stretches of words that bring it
+// back.
+QByteArray randomWithCopies()
+{
+    QByteArray out;
+    quint32 seed = 1;
+    for (int part = 0; part < 6; ++part) {
+        const QByteArray words = shortWords(6000 + part * 500);
+        QByteArray noise = test::randomBytes(5000, 50 + quint32(part));
+        for (int k = 0; k < 60; ++k) {
+            seed = seed * 1103515245u + 12345u;
+            const int len = 3 + int((seed >> 8) % 38);
+            const int at = int((seed >> 4) % quint32(noise.size() - len));
+            noise.replace(at, len, words.mid(int(seed % 5000), len));
+        }
+        out += words + noise + QByteArray(300 + part * 40, char('A' + part));
+    }
+    return out;
+}
+
 const ShapeCase kShapes[] = {
     {"ShortTailRepeats3", "abcXabc"},
     {"ShortTailRepeats4", "abcdXabcd"},
@@ -344,6 +365,7 @@ const ShapeCase kShapes[] = {
     {"RunThenText", QByteArray(70000, 'z') + shortWords(20000)},
     {"ShortWords", shortWords(200000)},
     {"VaryingRuns", varyingRuns()},
+    {"RandomWithCopies", randomWithCopies()},
 };
 
 INSTANTIATE_TEST_SUITE_P(Finder, LzhShapes, ::testing::ValuesIn(kShapes),
