@@ -14,6 +14,39 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
     return out;
 }
 
+QByteArray distinctPairs(const std::vector<int> &values)
+{
+    const int k = int(values.size());
+    std::vector<int> a(3, 0);
+    QByteArray out;
+    // Lyndon words of length 1 or 2, in order, give the sequence.
+    const auto visit = [&](auto &self, int t, int p) -> void {
+        if (t > 2) {
+            if (2 % p == 0)
+                for (int j = 1; j <= p; ++j)
+                    out.append(char(values[std::size_t(a[std::size_t(j)])]));
+            return;
+        }
+        a[std::size_t(t)] = a[std::size_t(t - p)];
+        self(self, t + 1, p);
+        for (int j = a[std::size_t(t - p)] + 1; j < k; ++j) {
+            a[std::size_t(t)] = j;
+            self(self, t + 1, t);
+        }
+    };
+    visit(visit, 1, 1);
+    out.append(out[0]);
+    return out;
+}
+
+QByteArray literalGap(int run)
+{
+    std::vector<int> values{0};
+    for (int i = 1; i <= 5; ++i)
+        values.push_back(run + i);
+    return distinctPairs(values);
+}
+
 QByteArray sampleText(qsizetype size, quint32 seed)
 {
     static const char *const words[] = {
@@ -71,6 +104,12 @@ const std::vector<CorpusItem> &lzhCorpus()
             mixed += QByteArray(1000 + i * 300, char('A' + i));
         }
         c.push_back({"mixed_300k", mixed});
+        for (int run : {1, 2, 3, 18, 19, 20, 21, 40, 200})
+            c.push_back({QString("literal_gap_%1").arg(run), literalGap(run)});
+        std::vector<int> sixteen;
+        for (int v = 0; v < 16; ++v)
+            sixteen.push_back(v);
+        c.push_back({"sixteen_equal_literals", distinctPairs(sixteen)});
         c.push_back({"text_400k", sampleText(400000, 7)});
         return c;
     }();
