@@ -199,6 +199,20 @@ TEST_F(MainWindow, NewProjectWritesTheEmptyProjectAtOnce)
     EXPECT_FALSE(window.action(QStringLiteral("actGenerateCode"))->isEnabled());
 }
 
+TEST_F(MainWindow, NewProjectShowsTheDesignWindowAtItsInitialHeight)
+{
+    QTemporaryDir dir;
+    QuietMain window;
+    window.resize(1000, 700);
+    window.show();
+    dialogs.savePath = dir.filePath(QStringLiteral("panel.dcp"));
+    window.action(QStringLiteral("actNewProject"))->trigger();
+    ASSERT_NE(window.CurrentController(), nullptr);
+    QWidget *frame = window.CurrentController()->DesignForm->parentWidget();
+    ASSERT_NE(qobject_cast<QMdiSubWindow *>(frame), nullptr);
+    EXPECT_EQ(frame->geometry(), QRect(40, 40, 250, 274));
+}
+
 TEST_F(MainWindow, AnActiveEditorHoldsDesigningAndLeavingItGivesDesignModeBack)
 {
     QTemporaryDir dir;

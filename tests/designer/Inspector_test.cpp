@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QToolButton>
+#include <functional>
 
 namespace tw::test
 {
@@ -316,6 +318,34 @@ TEST_F(InspectorTest, TextIsCommittedWhenTheWindowIsDeactivatedButNotWhenUntouch
     QApplication::sendEvent(inspector->window(), &deactivate);
     EXPECT_EQ(button1->buttonCaption(), QStringLiteral("Both"));
     EXPECT_EQ(button2->buttonCaption(), QStringLiteral("Both"));
+}
+
+TEST_F(InspectorTest, TabLeavesTheFieldAndAppliesTheTypedText)
+{
+    select.select(QList<TControl *>{button1});
+    TInspectorFm *window = inspector->window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const struct {
+        const char *property;
+        const char *typed;
+        std::function<QString()> stored;
+    } cases[] = {
+        {"Caption", "Apply", [this] { return button1->buttonCaption(); }},
+        {"Key", "apply_key", [this] { return button1->key(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.property);
+        clickRow(QLatin1String(c.property));
+        QLineEdit *edit = window->editField();
+        ASSERT_TRUE(edit->hasFocus());
+        edit->selectAll();
+        QTest::keyClicks(edit, QLatin1String(c.typed));
+        QTest::keyClick(edit, Qt::Key_Tab);
+        EXPECT_FALSE(edit->hasFocus());
+        EXPECT_EQ(c.stored(), QString::fromLatin1(c.typed));
+        EXPECT_EQ(shownValue(QLatin1String(c.property)), QString::fromLatin1(c.typed));
+    }
 }
 
 TEST_F(InspectorTest, WindowFollowsTheSettingsAndNamesEveryControl)
