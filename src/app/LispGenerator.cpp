@@ -63,10 +63,13 @@ TLispGeneratorClass::TLispGeneratorClass(QObject *owner, TDesignHost &host)
     m_host.AdoptProjectWindow(DCLEditor);
     placeAt(DCLEditor, 20, 20);
     DesignForm = new TfrmDialogDesign(host);
+    // A child frame is sized by its content's hint, which a design window
+    // without a layout lacks; keep the height the window was made with.
+    const int height = DesignForm->height();
     m_host.AdoptProjectWindow(DesignForm);
     QWidget *design = outer(DesignForm);
     design->move(40, 40);
-    design->resize(250, design->height());
+    design->resize(250, height);
 
     LispEditor->ProjectEditor = true;
     LispEditor->SetIsLispEditor(true);

@@ -456,8 +456,11 @@ void TfrmDialogDesign::DsnStage1ControlCreate(TDsnStage *, TControl *component)
 {
     QString key;
     if (GetStrPropByName(component, QStringLiteral("Key"), key) &&
-        KeyExist(QStringLiteral("Key"), key))
+        KeyExist(QStringLiteral("Key"), key)) {
         SetPropByName(component, QStringLiteral("Key"), component->name());
+        // The new tile is already selected; its row must not show the copied key.
+        DsnInspector1->refreshValues();
+    }
 }
 
 void TfrmDialogDesign::DsnStage1DeleteQuery(TDsnStage *, TControl *component, bool &CanDelete)

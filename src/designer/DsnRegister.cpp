@@ -680,6 +680,10 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
     auto *parent = qobject_cast<TControl *>(m_container.data());
     TControl *source = m_panel ? m_panel->selectedTemplate() : nullptr;
     TControl *created = nullptr;
+    // Docking waits for the drawn bounds: docked at the template's place first,
+    // the new tile would push its siblings aside and land out of drawing order.
+    if (parent)
+        parent->disableAlign();
     if (parent && source && m_stage) {
         try {
             const QString name = source->name();
@@ -703,6 +707,10 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
         if (d.y() < 0)
             bounds = QRect(bounds.x(), m_start.y() + d.y(), bounds.width(), -d.y());
         created->setBounds(bounds);
+    }
+    if (parent)
+        parent->enableAlign();
+    if (created) {
         hookTree(created, nullptr);
         SelectControl(created);
     }

@@ -90,6 +90,9 @@ TInspectorFm::TInspectorFm(TDsnInspector *inspector) : m_inspector(inspector)
     m_grid->setColumnWidth(2, inspector->grid()->ValueWid);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab must leave the value field (which applies the typed text) instead
+    // of silently moving the grid's current cell under it.
+    m_grid->setTabKeyNavigation(false);
     layout->addWidget(m_grid, 1);
 
     m_edit = new QLineEdit(m_grid->viewport());

@@ -1,5 +1,6 @@
 #include "DesignerFixture.h"
 #include "tiles/DCLBtn.h"
+#include "tiles/DclColumn.h"
 #include "tiles/DclLabel.h"
 
 #include <QPushButton>
@@ -118,6 +119,32 @@ TEST_F(CreateTest, DraggingCreatesACopyWithFreeNamesAndTheDraggedBounds)
     }
     // The template keeps its name.
     EXPECT_NE(main->findComponent(QStringLiteral("Dpst_TDCLButton")), nullptr);
+}
+
+// The template is taller than the gaps between the rectangles drawn, so a tile
+// docked before it has its drawn bounds would push the earlier ones below it.
+TEST_F(CreateTest, TilesDrawnInAColumnStackInTheOrderDrawn)
+{
+    reg->SetDesignMode(false);
+    TControl *column = addTile(QStringLiteral("TDCLColumn"), stage, {8, 8, 200, 300}, "Col");
+    designOn();
+    const struct {
+        int drawnTop;
+        const char *name;
+        int dockedTop;
+    } cases[] = {{8, "DCLButton1", 4}, {32, "DCLButton2", 28}, {56, "DCLButton3", 52}};
+    for (const auto &c : cases) {
+        choose(buttonKind);
+        drag(column, {8, c.drawnTop}, {72, c.drawnTop + 24});
+        flush();
+    }
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        auto *tile = qobject_cast<TControl *>(form->findComponent(QLatin1String(c.name)));
+        ASSERT_NE(tile, nullptr);
+        EXPECT_EQ(tile->parentControl(), column);
+        EXPECT_EQ(tile->geometry(), QRect(4, c.dockedTop, 192, 24));
+    }
 }
 
 TEST_F(CreateTest, CreationOutlineSpansFromTheStartToTheSnappedPoint)

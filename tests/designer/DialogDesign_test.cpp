@@ -277,6 +277,12 @@ TEST_F(DialogDesignTest, TwoButtonsFromThePaletteGetUniqueKeys)
     EXPECT_EQ(key(buttons[1]), buttons[1]->name());
     EXPECT_NE(buttons[1]->name(), QStringLiteral("accept"));
     EXPECT_TRUE(form->Modified());
+    // The inspector, already listing the selected new tile, shows the new key.
+    QString shown;
+    for (const TInspectorRow &row : form->DsnInspector1->model()->rows())
+        if (row.name == QLatin1String("Key"))
+            shown = row.value;
+    EXPECT_EQ(shown, buttons[1]->name());
 }
 
 TEST_F(DialogDesignTest, CodeEditorProposesAFunctionAndAnAlertLine)

@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QToolButton>
+#include <functional>
 
 namespace tw::test
 {
@@ -341,6 +343,34 @@ TEST_F(InspectorTest, EnterAppliesTheTypedTextAndEscapeTakesItBack)
         EXPECT_EQ(button1->buttonCaption(), QLatin1String(t.caption));
         EXPECT_EQ(edit->text(), QLatin1String(t.shown));
         EXPECT_FALSE(edit->isModified());
+    }
+}
+
+TEST_F(InspectorTest, TabLeavesTheFieldAndAppliesTheTypedText)
+{
+    select.select(QList<TControl *>{button1});
+    TInspectorFm *window = inspector->window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const struct {
+        const char *property;
+        const char *typed;
+        std::function<QString()> stored;
+    } cases[] = {
+        {"Caption", "Apply", [this] { return button1->buttonCaption(); }},
+        {"Key", "apply_key", [this] { return button1->key(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.property);
+        clickRow(QLatin1String(c.property));
+        QLineEdit *edit = window->editField();
+        ASSERT_TRUE(edit->hasFocus());
+        edit->selectAll();
+        QTest::keyClicks(edit, QLatin1String(c.typed));
+        QTest::keyClick(edit, Qt::Key_Tab);
+        EXPECT_FALSE(edit->hasFocus());
+        EXPECT_EQ(c.stored(), QString::fromLatin1(c.typed));
+        EXPECT_EQ(shownValue(QLatin1String(c.property)), QString::fromLatin1(c.typed));
     }
 }
 
