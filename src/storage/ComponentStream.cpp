@@ -190,7 +190,11 @@ public:
 
     void record(const ComponentRecord &r)
     {
-        if (r.flags) {
+        // A class name of 240 characters or more starts with a length byte a
+        // reader takes for the flags prefix, so such a record gets an empty one.
+        const bool longClassName =
+            toCp1252(r.className).value_or(r.className.toLatin1()).size() >= 0xF0;
+        if (r.flags || longClassName) {
             byte(0xF0 | (r.flags & 0x0F));
             if (r.flags & 2)
                 intValue(r.childPosition);

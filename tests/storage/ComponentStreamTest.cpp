@@ -194,6 +194,27 @@ TEST(ComponentStream, LiesAndUnknownsAreRefused)
     }
 }
 
+TEST(ComponentStream, ClassNamesAsLongAsAPrefixByteSurviveWritingAndReading)
+{
+    // Found by fuzzing: a class name of 240 characters was read back as a
+    // flags prefix followed by garbage.
+    for (const int length : {239, 240, 255}) {
+        SCOPED_TRACE(length);
+        ComponentRecord record;
+        record.className = QString(length, QLatin1Char('T'));
+        record.name = QStringLiteral("a");
+        ComponentRecord child;
+        child.className = QString(length, QLatin1Char('U'));
+        record.children.push_back(child);
+        const std::vector<ComponentRecord> read = readComponentStream(writeComponentStream({record}));
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0].className, record.className);
+        EXPECT_EQ(read[0].name, record.name);
+        ASSERT_EQ(read[0].children.size(), 1u);
+        EXPECT_EQ(read[0].children[0].className, child.className);
+    }
+}
+
 TEST(ComponentStream, DeepNestingIsRefusedWithoutOverflow)
 {
     QByteArray stream = hex("54504630 0154 00 0150");
