@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMetaEnum>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -138,10 +139,27 @@ TInspectorFm::TInspectorFm(TDsnInspector *inspector) : m_inspector(inspector)
     connect(m_edit, &QLineEdit::returnPressed, this, &TInspectorFm::commitEdited);
     connect(m_ellipsis, &QToolButton::clicked, this, [this] {
         const QString prop = propertyAt(m_editRow);
-        if (!prop.isEmpty())
-            m_inspector->buttonClicked(prop, m_edit->text());
+        if (prop.isEmpty())
+            return;
+        // The editor or picker the button opens must not come up hidden
+        // under this window when it stays on top.
+        const bool onTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        if (onTop)
+            setStaysOnTop(false);
+        const QPointer<TInspectorFm> alive(this);
+        m_inspector->buttonClicked(prop, m_edit->text());
+        if (alive && onTop)
+            setStaysOnTop(true);
     });
     fill({});
+}
+
+void TInspectorFm::setStaysOnTop(bool on)
+{
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (shown)
+        show();
 }
 
 QString TInspectorFm::propertyAt(int row) const

@@ -282,12 +282,18 @@ TEST_F(InspectorTest, EnumerationsAreChosenFromTheDropDown)
 TEST_F(InspectorTest, EllipsisButtonAsksTheHandlerAndAppliesItsValue)
 {
     QStringList calls;
+    bool onTopWhileAsked = true;
     inspector->OnBtnClick = [&](TDsnInspector *, const QList<QObject *> &targets, QString &value,
                                 const QString &prop) {
         calls.append(prop + QLatin1Char(':') + value + QLatin1Char(':') +
                      QString::number(targets.size()));
+        onTopWhileAsked =
+            inspector->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         value = QStringLiteral("OnokClicked()");
     };
+    reg->SetDesignMode(false);
+    inspector->setStayOnTop(true);
+    designOn();
     button1->setDclAction(QStringLiteral("old"));
     select.select(QList<TControl *>{button1, button2});
     clickRow(QStringLiteral("DCL_Action"));
@@ -300,6 +306,11 @@ TEST_F(InspectorTest, EllipsisButtonAsksTheHandlerAndAppliesItsValue)
     QTest::mouseClick(window->ellipsisButton(), Qt::LeftButton);
     // A string shows the first tile's text.
     EXPECT_EQ(calls, QStringList{"DCL_Action:old:2"});
+    // The editor it opens is not hidden under the inspector; afterwards the
+    // inspector stays on top again.
+    EXPECT_FALSE(onTopWhileAsked);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(button1->dclAction(), QStringLiteral("OnokClicked()"));
     EXPECT_EQ(button2->dclAction(), QStringLiteral("OnokClicked()"));
 }
