@@ -9,7 +9,7 @@ namespace tw {
 TOwner::~TOwner()
 {
     while (!m_components.isEmpty())
-        delete m_components.takeLast();
+        delete m_components.constLast();
 }
 
 TControl *TOwner::findComponent(const QString &name) const
@@ -63,7 +63,12 @@ void TOwner::insertComponent(TControl *component)
 
 void TOwner::removeComponent(TControl *component)
 {
-    m_components.removeOne(component);
+    // Components go newest first (the owner) or oldest first (a freed
+    // parent's children): both ends are found at once.
+    if (!m_components.isEmpty() && m_components.constLast() == component)
+        m_components.removeLast();
+    else
+        m_components.removeOne(component);
     const QString key = component->name().toLower();
     if (m_byName.value(key) == component) {
         m_byName.remove(key);
