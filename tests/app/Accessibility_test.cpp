@@ -1,3 +1,4 @@
+#include "AppTestSupport.h"
 #include "app/HelpWindows.h"
 #include "app/LispGenerator.h"
 #include "app/MainWindow.h"
@@ -28,16 +29,18 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 class SilentDialogs : public TEditorDialogs
 {
 public:
     QString savePath;
 
-    QMessageBox::StandardButton Ask(QWidget *, const QString &, const QString &,
-                                    QMessageBox::Icon, QMessageBox::StandardButtons) override
+    QMessageBox::StandardButton Ask(QWidget *, const QString &, const QString &, QMessageBox::Icon,
+                                    QMessageBox::StandardButtons) override
     {
         return QMessageBox::No;
     }
@@ -53,16 +56,6 @@ public:
         return std::nullopt;
     }
     std::optional<QFont> ChooseFont(QWidget *, const QFont &) override { return std::nullopt; }
-};
-
-class QuietMain : public TfrmTilewrightMain
-{
-public:
-    int ExecModal(QDialog &dialog) override
-    {
-        dialog.close();
-        return QDialog::Rejected;
-    }
 };
 
 // What a screen reader would call the widget.
@@ -112,8 +105,7 @@ protected:
         window.resize(1000, 700);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        window.mdiArea()->setActiveSubWindow(
-            qobject_cast<QMdiSubWindow *>(design->parentWidget()));
+        window.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(design->parentWidget()));
         if (!design->DesignMode())
             QTest::mouseClick(window.btDesign(), Qt::LeftButton);
         ASSERT_TRUE(design->DesignMode());
@@ -167,8 +159,8 @@ TEST_F(Accessibility, EveryReachableWidgetOfEveryWindowHasAName)
     ASSERT_NE(inspector, nullptr);
     ASSERT_TRUE(inspector->isVisible());
 
-    const QList<QWidget *> windows = {&window,  inspector, &help, about, design->CodeEditor(),
-                                      design->ItemEditor()};
+    const QList<QWidget *> windows = {
+        &window, inspector, &help, about, design->CodeEditor(), design->ItemEditor()};
     for (QWidget *top : windows)
         EXPECT_EQ(unnamed(top), QStringList()) << top->objectName().toStdString();
 

@@ -1,13 +1,14 @@
+#include "AppTestSupport.h"
 #include "app/LispGenerator.h"
-#include "component/ClassRegistry.h"
 #include "app/MainWindow.h"
+#include "component/ClassRegistry.h"
 #include "component/PropertyAccess.h"
 #include "designer/DialogDesign.h"
-#include "designer/DsnRegister.h"
-#include "tiles/DCLPanel.h"
 #include "designer/DsnPanel.h"
+#include "designer/DsnRegister.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
+#include "tiles/DCLPanel.h"
 
 #include <QAction>
 #include <QFile>
@@ -20,8 +21,10 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // Answers the open dialog with a chosen path; nothing else may be asked.
 class ScriptedDialogs : public TEditorDialogs
@@ -60,19 +63,6 @@ public:
         return openPath;
     }
     std::optional<QFont> ChooseFont(QWidget *, const QFont &) override { return std::nullopt; }
-};
-
-// The main window with modal windows answered at once.
-class QuietMain : public TfrmTilewrightMain
-{
-public:
-    int modals = 0;
-    int ExecModal(QDialog &dialog) override
-    {
-        ++modals;
-        dialog.close();
-        return QDialog::Rejected;
-    }
 };
 
 class MainWindow : public ::testing::Test
@@ -181,7 +171,8 @@ TEST_F(MainWindow, AnActiveEditorBringsItsMenus)
     // The editor's menus carry the main window's own commands, one owner per shortcut.
     EXPECT_EQ(editor->MainCommandAction(TMainCommand::NewProject),
               window.action(QStringLiteral("actNewProject")));
-    EXPECT_EQ(editor->MainCommandAction(TMainCommand::Exit), window.action(QStringLiteral("actQuit")));
+    EXPECT_EQ(editor->MainCommandAction(TMainCommand::Exit),
+              window.action(QStringLiteral("actQuit")));
 }
 
 TEST_F(MainWindow, NewProjectWritesTheEmptyProjectAtOnce)
@@ -222,12 +213,6 @@ TEST_F(MainWindow, AnActiveEditorHoldsDesigningAndLeavingItGivesDesignModeBack)
     TLispGeneratorClass *controller = window.CurrentController();
     ASSERT_NE(controller, nullptr);
     TfrmDialogDesign *design = controller->DesignForm;
-    auto subWindowOf = [&](QWidget *child) {
-        for (QMdiSubWindow *each : window.mdiArea()->subWindowList())
-            if (each->widget() == child)
-                return each;
-        return static_cast<QMdiSubWindow *>(nullptr);
-    };
     auto *designBar = window.findChild<QToolBar *>(QStringLiteral("ToolBar2"));
     ASSERT_NE(designBar, nullptr);
     // Which window is activated, whether the design button is then pressed,

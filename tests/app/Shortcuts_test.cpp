@@ -1,3 +1,4 @@
+#include "AppTestSupport.h"
 #include "app/LispGenerator.h"
 #include "app/MainWindow.h"
 #include "designer/DialogDesign.h"
@@ -23,8 +24,10 @@
 #include <gtest/gtest.h>
 #include <utility>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // Cancels every file dialog and records what was asked.
 class CancellingDialogs : public TEditorDialogs
@@ -44,8 +47,8 @@ public:
     }
     std::optional<QString> SaveFileName(QWidget *, const TFileDialogSettings &settings) override
     {
-        asked.append(QStringLiteral("save ") + (settings.Title.isEmpty() ? settings.Filter
-                                                                           : settings.Title));
+        asked.append(QStringLiteral("save ") +
+                     (settings.Title.isEmpty() ? settings.Filter : settings.Title));
         if (savePath.isEmpty())
             return std::nullopt;
         return std::exchange(savePath, QString());
@@ -59,21 +62,6 @@ public:
 
     QString savePath;
 };
-
-class QuietMain : public TfrmTilewrightMain
-{
-public:
-    int ExecModal(QDialog &dialog) override
-    {
-        dialog.close();
-        return QDialog::Rejected;
-    }
-};
-
-QMdiSubWindow *subWindowOf(QWidget *child)
-{
-    return qobject_cast<QMdiSubWindow *>(child->parentWidget());
-}
 
 // Whether a shortcut of `action` reaches it from the focused widget: through a
 // shown widget whose context covers the focus, or through a shown menu bar.
@@ -137,8 +125,6 @@ protected:
     {
         SetEditorDialogs(&dialogs);
         ASSERT_TRUE(dir.isValid());
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(dir.path());
         project = dir.filePath(QStringLiteral("panel.dcp"));
         dialogs.savePath = project;
         window.action(QStringLiteral("actNewProject"))->trigger();
@@ -162,11 +148,7 @@ protected:
         dialogs.asked.clear();
     }
 
-    void TearDown() override
-    {
-        SetEditorDialogs(nullptr);
-        QDir::setCurrent(previousFolder);
-    }
+    void TearDown() override { SetEditorDialogs(nullptr); }
 
     // The user clicks into `child`. Design mode coming back brings up the
     // inspector, which the offscreen platform activates although it is
@@ -193,8 +175,7 @@ protected:
     }
 
     CancellingDialogs dialogs;
-    QTemporaryDir dir;
-    QString previousFolder;
+    TWorkingFolder dir;
     QString project;
     QuietMain window;
     TLispGeneratorClass *controller = nullptr;

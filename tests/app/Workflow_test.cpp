@@ -1,3 +1,4 @@
+#include "AppTestSupport.h"
 #include "app/LispGenerator.h"
 #include "app/MainWindow.h"
 #include "component/PropertyAccess.h"
@@ -220,8 +221,6 @@ protected:
     {
         SetEditorDialogs(&dialogs);
         ASSERT_TRUE(dir.isValid());
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(dir.path());
         project = dir.filePath(QStringLiteral("panel.dcp"));
         window.resize(1000, 700);
         window.show();
@@ -229,11 +228,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    void TearDown() override
-    {
-        SetEditorDialogs(nullptr);
-        QDir::setCurrent(previousFolder);
-    }
+    void TearDown() override { SetEditorDialogs(nullptr); }
 
     void clickToolButton(const char *action)
     {
@@ -381,8 +376,7 @@ protected:
     }
 
     ProjectDialogs dialogs;
-    QTemporaryDir dir;
-    QString previousFolder;
+    TWorkingFolder dir;
     QString project;
     TypingMain window;
 };
