@@ -144,6 +144,13 @@ void TDCLPanel::resized()
     ArrangeRetirementButtons();
 }
 
+void TDCLPanel::loaded()
+{
+    // A size read while loading reached the button bar only now.
+    realign();
+    ArrangeRetirementButtons();
+}
+
 bool isTile(const QObject *control)
 {
     return className(control).startsWith(QLatin1String("TDCL"));

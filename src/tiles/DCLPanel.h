@@ -66,6 +66,7 @@ public:
 protected:
     void controlListChange(TControl *child, bool inserted) override;
     void resized() override;
+    void loaded() override;
 
 private:
     bool m_candelete = false;

@@ -2,6 +2,7 @@
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace tw {
@@ -36,6 +37,9 @@ TEST(DesignRoot, DialogTileSurvivesTheTextFormUnchanged)
     EXPECT_EQ(dialog->dialogCaption(), QStringLiteral("A \u20ac \"caption\""));
     // Read as the root, the dialog keeps its stored size; the preview follows it.
     EXPECT_EQ(dialog->buttonBar()->width(), 412);
+    // The buttons are centred in the loaded bar, not in the constructor's.
+    EXPECT_EQ(dialog->okButton()->x(), 52);
+    EXPECT_EQ(dialog->infoButton()->x(), 52 + 3 * 82);
     EXPECT_EQ(writeTextForm(root.save()).toStdString(), kDialog.toStdString());
 }
 
