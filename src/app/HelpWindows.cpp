@@ -11,11 +11,15 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cmath>
 
-namespace tw {
+namespace tw
+{
 
 TfrmHelp::TfrmHelp(QWidget *parent) : QDialog(parent)
 {
@@ -65,6 +69,21 @@ void TfrmHelp::print()
     m_reHelp->document()->print(&printer);
 }
 
+int TfrmHelp::guideHeight(int width)
+{
+    // Without scroll bars the whole guide must fit; where the screen is too
+    // small for it, a scroll bar is better than text out of reach.
+    QTextDocument *document = m_reHelp->document();
+    const int frame = 2 * m_reHelp->frameWidth();
+    document->setTextWidth(width - frame);
+    const int wanted = int(std::ceil(document->size().height())) + frame;
+    const QScreen *screen = this->screen();
+    const int room = screen ? screen->availableGeometry().height() - 60 : wanted;
+    if (wanted > room)
+        m_reHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    return std::min(wanted, std::max(room, 100));
+}
+
 bool TfrmHelp::choosePrinter(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, this);
@@ -77,10 +96,10 @@ void ShowQuickStartGuide(QWidget *parent)
     auto *help = new TfrmHelp(parent);
     help->setWindowTitle(QStringLiteral("Quick start guide"));
     help->loadGuide();
-    help->resize(600, help->height());
     help->reHelp()->setLineWrapMode(QTextEdit::WidgetWidth);
     help->reHelp()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     help->reHelp()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    help->resize(600, help->guideHeight(600));
     help->exec();
 }
 

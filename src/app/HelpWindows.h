@@ -25,6 +25,8 @@ public:
 
     // Fills the viewer with the guide stored with the program.
     void loadGuide();
+    // The height that shows the whole guide at `width`, within the screen.
+    int guideHeight(int width);
 
     // Asks for a printer and prints the whole guide as the job "reHelp".
     void print();

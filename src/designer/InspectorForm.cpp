@@ -1,17 +1,19 @@
 #include "designer/InspectorForm.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMetaEnum>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tw
 {
@@ -139,27 +141,35 @@ TInspectorFm::TInspectorFm(TDsnInspector *inspector) : m_inspector(inspector)
     connect(m_edit, &QLineEdit::returnPressed, this, &TInspectorFm::commitEdited);
     connect(m_ellipsis, &QToolButton::clicked, this, [this] {
         const QString prop = propertyAt(m_editRow);
-        if (prop.isEmpty())
-            return;
-        // The editor or picker the button opens must not come up hidden
-        // under this window when it stays on top.
-        const bool onTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        if (onTop)
-            setStaysOnTop(false);
-        const QPointer<TInspectorFm> alive(this);
-        m_inspector->buttonClicked(prop, m_edit->text());
-        if (alive && onTop)
-            setStaysOnTop(true);
+        if (!prop.isEmpty())
+            m_inspector->buttonClicked(prop, m_edit->text());
     });
+    // A modal window (an editor or picker from "...", a question, the
+    // guide) must not come up hidden under this window: it stays on top only
+    // while no modal window is open.
+    if (inspector->stayOnTop())
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+            // Looked at once the change has settled: a closing modal window
+            // moves the focus before it leaves the modal stack.
+            QTimer::singleShot(0, this, [this] {
+                QWidget *modal = QApplication::activeModalWidget();
+                // Shown again, this window comes up above the modal one.
+                if (setStaysOnTop(modal == nullptr) && modal)
+                    modal->raise();
+            });
+        });
     fill({});
 }
 
-void TInspectorFm::setStaysOnTop(bool on)
+bool TInspectorFm::setStaysOnTop(bool on)
 {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
+        return false;
     const bool shown = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, on);
     if (shown)
         show();
+    return true;
 }
 
 QString TInspectorFm::propertyAt(int row) const

@@ -39,7 +39,8 @@ public:
     // when `focus` is set.
     void editRow(int row, bool focus);
     void parkEditors();
-    void setStaysOnTop(bool on);
+    // True when the setting changed.
+    bool setStaysOnTop(bool on);
     int editRowIndex() const { return m_editRow; }
     QString editProperty() const { return m_editProp; }
     void setEditText(const QString &text);

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -42,6 +43,20 @@ TEST(HelpWindow, ShowsTheGuideWithItsSixSteps)
     EXPECT_EQ(actions[0]->text(), QStringLiteral("&Print"));
     EXPECT_TRUE(actions[1]->isSeparator());
     EXPECT_EQ(actions[2]->text(), QStringLiteral("E&xit"));
+}
+
+TEST(HelpWindow, TheWholeGuideFitsWithoutScrollBars)
+{
+    TfrmHelp help;
+    help.loadGuide();
+    help.reHelp()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    help.resize(600, help.guideHeight(600));
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    // Nothing left below the visible part, and the window is not a sliver.
+    EXPECT_EQ(help.reHelp()->verticalScrollBar()->maximum(), 0);
+    EXPECT_GT(help.height(), 150);
+    EXPECT_EQ(help.width(), 600);
 }
 
 TEST(HelpWindow, PAsksForAPrinterAndXCloses)

@@ -6,11 +6,13 @@
 #include "tiles/DclLabel.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <functional>
 
@@ -287,8 +289,16 @@ TEST_F(InspectorTest, EllipsisButtonAsksTheHandlerAndAppliesItsValue)
                                 const QString &prop) {
         calls.append(prop + QLatin1Char(':') + value + QLatin1Char(':') +
                      QString::number(targets.size()));
-        onTopWhileAsked =
-            inspector->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        // The handler's editor is a modal window, as the design window's are.
+        QDialog editor;
+        QTimer::singleShot(0, &editor, [&] {
+            const auto onTop = [&] {
+                return inspector->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            };
+            onTopWhileAsked = !QTest::qWaitFor([&] { return !onTop(); });
+            editor.accept();
+        });
+        editor.exec();
         value = QStringLiteral("OnokClicked()");
     };
     reg->SetDesignMode(false);
@@ -309,7 +319,8 @@ TEST_F(InspectorTest, EllipsisButtonAsksTheHandlerAndAppliesItsValue)
     // The editor it opens is not hidden under the inspector; afterwards the
     // inspector stays on top again.
     EXPECT_FALSE(onTopWhileAsked);
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(button1->dclAction(), QStringLiteral("OnokClicked()"));
     EXPECT_EQ(button2->dclAction(), QStringLiteral("OnokClicked()"));
