@@ -190,7 +190,10 @@ void TInspectorFm::fill(const QList<TInspectorRow> &rows)
     int keep = -1;
     for (int i = 0; i < rows.size(); ++i) {
         m_grid->setItem(i + 1, 0, readOnlyItem(rows[i].name));
-        m_grid->setItem(i + 1, 1, readOnlyItem(rows[i].caption));
+        QTableWidgetItem *caption = readOnlyItem(rows[i].caption);
+        // The name column is narrow; the whole name shows on hovering.
+        caption->setToolTip(rows[i].caption);
+        m_grid->setItem(i + 1, 1, caption);
         m_grid->setItem(i + 1, 2, readOnlyItem(rows[i].value));
         if (!m_editProp.isEmpty() && rows[i].name == m_editProp)
             keep = i + 1;

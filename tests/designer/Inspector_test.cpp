@@ -144,6 +144,15 @@ TEST_F(InspectorTest, OneTileListsItsEntriesInEntryOrderWithValues)
     EXPECT_EQ(grid()->item(2, 2)->text(), QStringLiteral("80"));
 }
 
+TEST_F(InspectorTest, LongPropertyNamesShowWholeOnHovering)
+{
+    select.select(QList<TControl *>{button1});
+    const int row = rowOf(QStringLiteral("Fixed_height"));
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(grid()->item(row, 1)->toolTip(), grid()->item(row, 1)->text());
+    EXPECT_FALSE(grid()->item(row, 1)->toolTip().isEmpty());
+}
+
 TEST_F(InspectorTest, EntriesMatchPropertyNamesWithoutRegardToCase)
 {
     auto *edit = addTile(QStringLiteral("TDCLEdit"), stage, {16, 200, 189, 26}, "Edit1");
