@@ -8,6 +8,7 @@
 //
 // Run: storage_lzh_bench [--benchmark_filter=...]   (needs 7zz, lhasa, java, jlha.jar)
 
+#include "LhaArchive.h"
 #include "storage/Lzh.h"
 
 #include <QCoreApplication>
@@ -120,44 +121,6 @@ std::vector<Item> corpus()
     return items;
 }
 
-void putLe(QByteArray &out, quint32 value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.append(char((value >> (8 * i)) & 0xFF));
-}
-
-quint16 crc16(const QByteArray &data)
-{
-    quint16 crc = 0;
-    for (char ch : data) {
-        crc ^= quint8(ch);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
-    }
-    return crc;
-}
-
-// One-member LHA archive (level-0 header) holding our stream without its length header.
-QByteArray archive(const QByteArray &data, const QByteArray &packed)
-{
-    QByteArray body("-lh5-");
-    putLe(body, quint32(packed.size() - 4), 4);
-    putLe(body, quint32(data.size()), 4);
-    putLe(body, 0x5A870000, 4);
-    body += char(0x20);
-    body += char(0);
-    body += char(1);
-    body += 'm';
-    putLe(body, crc16(data), 2);
-    quint8 sum = 0;
-    for (char ch : body)
-        sum = quint8(sum + quint8(ch));
-    QByteArray out;
-    out += char(body.size());
-    out += char(sum);
-    return out + body + packed.mid(4) + char(0);
-}
-
 bool writeFile(const QString &path, const QByteArray &data)
 {
     QFile f(path);
@@ -259,7 +222,10 @@ int main(int argc, char **argv)
         const QString raw = dir.filePath(QString::fromStdString(item.name));
         const QString lzh = raw + ".lzh";
         writeFile(raw, item.data);
-        writeFile(lzh, archive(item.data, packed));
+        // One member holding our stream without its length header.
+        writeFile(lzh, tw::test::writeLhaArchive(
+                           {{QStringLiteral("m"), "-lh5-", packed.mid(4), quint32(item.data.size()),
+                             tw::test::crc16(item.data)}}));
         rawFiles << raw;
         const int runs = item.data.size() > 5'000'000 ? 3 : 10;
         figures[i].compress = bestOf(runs, [&] { tw::CompressBytes(item.data); });
