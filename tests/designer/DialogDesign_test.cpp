@@ -1,3 +1,5 @@
+#include "DesignerFixture.h"
+
 #include "component/ClassRegistry.h"
 #include "component/ComponentStreaming.h"
 #include "component/PropertyAccess.h"
@@ -25,7 +27,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -129,19 +130,10 @@ void flush()
     QCoreApplication::processEvents();
 }
 
-void mouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
+// A drag, then what the event loop does next (the posted key check).
+void dragAndSettle(QWidget *widget, QPoint from, QPoint to)
 {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void drag(QWidget *widget, QPoint from, QPoint to)
-{
-    mouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    mouse(widget, QEvent::MouseMove, to, Qt::LeftButton);
-    mouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    drag(widget, from, to);
     flush();
 }
 
@@ -269,7 +261,7 @@ TEST_F(DialogDesignTest, TwoButtonsFromThePaletteGetUniqueKeys)
     for (int y : {16, 80}) {
         paletteButton->setDown(true);
         main->palette->buttonClicked(paletteButton);
-        drag(dialog(), QPoint(16, y), QPoint(112, y + 32));
+        dragAndSettle(dialog(), QPoint(16, y), QPoint(112, y + 32));
     }
     const QList<TControl *> buttons = tilesIn(dialog(), form.get());
     ASSERT_EQ(buttons.size(), 2);
