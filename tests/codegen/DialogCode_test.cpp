@@ -1,4 +1,4 @@
-#include "TestData.h"
+#include "ExpectedFiles.h"
 #include "codegen/DialogCode.h"
 #include "component/Owner.h"
 #include "tiles/DCLPanel.h"
@@ -7,17 +7,12 @@
 #include <clocale>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
-
-QStringList expectedLines(const char *file)
+namespace tw
 {
-    QString text = QString::fromUtf8(test::readFile(test::repoTestData(QLatin1String(file))));
-    EXPECT_FALSE(text.isEmpty()) << file;
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n'));
-}
+namespace
+{
+
+using test::expectedLines;
 
 struct Generated {
     QStringList dcl;
@@ -83,7 +78,8 @@ TEST(DialogCode, DialogNamesAreSettledAndTrimmed)
         const Generated out = generate(dialog);
         const QString name = QString::fromLatin1(c.written);
         EXPECT_EQ(out.dcl[0], name + QStringLiteral(" : dialog { ")) << c.stored;
-        EXPECT_TRUE(out.lisp.contains(QStringLiteral("       (if (new_dialog \"%1\" dcl_id)").arg(name)))
+        EXPECT_TRUE(
+            out.lisp.contains(QStringLiteral("       (if (new_dialog \"%1\" dcl_id)").arg(name)))
             << c.stored;
         EXPECT_EQ(dialog.dialogName(), QString::fromLatin1(c.kept));
     }

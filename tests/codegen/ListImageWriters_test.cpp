@@ -1,4 +1,5 @@
 #include "../slide/SlideBuilder.h"
+#include "ExpectedFiles.h"
 #include "TestData.h"
 #include "codegen/DialogCode.h"
 #include "codegen/ListImageWriters.h"
@@ -25,27 +26,8 @@ namespace tw
 namespace
 {
 
-// The lines of an expected file; "@DIR@" stands for `dir`.
-QStringList expectedLines(const QString &file, const QString &dir = QString())
-{
-    QString text = QString::fromUtf8(test::readFile(test::repoTestData(file)));
-    EXPECT_FALSE(text.isEmpty()) << qPrintable(file);
-    text.replace(QLatin1String("@DIR@"), dir);
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n'));
-}
-
-// The four sections as the expected .lsp files show them.
-QStringList sectionLines(const LispSections &lisp)
-{
-    QStringList lines;
-    lines << QStringLiteral(";; InitSection") << lisp.InitSection;
-    lines << QStringLiteral(";; SetSection") << lisp.SetSection;
-    lines << QStringLiteral(";; GetSection") << lisp.GetSection;
-    lines << QStringLiteral(";; FunctionSection") << lisp.FunctionSection;
-    return lines;
-}
+using test::expectedLines;
+using test::sectionLines;
 
 QByteArray realSlide(const char *name)
 {

@@ -1,3 +1,4 @@
+#include "ExpectedFiles.h"
 #include "TestData.h"
 #include "codegen/BasicTileWriters.h"
 #include "codegen/ClusterWriters.h"
@@ -26,32 +27,15 @@ namespace tw
 namespace
 {
 
+using test::expectedLines;
+using test::sectionLines;
+
 const QString kIndent = QStringLiteral("        ");
 
 // Lines as one text, so that a failure shows a readable difference.
 std::string joined(const QStringList &lines)
 {
     return lines.join(QLatin1Char('\n')).toStdString();
-}
-
-QStringList expectedLines(const QString &file)
-{
-    QString text = QString::fromUtf8(test::readFile(test::repoTestData(file)));
-    EXPECT_FALSE(text.isEmpty()) << qPrintable(file);
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n'));
-}
-
-// The four sections in the layout of the expected .lsp files.
-QStringList sectionLines(const LispSections &lisp)
-{
-    QStringList lines;
-    lines << QStringLiteral(";; InitSection") << lisp.InitSection;
-    lines << QStringLiteral(";; SetSection") << lisp.SetSection;
-    lines << QStringLiteral(";; GetSection") << lisp.GetSection;
-    lines << QStringLiteral(";; FunctionSection") << lisp.FunctionSection;
-    return lines;
 }
 
 // Drops a button into `container` below and right of everything there.
