@@ -2,40 +2,13 @@
 // multiple-document window, shown maximised. Prints the time of its first
 // paint twice (first paint and ready are the same moment here).
 
+#include "FirstPaint.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QTimer>
 #include <cstdio>
-#include <ctime>
-
-namespace
-{
-
-class FirstPaint : public QObject
-{
-public:
-    explicit FirstPaint(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_done && watched->isWidgetType() &&
-            static_cast<QWidget *>(watched)->window() == m_window) {
-            m_done = true;
-            timespec t{};
-            clock_gettime(CLOCK_MONOTONIC, &t);
-            const long long at = (long long)t.tv_sec * 1000000000LL + t.tv_nsec;
-            std::printf("%lld %lld\n", at, at);
-            QTimer::singleShot(0, qApp, &QApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget *m_window;
-    bool m_done = false;
-};
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -44,7 +17,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QMainWindow window;
     window.setCentralWidget(new QMdiArea(&window));
-    FirstPaint paint(&window);
+    const TFirstPaint paint(&window, [](long long at) {
+        std::printf("%lld %lld\n", at, at);
+        QTimer::singleShot(0, qApp, &QApplication::quit);
+    });
     window.showMaximized();
     return QApplication::exec();
 }

@@ -13,19 +13,17 @@
 //
 //   app_startup_bench [ROUNDS]     (default 15; medians are printed)
 
+#include "FirstPaint.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
-#include <QMainWindow>
-#include <QMdiArea>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -38,41 +36,6 @@ extern char **environ;
 namespace
 {
 
-long long nowNs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return (long long)t.tv_sec * 1000000000LL + t.tv_nsec;
-}
-
-// Quits `loop` at the first paint of any part of `window`, noting its time.
-// Watched application-wide: a window covered by its children gets no paint
-// event of its own.
-class FirstPaint : public QObject
-{
-public:
-    FirstPaint(QWidget *window, QEventLoop *loop) : m_window(window), m_loop(loop)
-    {
-        qApp->installEventFilter(this);
-    }
-    ~FirstPaint() override { qApp->removeEventFilter(this); }
-    long long at = 0;
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && at == 0 && watched->isWidgetType() &&
-            static_cast<QWidget *>(watched)->window() == m_window) {
-            at = nowNs();
-            QTimer::singleShot(0, m_loop, &QEventLoop::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget *m_window;
-    QEventLoop *m_loop;
-};
-
 // The real main window; the about box is shown until it has painted, then
 // closed as the user's OK would.
 class ProbedMain : public tw::TfrmTilewrightMain
@@ -83,10 +46,11 @@ public:
     int ExecModal(QDialog &dialog) override
     {
         QEventLoop loop;
-        FirstPaint paint(&dialog, &loop);
+        const TFirstPaint paint(
+            &dialog, [&loop](long long) { QTimer::singleShot(0, &loop, &QEventLoop::quit); });
         dialog.show();
         loop.exec();
-        aboutPainted = paint.at;
+        aboutPainted = paint.at();
         dialog.accept();
         return QDialog::Accepted;
     }
@@ -106,7 +70,7 @@ int probeTilewright(int argc, char **argv)
     QTimer::singleShot(0, &window, [&] {
         window.FormCreate({});
         QApplication::processEvents();
-        ready = nowNs();
+        ready = monotonicNs();
         QApplication::quit();
     });
     QApplication::exec();
@@ -131,7 +95,7 @@ bool runProbe(const std::string &program, const char *argument, Sample &sample)
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     char *args[] = {const_cast<char *>(program.c_str()), const_cast<char *>(argument), nullptr};
-    const long long start = nowNs();
+    const long long start = monotonicNs();
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, args, environ);
     posix_spawn_file_actions_destroy(&actions);
