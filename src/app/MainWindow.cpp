@@ -412,9 +412,8 @@ void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
 
 void TfrmTilewrightMain::enableDesignBar(bool on)
 {
+    // The design button and the palette sit on the bar and follow it.
     m_designBar->setEnabled(on);
-    m_btDesign->setEnabled(on);
-    m_palette->setEnabled(on);
 }
 
 void TfrmTilewrightMain::editorActivation(TEditForm &editor, bool active)
