@@ -162,6 +162,27 @@ void BM_RubberBandSelectAll(benchmark::State &state)
     perTile(state);
 }
 
+// Each band catches other tiles than the last one: the handles of the last
+// selection are hidden and placed anew rather than kept where they are.
+void BM_RubberBandAlternate(benchmark::State &state)
+{
+    Design &d = design(state);
+    const int middle = d.stage->height() / 2;
+    const QRect halves[] = {{2, 2, d.stage->width() - 4, middle - 4},
+                            {2, middle + 2, d.stage->width() - 4, middle - 4}};
+    int turn = 0;
+    for (auto _ : state) {
+        const QRect band = halves[turn];
+        drag(d.stage, band.topLeft(), band.bottomRight());
+        settle();
+        benchmark::DoNotOptimize(d.reg.selection()->count());
+        turn = 1 - turn;
+    }
+    if (d.reg.selection()->isEmpty())
+        state.SkipWithError("the bands selected nothing");
+    perTile(state);
+}
+
 void BM_MoveAll(benchmark::State &state)
 {
     Design &d = design(state);
@@ -203,6 +224,7 @@ void registerAll()
     using Step = void (*)(benchmark::State &);
     const std::pair<const char *, Step> steps[] = {
         {"BM_RubberBandSelectAll", BM_RubberBandSelectAll},
+        {"BM_RubberBandAlternate", BM_RubberBandAlternate},
         {"BM_MoveAll", BM_MoveAll},
         {"BM_InspectorRefresh", BM_InspectorRefresh},
     };

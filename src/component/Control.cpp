@@ -66,6 +66,7 @@ void TControl::setParentControl(TControl *parent)
 QList<TControl *> TControl::childControls() const
 {
     QList<TControl *> result;
+    result.reserve(children().size());
     for (QObject *child : children())
         if (auto *control = qobject_cast<TControl *>(child))
             result.append(control);

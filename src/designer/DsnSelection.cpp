@@ -53,6 +53,7 @@ void TDsnSelection::add(TControl *control)
     if (!control || contains(control))
         return;
     m_items.append(control);
+    m_members.insert(control);
     connect(control, &QObject::destroyed, this, &TDsnSelection::controlDestroyed);
     for (TSelectionReceiver *receiver : std::as_const(m_receivers))
         receiver->selectionAdded(control);
@@ -64,6 +65,7 @@ void TDsnSelection::remove(TControl *control)
     if (index < 0)
         return;
     m_items.removeAt(index);
+    m_members.remove(control);
     disconnect(control, nullptr, this, nullptr);
     for (TSelectionReceiver *receiver : std::as_const(m_receivers))
         receiver->selectionDeleted(index, control);
@@ -74,6 +76,7 @@ void TDsnSelection::clear()
     for (TControl *control : std::as_const(m_items))
         disconnect(control, nullptr, this, nullptr);
     m_items.clear();
+    m_members.clear();
     for (TSelectionReceiver *receiver : std::as_const(m_receivers))
         receiver->selectionCleared();
 }
@@ -108,6 +111,7 @@ void TDsnSelection::controlDestroyed(QObject *object)
     for (TSelectionReceiver *receiver : std::as_const(m_receivers))
         receiver->selectionEntryNil(index, object);
     m_items.removeAt(index);
+    m_members.remove(object);
     for (TSelectionReceiver *receiver : std::as_const(m_receivers))
         receiver->selectionDeleted(index, nullptr);
 }

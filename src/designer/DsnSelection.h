@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 
 namespace tw
 {
@@ -28,7 +29,7 @@ public:
     TControl *at(int index) const { return m_items.at(index); }
     const QList<TControl *> &items() const { return m_items; }
     int indexOf(const TControl *control) const;
-    bool contains(const TControl *control) const { return indexOf(control) >= 0; }
+    bool contains(const TControl *control) const { return m_members.contains(control); }
 
     void add(TControl *control);
     void remove(TControl *control);
@@ -43,6 +44,8 @@ private:
     void controlDestroyed(QObject *object);
 
     QList<TControl *> m_items;
+    // The same controls, so adding thousands stays linear.
+    QSet<const void *> m_members;
     QList<TSelectionReceiver *> m_receivers;
 };
 

@@ -59,6 +59,13 @@ TSmallRect::TSmallRect(THandlerRect *set) : m_set(set)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void TSmallRect::attach(THandlerRect *set)
+{
+    m_set = set;
+    m_outline.reset();
+    m_press = QPoint();
+}
+
 TControl *TSmallRect::control() const
 {
     return m_set ? m_set->control() : nullptr;
@@ -66,6 +73,8 @@ TControl *TSmallRect::control() const
 
 void TSmallRect::setColor(int color)
 {
+    if (color == m_color)
+        return;
     m_color = color;
     if (isActive())
         setCursor(activeCursor());
@@ -85,7 +94,11 @@ void TSmallRect::place()
     if (!target)
         return;
     const int s = m_set->manager()->settings().size;
-    setGeometry(QRect(placeFor(target->geometry(), s), QSize(s, s)));
+    const QRect spot(placeFor(target->geometry(), s), QSize(s, s));
+    // Unchanged places are common (every set is placed again after each
+    // selection change) and setGeometry does real work even then.
+    if (spot != geometry())
+        setGeometry(spot);
 }
 
 QRect TSmallRect::resizedBounds(const QRect &b, int dx, int dy) const
@@ -249,42 +262,77 @@ void THandlerRect::build(bool active)
     m_active = active;
     if (!m_control || !m_control->parentWidget())
         return;
+    m_stacking = m_manager->pool().stacking(m_control->parentWidget());
     createHandles();
     setActive(active);
     place();
-    // New children are stacked on top already.
+    // New handles are stacked on top, and the pool frees waiting ones that
+    // a newer widget covers.
     for (const QPointer<TSmallRect> &handle : std::as_const(m_handles))
         handle->show();
 }
 
 void THandlerRect::freeHandles()
 {
+    for (const QPointer<TSmallRect> &handle : std::exchange(m_handles, {}))
+        if (handle)
+            m_manager->pool().shelve(handle, m_stacking);
+}
+
+bool THandlerRect::isIntact() const
+{
+    QWidget *parent = m_control ? m_control->parentWidget() : nullptr;
+    if (!parent || m_handles.isEmpty() || m_manager->pool().stacking(parent) != m_stacking)
+        return false;
+    for (const QPointer<TSmallRect> &handle : m_handles)
+        if (!handle || handle->parentWidget() != parent)
+            return false;
+    return true;
+}
+
+bool THandlerRect::takeHandlesOf(THandlerRect *other, bool active)
+{
+    if (!other || !m_control || !other->isIntact() ||
+        other->m_control->parentWidget() != m_control->parentWidget())
+        return false;
+    freeHandles();
+    m_handles = std::exchange(other->m_handles, {});
+    m_stacking = other->m_stacking;
     for (const QPointer<TSmallRect> &handle : std::as_const(m_handles))
-        delete handle.data();
-    m_handles.clear();
+        handle->attach(this);
+    setActive(active);
+    place();
+    return true;
 }
 
 void THandlerRect::createHandles()
 {
-    addHandle(new THidariueRect(this));
-    addHandle(new TMigiueRect(this));
-    addHandle(new TMigishitaRect(this));
-    addHandle(new THidarishitaRect(this));
+    addHandle<THidariueRect>();
+    addHandle<TMigiueRect>();
+    addHandle<TMigishitaRect>();
+    addHandle<THidarishitaRect>();
 }
 
 void THandler8Rect::createHandles()
 {
     THandlerRect::createHandles();
-    addHandle(new TNakaueRect(this));
-    addHandle(new TNakashitaRect(this));
-    addHandle(new TNakamigiRect(this));
-    addHandle(new TNakahidariRect(this));
+    addHandle<TNakaueRect>();
+    addHandle<TNakashitaRect>();
+    addHandle<TNakamigiRect>();
+    addHandle<TNakahidariRect>();
 }
 
-void THandlerRect::addHandle(TSmallRect *handle)
+template <class Handle> void THandlerRect::addHandle()
 {
-    // Parented once complete, so whoever watches the parent sees a handle.
-    handle->setParent(m_control->parentWidget());
+    QWidget *parent = m_control->parentWidget();
+    TSmallRect *handle = m_manager->pool().take(parent, Handle::staticMetaObject);
+    if (handle) {
+        handle->attach(this);
+    } else {
+        handle = new Handle(this);
+        // Parented once complete, so whoever watches the parent sees a handle.
+        handle->setParent(parent);
+    }
     m_handles.append(handle);
 }
 
@@ -321,6 +369,74 @@ QList<TSmallRect *> THandlerRect::handles() const
     return result;
 }
 
+THandlePool::~THandlePool()
+{
+    for (Watched &watched : m_watched)
+        freeHidden(watched);
+}
+
+TSmallRect *THandlePool::take(QWidget *parent, const QMetaObject &kind)
+{
+    const auto watched = m_watched.find(parent);
+    if (watched == m_watched.end())
+        return nullptr;
+    Handles &hidden = watched->hidden[&kind];
+    while (!hidden.isEmpty())
+        if (TSmallRect *handle = hidden.takeLast())
+            return handle;
+    return nullptr;
+}
+
+void THandlePool::shelve(TSmallRect *handle, int stacking)
+{
+    handle->attach(nullptr);
+    QWidget *parent = handle->parentWidget();
+    if (!parent || watch(parent).stacking != stacking) {
+        delete handle;
+        return;
+    }
+    handle->hide();
+    watch(parent).hidden[handle->metaObject()].append(handle);
+}
+
+int THandlePool::stacking(QWidget *parent)
+{
+    return watch(parent).stacking;
+}
+
+THandlePool::Watched &THandlePool::watch(QWidget *parent)
+{
+    auto watched = m_watched.find(parent);
+    if (watched == m_watched.end()) {
+        watched = m_watched.insert(parent, {});
+        parent->installEventFilter(this);
+        connect(parent, &QObject::destroyed, this,
+                [this](QObject *gone) { m_watched.remove(gone); });
+    }
+    return *watched;
+}
+
+bool THandlePool::eventFilter(QObject *object, QEvent *event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        const auto watched = m_watched.find(object);
+        if (watched != m_watched.end() && child->isWidgetType() &&
+            !qobject_cast<TSmallRect *>(child)) {
+            ++watched->stacking;
+            freeHidden(*watched);
+        }
+    }
+    return false;
+}
+
+void THandlePool::freeHidden(Watched &watched)
+{
+    const QHash<const QMetaObject *, Handles> hidden = std::exchange(watched.hidden, {});
+    for (const Handles &handles : hidden)
+        qDeleteAll(handles);
+}
+
 TMultiHandler::TMultiHandler(const THandleSettings &settings, TOutlineOverlay *overlay,
                              QObject *parent)
     : QObject(parent), m_settings(settings), m_overlay(overlay)
@@ -330,6 +446,7 @@ TMultiHandler::TMultiHandler(const THandleSettings &settings, TOutlineOverlay *o
 TMultiHandler::~TMultiHandler()
 {
     selectionCleared();
+    freeRetired();
 }
 
 THandlerRect *TMultiHandler::newSet(TControl *control)
@@ -364,19 +481,66 @@ void TMultiHandler::selectionAdded(TControl *control)
 {
     if (!control || setFor(control))
         return;
-    THandlerRect *set = newSet(control);
+    THandlerRect *set = m_retired.take(control);
+    const bool intact = set && set->control() == control && set->isIntact();
+    if (!intact) {
+        delete set;
+        set = newSet(control);
+    }
     m_sets.append(set);
     m_byControl.insert(control, set);
-    set->build(m_sets.size() == 1);
+    const bool active = m_sets.size() == 1;
+    if (intact) {
+        set->setActive(active);
+    } else if (THandlerRect *lender = takeRetiredIn(control->parentWidget())) {
+        // Handles already shown move over instead of being hidden here and
+        // shown there.
+        if (!set->takeHandlesOf(lender, active))
+            set->build(active);
+        delete lender;
+    } else {
+        set->build(active);
+    }
     if (m_sets.size() == 2)
         m_sets.first()->setActive(false);
 }
 
+THandlerRect *TMultiHandler::takeRetiredIn(QWidget *parent)
+{
+    const auto retired = m_retiredIn.find(parent);
+    if (retired == m_retiredIn.end())
+        return nullptr;
+    while (!retired->isEmpty()) {
+        const auto [address, set] = retired->takeLast();
+        // Sets taken back or freed since are no longer listed under their address.
+        if (m_retired.value(address) == set) {
+            m_retired.remove(address);
+            return set;
+        }
+    }
+    return nullptr;
+}
+
 void TMultiHandler::selectionCleared()
 {
-    const QList<THandlerRect *> sets = std::exchange(m_sets, {});
+    for (THandlerRect *set : std::exchange(m_sets, {})) {
+        m_retired.insert(set->controlAddress(), set);
+        if (set->control())
+            m_retiredIn[set->control()->parentWidget()].append({set->controlAddress(), set});
+    }
     m_byControl.clear();
-    qDeleteAll(sets);
+    // A change that never reports completion still ends with its handles gone.
+    if (!m_freeRetiredQueued && !m_retired.isEmpty()) {
+        m_freeRetiredQueued = true;
+        QMetaObject::invokeMethod(this, &TMultiHandler::freeRetired, Qt::QueuedConnection);
+    }
+}
+
+void TMultiHandler::freeRetired()
+{
+    m_freeRetiredQueued = false;
+    m_retiredIn.clear();
+    qDeleteAll(std::exchange(m_retired, {}));
 }
 
 void TMultiHandler::selectionDeleted(int, TControl *control)
@@ -396,12 +560,14 @@ void TMultiHandler::selectionDeleted(int, TControl *control)
     }
     if (m_sets.size() == 1 && m_sets.first()->control())
         m_sets.first()->build(true);
+    freeRetired();
 }
 
 void TMultiHandler::selectionUpdated()
 {
     for (THandlerRect *set : std::as_const(m_sets))
         set->place();
+    freeRetired();
 }
 
 } // namespace tw

@@ -41,6 +41,9 @@ public:
     explicit TSmallRect(THandlerRect *set);
 
     THandlerRect *handlerSet() const { return m_set; }
+    // Hands the handle to another set, or to none while it waits hidden for
+    // reuse; a drag in progress is dropped.
+    void attach(THandlerRect *set);
     TControl *control() const;
     int color() const { return m_color; }
     void setColor(int color);
@@ -70,7 +73,7 @@ private:
     QPoint snappedInside(QPoint pos) const;
 
     THandlerRect *m_set;
-    int m_color = 0;
+    int m_color = -1; // none yet
     QPoint m_press;
     std::unique_ptr<TMultiShape> m_outline;
 };
@@ -159,9 +162,46 @@ public:
     Qt::CursorShape activeCursor() const override { return Qt::SizeHorCursor; }
 };
 
+// Handles of freed sets wait hidden in their parent for the next set made
+// there. Making or freeing a child widget costs a scan of its parent's
+// children, so selecting thousands of controls would otherwise grow
+// quadratically. The pool also watches each parent that holds handles: a
+// widget that joins it later is stacked above them, so the hidden ones are
+// freed then and the parent's stacking count goes up.
+class THandlePool : public QObject
+{
+    Q_OBJECT
+
+public:
+    ~THandlePool() override;
+
+    // A hidden handle of class `kind` waiting in `parent`, or nullptr.
+    TSmallRect *take(QWidget *parent, const QMetaObject &kind);
+    // Hides the handle and keeps it for the next set in its parent, unless
+    // a widget joined the parent since `stacking` was read; then it is freed.
+    void shelve(TSmallRect *handle, int stacking);
+    // How many widgets have joined `parent` since the pool began watching
+    // it; handles made at a lower count may lie under one of them.
+    int stacking(QWidget *parent);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    using Handles = QList<QPointer<TSmallRect>>;
+    struct Watched {
+        int stacking = 0;
+        QHash<const QMetaObject *, Handles> hidden; // by class
+    };
+    Watched &watch(QWidget *parent);
+    static void freeHidden(Watched &watched);
+
+    QHash<QObject *, Watched> m_watched;
+};
+
 // The handles of one selected control, and its bounds recorded when a
-// resize starts. Handles it made are freed with it, unless the control's
-// parent freed them first.
+// resize starts. Its handles go back to the manager's pool with it, unless
+// the control's parent freed them first.
 class THandlerRect
 {
 public:
@@ -177,6 +217,11 @@ public:
 
     // Makes the handles, in the active or inactive colour, and places them.
     void build(bool active);
+    // Whether the handles are all still in the control's parent, on top.
+    bool isIntact() const;
+    // Takes over the intact handles of a freed set whose control shares
+    // this control's parent, and places them here.
+    bool takeHandlesOf(THandlerRect *other, bool active);
     void freeHandles();
     void setActive(bool active);
     bool isActive() const { return m_active; }
@@ -188,13 +233,14 @@ public:
 protected:
     // The four corner handles; the eight-handle set adds the middles.
     virtual void createHandles();
-    void addHandle(TSmallRect *handle);
+    template <class Handle> void addHandle();
 
 private:
     TMultiHandler *m_manager;
     QPointer<TControl> m_control;
     const QObject *m_address;
     QList<QPointer<TSmallRect>> m_handles;
+    int m_stacking = 0;
     QRect m_recorded;
     bool m_active = true;
 };
@@ -226,6 +272,7 @@ public:
     THandlerRect *setFor(const TControl *control) const;
     // Moves the handles of `control` to its current bounds.
     void follow(const TControl *control);
+    THandlePool &pool() { return m_pool; }
 
     void selectionEntryNil(int index, const QObject *gone) override;
     void selectionAdded(TControl *control) override;
@@ -241,11 +288,23 @@ protected:
     virtual THandlerRect *newSet(TControl *control);
 
 private:
+    // Frees the sets of the last cleared selection that were not taken back.
+    void freeRetired();
+    // A retired set in `parent` whose handles another set may take over.
+    THandlerRect *takeRetiredIn(QWidget *parent);
+
     THandleSettings m_settings;
     QPointer<TOutlineOverlay> m_overlay;
     QList<THandlerRect *> m_sets;
     // The sets by the address of their control, so big selections stay linear.
     QHash<const void *, THandlerRect *> m_byControl;
+    // Sets of the cleared selection, kept with their handles in place until
+    // the change is complete, so a control selected again takes its set
+    // back without hiding, showing or repainting anything.
+    QHash<const void *, THandlerRect *> m_retired;
+    QHash<QWidget *, QList<std::pair<const void *, THandlerRect *>>> m_retiredIn;
+    bool m_freeRetiredQueued = false;
+    THandlePool m_pool;
 };
 
 class TMulti8Handler : public TMultiHandler

@@ -26,6 +26,27 @@ protected:
         QTest::mouseClick(widget, Qt::LeftButton, mods, QPoint(4, 4));
     }
 
+    static QList<TSmallRect *> allHandles(const QWidget *parent)
+    {
+        return parent->findChildren<TSmallRect *>(Qt::FindDirectChildrenOnly);
+    }
+
+    // Handles of freed sets may wait hidden for reuse; these are the shown ones.
+    static QList<TSmallRect *> shownHandles(const QWidget *parent)
+    {
+        QList<TSmallRect *> shown;
+        for (TSmallRect *handle : allHandles(parent))
+            if (!handle->isHidden())
+                shown.append(handle);
+        return shown;
+    }
+
+    QList<TSmallRect *> handlesOf(const TControl *control) const
+    {
+        const THandlerRect *set = reg->handleManager()->setFor(control);
+        return set ? set->handles() : QList<TSmallRect *>{};
+    }
+
     QList<QColor> handleColors(TControl *control) const
     {
         QList<QColor> colors;
@@ -87,13 +108,102 @@ TEST_F(SelectionTest, HandlesAreNamedAfterTheirTileAndLeaveWithADestroyedTile)
     delete b;
     b = nullptr;
     EXPECT_EQ(selectedNames(), (QStringList{"A", "C"}));
-    EXPECT_EQ(stage->findChildren<TSmallRect *>().size(), 16);
+    EXPECT_EQ(shownHandles(stage).size(), 16);
     delete c;
     c = nullptr;
     EXPECT_EQ(selectedNames(), QStringList{"A"});
-    EXPECT_EQ(stage->findChildren<TSmallRect *>().size(), 8);
+    EXPECT_EQ(shownHandles(stage).size(), 8);
     for (TSmallRect *handle : reg->handleManager()->setFor(a)->handles())
         EXPECT_TRUE(handle->isActive());
+}
+
+// Handles are reused rather than made anew: a control selected again keeps
+// its own, another control in the same parent takes over the shown ones, and
+// the rest wait hidden.
+TEST_F(SelectionTest, HandlesAreReusedWithinTheirParent)
+{
+    click(a);
+    const QList<TSmallRect *> first = handlesOf(a);
+    ASSERT_EQ(first.size(), 8);
+    click(b);
+    EXPECT_EQ(handlesOf(b), first);
+    EXPECT_EQ(first.first()->geometry(), QRect(b->x() - 2, b->y() - 2, 6, 6));
+    EXPECT_TRUE(first.first()->isActive());
+    EXPECT_EQ(first.first()->control(), b);
+
+    click(a, Qt::ShiftModifier);
+    EXPECT_EQ(handlesOf(b), first);
+    EXPECT_EQ(allHandles(stage).size(), 16);
+    click(c);
+    EXPECT_EQ(shownHandles(stage).size(), 8);
+    EXPECT_EQ(allHandles(stage).size(), 16);
+    for (TSmallRect *handle : allHandles(stage))
+        EXPECT_EQ(handle->isHidden(), handle->control() != c);
+
+    click(inner1);
+    EXPECT_TRUE(shownHandles(stage).isEmpty());
+    EXPECT_EQ(shownHandles(box).size(), 8);
+    click(c);
+    EXPECT_EQ(allHandles(stage).size(), 16);
+}
+
+// A widget that joins a parent after its handles is stacked above them, so
+// handles are never reused across such a change: shown handles always lie
+// above every control of their parent.
+TEST_F(SelectionTest, HandlesStayAboveControlsAddedLater)
+{
+    const auto handlesOnTop = [this] {
+        const QObjectList order = stage->children();
+        qsizetype lastControl = -1;
+        qsizetype firstHandle = order.size();
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            if (qobject_cast<TControl *>(order[i]))
+                lastControl = i;
+            else if (auto *handle = qobject_cast<TSmallRect *>(order[i]);
+                     handle && !handle->isHidden())
+                firstHandle = std::min(firstHandle, i);
+        }
+        return lastControl < firstHandle;
+    };
+    click(a);
+    click(b, Qt::ShiftModifier);
+    click(c);
+    ASSERT_EQ(allHandles(stage).size(), 16);
+
+    // Added between two selections: the waiting handles are freed, and so
+    // are the shown ones once their selection goes.
+    TControl *d = addTile(QStringLiteral("TTestBox"), stage, {120, 120, 80, 40}, "D");
+    flush();
+    EXPECT_EQ(allHandles(stage).size(), 8);
+    click(a);
+    click(b, Qt::ShiftModifier);
+    EXPECT_EQ(allHandles(stage).size(), 16);
+    EXPECT_TRUE(handlesOnTop());
+
+    // Added in the middle of a selection change: a control selected again
+    // gets new handles rather than its old ones under the new control.
+    const QList<TSmallRect *> old = handlesOf(a);
+    reg->selection()->clear();
+    addTile(QStringLiteral("TTestBox"), stage, {16, 200, 80, 40}, "E");
+    reg->selection()->add(a);
+    reg->selection()->add(d);
+    reg->selection()->update();
+    EXPECT_EQ(selectedNames(), (QStringList{"A", "D"}));
+    EXPECT_NE(handlesOf(a), old);
+    EXPECT_EQ(shownHandles(stage).size(), 16);
+    EXPECT_TRUE(handlesOnTop());
+}
+
+// A change that never reports completion still hides the freed handles
+// before anything is painted.
+TEST_F(SelectionTest, HandlesOfAClearedSelectionAreHiddenByTheNextTurn)
+{
+    click(a);
+    click(b, Qt::ShiftModifier);
+    reg->selection()->clear();
+    flush();
+    EXPECT_TRUE(shownHandles(stage).isEmpty());
+    EXPECT_EQ(allHandles(stage).size(), 16);
 }
 
 TEST_F(SelectionTest, PlainClickOnAControlOfAMixedSelectionSelectsItAlone)
