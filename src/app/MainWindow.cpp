@@ -21,6 +21,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -710,13 +711,21 @@ void TfrmTilewrightMain::actQuickHelpExecute()
 void TfrmTilewrightMain::actAboutExecute()
 {
     auto *about = new TfrmAbout(this);
+    if (!isVisible()) {
+        // At start-up this window is not shown yet to centre the box on.
+        about->adjustSize();
+        about->move(screen()->availableGeometry().center() - about->rect().center());
+    }
     ExecModal(*about);
 }
 
 void TfrmTilewrightMain::FormCreate(const QStringList &arguments)
 {
     enableEditMenu(false);
+    // The about box greets the user alone; the main window appears once it
+    // is closed, so nothing else is drawn before it.
     actAboutExecute();
+    showMaximized();
     if (arguments.isEmpty())
         return;
     try {

@@ -68,7 +68,8 @@ public:
     TEditForm *OpenSourceFile();
     TEditForm *activeEditor() const;
 
-    // Start-up: the about box, then the project named by the first argument.
+    // Start-up: the about box, then this window shown maximised, then the
+    // project named by the first argument.
     void FormCreate(const QStringList &arguments);
 
     // Brings this window to the front, as the message 3022 asks.

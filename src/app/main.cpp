@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QTextStream>
-#include <QTimer>
 
-namespace {
+namespace
+{
 
-void quietMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
+void quietMessages(QtMsgType, const QMessageLogContext &, const QString &)
+{
+}
 
 } // namespace
 
@@ -41,7 +43,6 @@ int main(int argc, char **argv)
     tw::TfrmTilewrightMain window;
     QObject::connect(&instance, &tw::SingleInstance::activationRequested, &window,
                      &tw::TfrmTilewrightMain::activateFromOtherCopy);
-    window.showMaximized();
-    QTimer::singleShot(0, &window, [&window, arguments] { window.FormCreate(arguments); });
+    window.FormCreate(arguments);
     return QApplication::exec();
 }

@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
@@ -278,6 +279,31 @@ TEST_F(MainWindow, CancelledOpenStillEnablesGenerateWhichThenDoesNothing)
     EXPECT_TRUE(window.action(QStringLiteral("actGenerateCode"))->isEnabled());
     window.action(QStringLiteral("actGenerateCode"))->trigger();
     EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+// The about box greets the user before the main window appears, centred on
+// the screen since there is no window to centre it on yet.
+TEST_F(MainWindow, StartUpShowsTheAboutBoxAloneThenTheMainWindow)
+{
+    class StartingMain : public TfrmTilewrightMain
+    {
+    public:
+        bool shownDuringAbout = true;
+        QPoint aboutCentre;
+        int ExecModal(QDialog &dialog) override
+        {
+            shownDuringAbout = isVisible();
+            aboutCentre = dialog.geometry().center();
+            dialog.close();
+            return QDialog::Accepted;
+        }
+    } window;
+    window.FormCreate({});
+    EXPECT_FALSE(window.shownDuringAbout);
+    const QPoint screenCentre = window.screen()->availableGeometry().center();
+    EXPECT_LE((window.aboutCentre - screenCentre).manhattanLength(), 2);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.isMaximized());
 }
 
 TEST_F(MainWindow, StartingWithAProjectOpensItInDesignMode)
