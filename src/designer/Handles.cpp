@@ -378,7 +378,7 @@ THandlePool::~THandlePool()
 TSmallRect *THandlePool::take(QWidget *parent, const QMetaObject &kind)
 {
     const auto watched = m_watched.find(parent);
-    if (watched == m_watched.end())
+    if (watched == m_watched.end() || !watched->parent)
         return nullptr;
     Handles &hidden = watched->hidden[&kind];
     while (!hidden.isEmpty())
@@ -407,8 +407,12 @@ int THandlePool::stacking(QWidget *parent)
 THandlePool::Watched &THandlePool::watch(QWidget *parent)
 {
     auto watched = m_watched.find(parent);
+    if (watched != m_watched.end() && !watched->parent) {
+        m_watched.erase(watched);
+        watched = m_watched.end();
+    }
     if (watched == m_watched.end()) {
-        watched = m_watched.insert(parent, {});
+        watched = m_watched.insert(parent, {QPointer<QObject>(parent), 0, {}});
         parent->installEventFilter(this);
         connect(parent, &QObject::destroyed, this,
                 [this](QObject *gone) { m_watched.remove(gone); });

@@ -190,6 +190,9 @@ protected:
 private:
     using Handles = QList<QPointer<TSmallRect>>;
     struct Watched {
+        // Entries of a parent that died unseen (handles shelved while it
+        // was freeing its children) are recognised by this going null.
+        QPointer<QObject> parent;
         int stacking = 0;
         QHash<const QMetaObject *, Handles> hidden; // by class
     };

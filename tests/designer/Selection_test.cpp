@@ -194,6 +194,30 @@ TEST_F(SelectionTest, HandlesStayAboveControlsAddedLater)
     EXPECT_TRUE(handlesOnTop());
 }
 
+// A container freed while its children are selected takes their handles
+// with it; a container made afterwards (often at the same address) is
+// watched afresh, so handles waiting in it are freed when a control joins.
+TEST_F(SelectionTest, AFreedContainerLeavesNoWaitingHandlesBehind)
+{
+    click(inner1);
+    click(inner2, Qt::ShiftModifier);
+    delete box;
+    box = inner1 = inner2 = nullptr;
+    flush();
+    EXPECT_TRUE(selectedNames().isEmpty());
+
+    TControl *again = addTile(QStringLiteral("TTestBox"), stage, {240, 120, 200, 160}, "Again");
+    TControl *first = addTile(QStringLiteral("TTestBox"), again, {8, 8, 40, 40}, "First");
+    flush();
+    click(first);
+    ASSERT_EQ(selectedNames(), QStringList{"First"});
+    click(a);
+    EXPECT_EQ(allHandles(again).size(), 8);
+    EXPECT_TRUE(shownHandles(again).isEmpty());
+    addTile(QStringLiteral("TTestBox"), again, {100, 100, 40, 40}, "Second");
+    EXPECT_TRUE(allHandles(again).isEmpty());
+}
+
 // A change that never reports completion still hides the freed handles
 // before anything is painted.
 TEST_F(SelectionTest, HandlesOfAClearedSelectionAreHiddenByTheNextTurn)
