@@ -162,6 +162,25 @@ void BM_RubberBandSelectAll(benchmark::State &state)
     perTile(state);
 }
 
+// The first band after design mode is switched on makes every handle; the
+// switch itself (which frees them) is not timed.
+void BM_RubberBandFirst(benchmark::State &state)
+{
+    Design &d = design(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        d.reg.SetDesignMode(false);
+        d.reg.SetDesignMode(true);
+        settle();
+        state.ResumeTiming();
+        d.selectAll();
+        settle();
+    }
+    if (d.reg.selection()->count() != d.topLevel)
+        state.SkipWithError("not every tile was selected");
+    perTile(state);
+}
+
 // Each band catches other tiles than the last one: the handles of the last
 // selection are hidden and placed anew rather than kept where they are.
 void BM_RubberBandAlternate(benchmark::State &state)
@@ -225,6 +244,7 @@ void registerAll()
     const std::pair<const char *, Step> steps[] = {
         {"BM_RubberBandSelectAll", BM_RubberBandSelectAll},
         {"BM_RubberBandAlternate", BM_RubberBandAlternate},
+        {"BM_RubberBandFirst", BM_RubberBandFirst},
         {"BM_MoveAll", BM_MoveAll},
         {"BM_InspectorRefresh", BM_InspectorRefresh},
     };
