@@ -391,12 +391,13 @@ void THandlePool::shelve(TSmallRect *handle, int stacking)
 {
     handle->attach(nullptr);
     QWidget *parent = handle->parentWidget();
-    if (!parent || watch(parent).stacking != stacking) {
+    Watched *watched = parent ? &watch(parent) : nullptr;
+    if (!watched || watched->stacking != stacking) {
         delete handle;
         return;
     }
     handle->hide();
-    watch(parent).hidden[handle->metaObject()].append(handle);
+    watched->hidden[handle->metaObject()].append(handle);
 }
 
 int THandlePool::stacking(QWidget *parent)
