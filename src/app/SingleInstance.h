@@ -1,13 +1,19 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QObject>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace tw {
 
-// Keeps one running copy per user. The first copy listens under a per-user
-// name; a later copy sends it the activation message 3022 and gives way.
+// Keeps one running copy per user. The first copy holds a lock file and
+// listens on a local socket beside it, both in the user's private run-time
+// folder; a later copy finds the lock taken, sends the activation message
+// 3022 and gives way. The lock dies with its process, so a copy that crashed
+// leaves nothing that blocks the next start, and two copies started at the
+// same moment cannot both claim.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -15,10 +21,13 @@ class SingleInstance : public QObject
 public:
     static constexpr int kActivateMessage = 3022;
 
+    // `name` is a file name in the run-time folder, or an absolute path.
     explicit SingleInstance(const QString &name = defaultName(), QObject *parent = nullptr);
+    ~SingleInstance() override;
 
-    // True when no other copy answered: this copy is now the one that
-    // listens. False when another copy runs; it has been sent 3022.
+    // True when no other copy runs: this copy is now the one that listens
+    // (or, where no lock can be made, runs unguarded). False when another
+    // copy runs; it has been sent 3022 if it listens.
     bool claim();
 
     static QString defaultName();
@@ -28,8 +37,21 @@ signals:
     void activationRequested();
 
 private:
-    QString m_name;
-    QLocalServer *m_server = nullptr;
+    QByteArray socketPath() const;
+    void listen();
+    void acceptClients();
+    void readClient(int client);
+    void dropClient(int client);
+
+    QString m_path;
+    int m_lock = -1;
+    int m_listener = -1;
+    QSocketNotifier *m_listening = nullptr;
+    struct Client {
+        QSocketNotifier *notifier;
+        QByteArray received;
+    };
+    QHash<int, Client> m_clients;
 };
 
 } // namespace tw

@@ -1,15 +1,46 @@
 #include "app/SingleInstance.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
 #include <QUuid>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace tw {
 namespace {
 
+QString uniqueName()
+{
+    return QStringLiteral("tw-test-") + QUuid::createUuid().toString(QUuid::Id128);
+}
+
+QString runtimePath(const QString &name)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + u'/' + name;
+}
+
+// Connects to the listening copy as a stranger would and sends `bytes`.
+void sendRaw(const QString &name, const QByteArray &bytes)
+{
+    const QByteArray path = QFile::encodeName(runtimePath(name) + QStringLiteral(".socket"));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), qsizetype(sizeof address.sun_path));
+    std::copy(path.begin(), path.end(), address.sun_path);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    EXPECT_EQ(write(fd, bytes.constData(), std::size_t(bytes.size())), bytes.size());
+    close(fd);
+}
+
 TEST(SingleInstance, ASecondCopyActivatesTheFirstAndGivesWay)
 {
-    const QString name = QStringLiteral("tw-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    const QString name = uniqueName();
     SingleInstance first(name);
     ASSERT_TRUE(first.claim());
     QSignalSpy activated(&first, &SingleInstance::activationRequested);
@@ -18,17 +49,56 @@ TEST(SingleInstance, ASecondCopyActivatesTheFirstAndGivesWay)
     EXPECT_FALSE(second.claim());
     EXPECT_TRUE(activated.wait(5000));
     EXPECT_EQ(activated.count(), 1);
+
+    SingleInstance third(name);
+    EXPECT_FALSE(third.claim());
+    EXPECT_TRUE(activated.wait(5000));
+    EXPECT_EQ(activated.count(), 2);
 }
 
 TEST(SingleInstance, TheFirstCopyAloneClaims)
 {
-    const QString name = QStringLiteral("tw-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    const QString name = uniqueName();
     {
         SingleInstance gone(name);
         ASSERT_TRUE(gone.claim());
     }
     SingleInstance next(name);
     EXPECT_TRUE(next.claim());
+}
+
+TEST(SingleInstance, FilesLeftByACopyThatCrashedDoNotBlockTheNext)
+{
+    const QString name = uniqueName();
+    for (const char *suffix : {".lock", ".socket"}) {
+        QFile left(runtimePath(name) + QLatin1String(suffix));
+        ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    }
+    SingleInstance next(name);
+    ASSERT_TRUE(next.claim());
+    QSignalSpy activated(&next, &SingleInstance::activationRequested);
+    SingleInstance second(name);
+    EXPECT_FALSE(second.claim());
+    EXPECT_TRUE(activated.wait(5000));
+}
+
+TEST(SingleInstance, OnlyTheActivationMessageActivates)
+{
+    const QString name = uniqueName();
+    SingleInstance first(name);
+    ASSERT_TRUE(first.claim());
+    QSignalSpy activated(&first, &SingleInstance::activationRequested);
+
+    const QByteArray strangers[] = {"", "3021", "30223", "hello", QByteArray(4096, '3'),
+                                    "3022" + QByteArray(100, ' ') + "x"};
+    for (const QByteArray &bytes : strangers)
+        sendRaw(name, bytes);
+    QTest::qWait(200);
+    EXPECT_EQ(activated.count(), 0);
+
+    sendRaw(name, "3022\n");
+    EXPECT_TRUE(activated.wait(5000));
+    EXPECT_EQ(activated.count(), 1);
 }
 
 } // namespace
