@@ -56,9 +56,15 @@ void sendActivation(const QByteArray &path)
 
 SingleInstance::SingleInstance(const QString &name, QObject *parent) : QObject(parent)
 {
-    m_path = QDir::isAbsolutePath(name)
-                 ? name
-                 : QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + u'/' + name;
+    if (QDir::isAbsolutePath(name)) {
+        m_path = name;
+        return;
+    }
+    // Without a private run-time folder the names still carry the user's.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    m_path = folder + u'/' + name;
 }
 
 SingleInstance::~SingleInstance()
