@@ -69,9 +69,13 @@ SingleInstance::SingleInstance(const QString &name, QObject *parent) : QObject(p
 
 SingleInstance::~SingleInstance()
 {
-    for (auto it = m_clients.begin(); it != m_clients.end(); ++it)
+    // Notifiers go before their descriptors close.
+    for (auto it = m_clients.begin(); it != m_clients.end(); ++it) {
+        delete it->notifier;
         close(it.key());
+    }
     if (m_listener >= 0) {
+        delete m_listening;
         close(m_listener);
         // Removed while the lock is still held, so no new copy's socket goes.
         unlink(socketPath().constData());

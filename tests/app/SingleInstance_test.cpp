@@ -23,17 +23,27 @@ QString runtimePath(const QString &name)
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + u'/' + name;
 }
 
-// Connects to the listening copy as a stranger would and sends `bytes`.
-void sendRaw(const QString &name, const QByteArray &bytes)
+// Connects to the listening copy as a stranger would; -1 when it cannot.
+int connectRaw(const QString &name)
 {
     const QByteArray path = QFile::encodeName(runtimePath(name) + QStringLiteral(".socket"));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    ASSERT_LT(path.size(), qsizetype(sizeof address.sun_path));
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return -1;
     std::copy(path.begin(), path.end(), address.sun_path);
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd >= 0 && connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+void sendRaw(const QString &name, const QByteArray &bytes)
+{
+    const int fd = connectRaw(name);
     ASSERT_GE(fd, 0);
-    ASSERT_EQ(connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
     EXPECT_EQ(write(fd, bytes.constData(), std::size_t(bytes.size())), bytes.size());
     close(fd);
 }
@@ -99,6 +109,23 @@ TEST(SingleInstance, OnlyTheActivationMessageActivates)
     sendRaw(name, "3022\n");
     EXPECT_TRUE(activated.wait(5000));
     EXPECT_EQ(activated.count(), 1);
+}
+
+TEST(SingleInstance, ACopyEndingWithAClientStillConnectedCleansUp)
+{
+    const QString name = uniqueName();
+    int silent = -1;
+    {
+        SingleInstance first(name);
+        ASSERT_TRUE(first.claim());
+        silent = connectRaw(name);
+        ASSERT_GE(silent, 0);
+        QTest::qWait(50);
+    }
+    close(silent);
+    EXPECT_FALSE(QFile::exists(runtimePath(name) + QStringLiteral(".socket")));
+    SingleInstance next(name);
+    EXPECT_TRUE(next.claim());
 }
 
 } // namespace
