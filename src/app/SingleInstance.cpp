@@ -151,7 +151,10 @@ void SingleInstance::acceptClients()
 
 void SingleInstance::readClient(int client)
 {
-    Client &state = m_clients[client];
+    const auto found = m_clients.find(client);
+    if (found == m_clients.end())
+        return;
+    Client &state = *found;
     char buffer[kMaxMessage];
     const ssize_t n = read(client, buffer, sizeof buffer);
     if (n < 0 && (errno == EAGAIN || errno == EINTR))
