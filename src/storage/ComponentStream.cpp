@@ -70,13 +70,20 @@ public:
         out.append(bytes, sizeof(T));
     }
 
-    void shortString(const QString &text)
+    static QByteArray shortStringBytes(const QString &text)
     {
         QByteArray bytes = toCp1252(text).value_or(text.toLatin1());
         bytes.truncate(255);
+        return bytes;
+    }
+
+    void shortString(const QByteArray &bytes)
+    {
         byte(int(bytes.size()));
         out.append(bytes);
     }
+
+    void shortString(const QString &text) { shortString(shortStringBytes(text)); }
 
     void string(const QString &text)
     {
@@ -192,14 +199,13 @@ public:
     {
         // A class name of 240 characters or more starts with a length byte a
         // reader takes for the flags prefix, so such a record gets an empty one.
-        const bool longClassName =
-            toCp1252(r.className).value_or(r.className.toLatin1()).size() >= 0xF0;
-        if (r.flags || longClassName) {
+        const QByteArray className = shortStringBytes(r.className);
+        if (r.flags || className.size() >= 0xF0) {
             byte(0xF0 | (r.flags & 0x0F));
             if (r.flags & 2)
                 intValue(r.childPosition);
         }
-        shortString(r.className);
+        shortString(className);
         shortString(r.name);
         properties(r.properties);
         for (const ComponentRecord &child : r.children)
