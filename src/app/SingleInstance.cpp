@@ -12,8 +12,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // Longer messages are not ours; reading stops there.
 constexpr qsizetype kMaxMessage = 16;
@@ -42,8 +44,8 @@ void sendActivation(const QByteArray &path)
         if (connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0) {
             const QByteArray message = QByteArray::number(SingleInstance::kActivateMessage);
             // A failed write only means the other copy is not told.
-            [[maybe_unused]] const ssize_t written = send(fd, message.constData(),
-                                                           std::size_t(message.size()), MSG_NOSIGNAL);
+            [[maybe_unused]] const ssize_t written =
+                send(fd, message.constData(), std::size_t(message.size()), MSG_NOSIGNAL);
             close(fd);
             return;
         }
@@ -145,7 +147,8 @@ void SingleInstance::acceptClients()
             return;
         auto *notifier = new QSocketNotifier(client, QSocketNotifier::Read, this);
         m_clients.insert(client, {notifier, {}});
-        connect(notifier, &QSocketNotifier::activated, this, [this, client] { readClient(client); });
+        connect(notifier, &QSocketNotifier::activated, this,
+                [this, client] { readClient(client); });
     }
 }
 
@@ -164,8 +167,8 @@ void SingleInstance::readClient(int client)
         return;
     }
     // End of the message (or one too long to be ours, or an error).
-    const bool activate = n == 0 && state.received.trimmed() ==
-                                        QByteArray::number(kActivateMessage);
+    const bool activate =
+        n == 0 && state.received.trimmed() == QByteArray::number(kActivateMessage);
     dropClient(client);
     if (activate)
         emit activationRequested();

@@ -6,7 +6,8 @@
 
 class QSocketNotifier;
 
-namespace tw {
+namespace tw
+{
 
 // Keeps one running copy per user. The first copy holds a lock file and
 // listens on a local socket beside it, both in the user's private run-time

@@ -10,8 +10,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 QString uniqueName()
 {
@@ -99,8 +101,8 @@ TEST(SingleInstance, OnlyTheActivationMessageActivates)
     ASSERT_TRUE(first.claim());
     QSignalSpy activated(&first, &SingleInstance::activationRequested);
 
-    const QByteArray strangers[] = {"", "3021", "30223", "hello", QByteArray(4096, '3'),
-                                    "3022" + QByteArray(100, ' ') + "x"};
+    const QByteArray strangers[] = {
+        "", "3021", "30223", "hello", QByteArray(4096, '3'), "3022" + QByteArray(100, ' ') + "x"};
     for (const QByteArray &bytes : strangers)
         sendRaw(name, bytes);
     QTest::qWait(200);
