@@ -14,6 +14,7 @@
 //   app_startup_bench [ROUNDS]     (default 15; medians are printed)
 
 #include "FirstPaint.h"
+#include "app/AppStyle.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 
@@ -59,8 +60,7 @@ public:
 int probeTilewright(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tilewright"));
-    QApplication::setOrganizationName(QStringLiteral("Orvane"));
+    tw::setUpApplication();
     tw::SingleInstance instance(QStringLiteral("tilewright-startup-bench"));
     if (!instance.claim())
         return 2;

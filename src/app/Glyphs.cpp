@@ -458,6 +458,16 @@ void draw(TGlyph glyph, Canvas &g)
         for (const QPoint handle : {QPoint(3, 6), QPoint(11, 6), QPoint(3, 11), QPoint(11, 11)})
             g.fill(handle.x(), handle.y(), 2, 2, c.ink);
         break;
+    case TGlyph::MoreRight:
+        g.bitmap(4, 5, {"##..##..", ".##..##.", "..##..##", ".##..##.", "##..##.."}, c.ink);
+        break;
+    case TGlyph::MoreLeft:
+        g.bitmap(4, 5, {"..##..##", ".##..##.", "##..##..", ".##..##.", "..##..##"}, c.ink);
+        break;
+    case TGlyph::MoreDown:
+        g.bitmap(5, 4, {"#...#", "##.##", ".###.", "..#..", "#...#", "##.##", ".###.", "..#.."},
+                 c.ink);
+        break;
     }
 }
 
@@ -530,6 +540,20 @@ QImage renderGlyph(TGlyph glyph, const QSize &size, const QPalette &palette, QIc
     }
     if (mode == QIcon::Disabled)
         fade(image, colours.window);
+    return image;
+}
+
+QImage renderLogo(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    painter.scale(side / 64.0, side / 64.0);
+    painter.fillRect(0, 0, 64, 64, QColor(0x1d, 0x4e, 0x89));
+    const QColor orange(0xf2, 0xb1, 0x34);
+    painter.fillRect(8, 8, 21, 21, orange);
+    painter.fillRect(36, 8, 21, 21, orange);
+    painter.fillRect(8, 36, 21, 21, orange);
+    painter.fillRect(36, 36, 21, 21, Qt::white);
     return image;
 }
 

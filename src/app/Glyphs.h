@@ -43,6 +43,10 @@ enum class TGlyph {
     QuickHelp,
     Exit,
     DesignMode,
+    // The overflow button of a tool bar or menu bar too short for its items.
+    MoreRight,
+    MoreLeft,
+    MoreDown,
 };
 
 // An icon that paints `glyph` whenever it is asked for a picture, in the
@@ -55,5 +59,9 @@ QIcon glyphIcon(TGlyph glyph);
 // out towards the window colour.
 QImage renderGlyph(TGlyph glyph, const QSize &size, const QPalette &palette,
                    QIcon::Mode mode = QIcon::Normal);
+
+// The program's logo, `side` pixels square, scaled by whole pixels from its
+// 64-pixel design (the picture installed as the program's icon).
+QImage renderLogo(int side);
 
 } // namespace tw

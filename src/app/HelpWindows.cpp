@@ -1,5 +1,6 @@
 #include "app/HelpWindows.h"
 
+#include "app/Glyphs.h"
 #include "app/Resources.h"
 
 #include <QDesktopServices>
@@ -109,22 +110,29 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("About Tilewright"));
     setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedWidth(353);
-    initAppResources();
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setAccessibleName(QStringLiteral("Tilewright logo"));
-    m_image1->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
+    // Drawn rather than read from the icon's image file: this box opens at
+    // start-up, and reading an image file first loads the image plugins.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap logo = QPixmap::fromImage(renderLogo(qRound(64 * ratio)));
+    logo.setDevicePixelRatio(ratio);
+    m_image1->setPixmap(logo);
     m_image1->setGeometry(10, 10, 64, 64);
 
     m_label2 = new QLabel(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setAccessibleName(QStringLiteral("About text"));
     m_label2->setWordWrap(true);
+    // Plain text in the regular face: rich text or a bold line would lay out
+    // a text document and load a second font before this box first shows.
     // The version stands once, under the rule below.
-    m_label2->setText(QStringLiteral("<b>Tilewright</b><br>Design AutoCAD dialog boxes tile by "
-                                     "tile and generate their DCL and AutoLISP code.<br><br>"
-                                     "Orvane<br>Write to us: %1")
+    m_label2->setTextFormat(Qt::PlainText);
+    m_label2->setText(QStringLiteral("Tilewright\nDesign AutoCAD dialog boxes tile by tile and "
+                                     "generate their DCL and AutoLISP code.\n\nOrvane\n"
+                                     "Write to us: %1")
                           .arg(contactAddress()));
     m_label2->setCursor(Qt::PointingHandCursor);
     m_label2->setGeometry(90, 10, 253, 10);

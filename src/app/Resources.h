@@ -2,7 +2,7 @@
 
 namespace tw {
 
-// Links the program's resources (guide, logo, palette templates), which live
+// Links the program's resources (guide, palette templates), which live
 // in a static library and would otherwise be dropped by the linker.
 void initAppResources();
 

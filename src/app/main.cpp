@@ -1,3 +1,4 @@
+#include "app/AppStyle.h"
 #include "app/CommandLine.h"
 #include "app/HelpWindows.h"
 #include "app/MainWindow.h"
@@ -35,8 +36,7 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tilewright"));
-    QApplication::setOrganizationName(QStringLiteral("Orvane"));
+    tw::setUpApplication();
     tw::SingleInstance instance;
     if (!instance.claim())
         return 0;

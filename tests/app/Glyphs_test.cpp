@@ -1,14 +1,19 @@
+#include "app/AppStyle.h"
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 #include "component/Owner.h"
 #include "designer/DsnPanel.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMenuBar>
 #include <QPalette>
+#include <QStyleFactory>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
 #include <gtest/gtest.h>
+#include <memory>
 #include <optional>
 
 namespace tw
@@ -19,7 +24,7 @@ namespace
 QList<TGlyph> allGlyphs()
 {
     QList<TGlyph> glyphs;
-    for (int i = 0; i <= int(TGlyph::DesignMode); ++i)
+    for (int i = 0; i <= int(TGlyph::MoreDown); ++i)
         glyphs.append(TGlyph(i));
     return glyphs;
 }
@@ -224,6 +229,86 @@ TEST(Glyphs, WithCaptionsShownTheGlyphSitsAboveTheCaption)
     ASSERT_TRUE(at.has_value());
     EXPECT_LE(std::abs(at->x() + 8 - button->width() / 2), 2);
     EXPECT_LT(at->y() + 16, button->height() / 2 + 4);
+}
+
+// The number of pixels that differ; the file's colour space tag is not compared.
+int differentPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return -1;
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
+TEST(Glyphs, TheDrawnLogoIsTheInstalledIcon)
+{
+    const QImage installed(QStringLiteral(TW_LOGO_PNG));
+    ASSERT_EQ(installed.size(), QSize(64, 64));
+    EXPECT_EQ(differentPixels(renderLogo(64), installed), 0);
+    // Sharp on high-density screens: each pixel doubled, not blurred.
+    EXPECT_EQ(differentPixels(renderLogo(128), installed.scaled(128, 128, Qt::IgnoreAspectRatio,
+                                                                Qt::FastTransformation)),
+              0);
+}
+
+TEST(Glyphs, OverflowArrowsPointTheWayTheHiddenItemsLie)
+{
+    const QImage right = renderGlyph(TGlyph::MoreRight, QSize(16, 16), lightPalette());
+    const QImage left = renderGlyph(TGlyph::MoreLeft, QSize(16, 16), lightPalette());
+    const QImage down = renderGlyph(TGlyph::MoreDown, QSize(16, 16), lightPalette());
+    EXPECT_EQ(left, right.mirrored(true, false));
+    // Turned a quarter: the downward arrows are the rightward ones transposed.
+    const QImage transposed = right.transformed(QTransform(0, 1, 1, 0, 0, 0));
+    EXPECT_EQ(down, transposed);
+    // The tip of the rightward arrows is on the right.
+    EXPECT_EQ(qAlpha(right.pixel(11, 7)), 255);
+    EXPECT_EQ(qAlpha(right.pixel(4, 7)), 0);
+}
+
+TEST(AppStyle, OverflowButtonsShowTheDrawnArrowsAndOtherIconsComeFromTheBase)
+{
+    TAppStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+    const auto picture = [&](QStyle::StandardPixmap icon, const QWidget *widget = nullptr) {
+        return style.standardIcon(icon, nullptr, widget).pixmap(QSize(16, 16)).toImage();
+    };
+    const auto glyph = [](TGlyph which) {
+        return glyphIcon(which).pixmap(QSize(16, 16)).toImage();
+    };
+    EXPECT_EQ(picture(QStyle::SP_ToolBarHorizontalExtensionButton), glyph(TGlyph::MoreRight));
+    EXPECT_EQ(picture(QStyle::SP_ToolBarVerticalExtensionButton), glyph(TGlyph::MoreDown));
+    QWidget rightToLeft;
+    rightToLeft.setLayoutDirection(Qt::RightToLeft);
+    EXPECT_EQ(picture(QStyle::SP_ToolBarHorizontalExtensionButton, &rightToLeft),
+              glyph(TGlyph::MoreLeft));
+
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QImage base = fusion->standardIcon(QStyle::SP_DialogOkButton).pixmap(16, 16).toImage();
+    ASSERT_FALSE(base.isNull());
+    EXPECT_EQ(picture(QStyle::SP_DialogOkButton), base);
+}
+
+TEST(AppStyle, TheMenuBarOverflowButtonOfTheMainWindowShowsTheDrawnArrows)
+{
+    QStyle *before = QApplication::style();
+    const QString name = QApplication::applicationName();
+    const QString organisation = QApplication::organizationName();
+    setUpApplication();
+    ASSERT_NE(dynamic_cast<TAppStyle *>(QApplication::style()), nullptr);
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tilewright"));
+    {
+        TfrmTilewrightMain window;
+        QToolButton *more = window.menuBar()->findChild<QToolButton *>();
+        ASSERT_NE(more, nullptr);
+        EXPECT_EQ(more->icon().pixmap(QSize(16, 16)).toImage(),
+                  glyphIcon(TGlyph::MoreRight).pixmap(QSize(16, 16)).toImage());
+    }
+    // The other tests run with the application as it was.
+    QApplication::setStyle(QStyleFactory::create(before->name()));
+    QApplication::setApplicationName(name);
+    QApplication::setOrganizationName(organisation);
 }
 
 } // namespace

@@ -86,7 +86,11 @@ TEST(AboutBox, LaysItsPartsOutBelowTheText)
     EXPECT_EQ(about.label1()->text(), QStringLiteral("Version 1.15"));
     EXPECT_EQ(about.btOk()->text(), QStringLiteral("OK"));
     // The version stands once, in the label below the rule.
-    EXPECT_TRUE(about.label2()->text().startsWith(QStringLiteral("<b>Tilewright</b><br>")));
+    EXPECT_TRUE(about.label2()->text().startsWith(QStringLiteral("Tilewright\nDesign ")));
+    EXPECT_EQ(about.label2()->textFormat(), Qt::PlainText);
+    // The wrapped text fits its label: nothing is cut off at the bottom.
+    EXPECT_GE(about.label2()->height(), about.label2()->heightForWidth(253));
+    EXPECT_GE(about.label2()->height(), 5 * about.label2()->fontMetrics().lineSpacing());
     EXPECT_FALSE(about.label2()->text().contains(QStringLiteral("1.15")));
 }
 
