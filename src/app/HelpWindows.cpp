@@ -136,7 +136,6 @@ TfrmAbout::TfrmAbout(QWidget *parent) : QDialog(parent)
                           .arg(contactAddress()));
     m_label2->setCursor(Qt::PointingHandCursor);
     m_label2->setGeometry(90, 10, 253, 10);
-    m_label2->adjustSize();
     m_label2->setFixedWidth(253);
     m_label2->setFixedHeight(m_label2->heightForWidth(253));
     m_label2->installEventFilter(this);
