@@ -33,7 +33,10 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("Tilewright"));
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
     // Wraps the style chosen by the platform, the user's settings or -style.
-    QApplication::setStyle(new TAppStyle(QApplication::style()));
+    // A style sheet given with -stylesheet already wraps that style and owns
+    // it, so then the style is left as it is.
+    if (qApp->styleSheet().isEmpty())
+        QApplication::setStyle(new TAppStyle(QApplication::style()));
 }
 
 } // namespace tw

@@ -19,7 +19,7 @@ public:
 };
 
 // What every start of the program's windows sets on the application: its
-// names and its style.
+// names and, unless a style sheet is in force, its style.
 void setUpApplication();
 
 } // namespace tw

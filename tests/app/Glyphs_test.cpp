@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPalette>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QToolBar>
 #include <QToolButton>
@@ -309,6 +310,24 @@ TEST(AppStyle, TheMenuBarOverflowButtonOfTheMainWindowShowsTheDrawnArrows)
     QApplication::setStyle(QStyleFactory::create(before->name()));
     QApplication::setApplicationName(name);
     QApplication::setOrganizationName(organisation);
+}
+
+TEST(AppStyle, AStyleSheetGivenAtStartKeepsItsStyle)
+{
+    const QString name = QApplication::applicationName();
+    qApp->setStyleSheet(QStringLiteral("QPushButton { color: red; }"));
+    QStyle *withSheet = QApplication::style();
+    setUpApplication();
+    EXPECT_EQ(QApplication::style(), withSheet);
+    {
+        TfrmTilewrightMain window;
+        window.show();
+        QPushButton button(QStringLiteral("OK"));
+        button.ensurePolished();
+        EXPECT_EQ(button.palette().color(QPalette::ButtonText), QColor(Qt::red));
+    }
+    qApp->setStyleSheet(QString());
+    QApplication::setApplicationName(name);
 }
 
 } // namespace
