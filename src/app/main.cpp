@@ -14,10 +14,18 @@ void quietMessages(QtMsgType, const QMessageLogContext &, const QString &)
 {
 }
 
+// The arguments left once Qt has taken its own options (-style, -platform,
+// -stylesheet and the like) out of the command line.
+QStringList programArguments()
+{
+    return QCoreApplication::arguments().mid(1);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // Decided before Qt starts, which chooses its platform as it starts.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -29,7 +37,7 @@ int main(int argc, char **argv)
         QApplication app(argc, argv);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        const int status = tw::runCommandLine(arguments, out, err);
+        const int status = tw::runCommandLine(programArguments(), out, err);
         out.flush();
         err.flush();
         return status;
@@ -43,6 +51,6 @@ int main(int argc, char **argv)
     tw::TfrmTilewrightMain window;
     QObject::connect(&instance, &tw::SingleInstance::activationRequested, &window,
                      &tw::TfrmTilewrightMain::activateFromOtherCopy);
-    window.FormCreate(arguments);
+    window.FormCreate(programArguments());
     return QApplication::exec();
 }

@@ -68,6 +68,11 @@ TEST_F(CommandLine, VersionAndHelp)
     // The same version as the about box shows.
     EXPECT_EQ(version.out, QByteArray("Tilewright 1.15\n")) << version.out.constData();
     EXPECT_TRUE(version.err.isEmpty()) << version.err.constData();
+    // Qt's own options are Qt's: they are not taken for the program's.
+    const Outcome styled = tilewright(
+        {QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("--version")});
+    EXPECT_EQ(styled.status, 0) << styled.err.constData();
+    EXPECT_EQ(styled.out, version.out);
     const Outcome help = tilewright({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("--generate DESIGN [--output-dir DIR]"));
