@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -725,6 +726,11 @@ void TfrmTilewrightMain::FormCreate(const QStringList &arguments)
     // The about box greets the user alone; the main window appears once it
     // is closed, so nothing else is drawn before it.
     actAboutExecute();
+    // Restored, the window takes three quarters of the screen, centred.
+    // Sized before it shows, Qt need not first fit a size to every bar.
+    const QRect screenArea = screen()->availableGeometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, screenArea.size() * 3 / 4,
+                                    screenArea));
     showMaximized();
     if (arguments.isEmpty())
         return;

@@ -304,6 +304,10 @@ TEST_F(MainWindow, StartUpShowsTheAboutBoxAloneThenTheMainWindow)
     EXPECT_LE((window.aboutCentre - screenCentre).manhattanLength(), 2);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.isMaximized());
+    // Restoring gives three quarters of the screen, centred.
+    const QRect restored = window.normalGeometry();
+    EXPECT_EQ(restored.size(), window.screen()->availableGeometry().size() * 3 / 4);
+    EXPECT_LE((restored.center() - screenCentre).manhattanLength(), 2);
 }
 
 TEST_F(MainWindow, StartingWithAProjectOpensItInDesignMode)
