@@ -269,65 +269,81 @@ TEST(Glyphs, OverflowArrowsPointTheWayTheHiddenItemsLie)
     EXPECT_EQ(qAlpha(right.pixel(4, 7)), 0);
 }
 
+// An icon's 16-pixel picture, to compare icons by what they show.
+QImage picture16(const QIcon &icon)
+{
+    return icon.pixmap(QSize(16, 16)).toImage();
+}
+
+// Puts the application's names, style and style sheet back as they were, so
+// the other tests run with the application they started with.
+class ApplicationRestorer
+{
+public:
+    ApplicationRestorer()
+        : m_name(QApplication::applicationName()), m_organisation(QApplication::organizationName()),
+          m_style(QApplication::style()->name())
+    {
+    }
+    ~ApplicationRestorer()
+    {
+        qApp->setStyleSheet(QString());
+        QApplication::setStyle(QStyleFactory::create(m_style));
+        QApplication::setApplicationName(m_name);
+        QApplication::setOrganizationName(m_organisation);
+    }
+
+private:
+    QString m_name;
+    QString m_organisation;
+    QString m_style;
+};
+
 TEST(AppStyle, OverflowButtonsShowTheDrawnArrowsAndOtherIconsComeFromTheBase)
 {
     TAppStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
     const auto picture = [&](QStyle::StandardPixmap icon, const QWidget *widget = nullptr) {
-        return style.standardIcon(icon, nullptr, widget).pixmap(QSize(16, 16)).toImage();
+        return picture16(style.standardIcon(icon, nullptr, widget));
     };
-    const auto glyph = [](TGlyph which) {
-        return glyphIcon(which).pixmap(QSize(16, 16)).toImage();
-    };
-    EXPECT_EQ(picture(QStyle::SP_ToolBarHorizontalExtensionButton), glyph(TGlyph::MoreRight));
-    EXPECT_EQ(picture(QStyle::SP_ToolBarVerticalExtensionButton), glyph(TGlyph::MoreDown));
+    EXPECT_EQ(picture(QStyle::SP_ToolBarHorizontalExtensionButton),
+              picture16(glyphIcon(TGlyph::MoreRight)));
+    EXPECT_EQ(picture(QStyle::SP_ToolBarVerticalExtensionButton),
+              picture16(glyphIcon(TGlyph::MoreDown)));
     QWidget rightToLeft;
     rightToLeft.setLayoutDirection(Qt::RightToLeft);
     EXPECT_EQ(picture(QStyle::SP_ToolBarHorizontalExtensionButton, &rightToLeft),
-              glyph(TGlyph::MoreLeft));
+              picture16(glyphIcon(TGlyph::MoreLeft)));
 
     std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QImage base = fusion->standardIcon(QStyle::SP_DialogOkButton).pixmap(16, 16).toImage();
+    const QImage base = picture16(fusion->standardIcon(QStyle::SP_DialogOkButton));
     ASSERT_FALSE(base.isNull());
     EXPECT_EQ(picture(QStyle::SP_DialogOkButton), base);
 }
 
 TEST(AppStyle, TheMenuBarOverflowButtonOfTheMainWindowShowsTheDrawnArrows)
 {
-    QStyle *before = QApplication::style();
-    const QString name = QApplication::applicationName();
-    const QString organisation = QApplication::organizationName();
+    const ApplicationRestorer restorer;
     setUpApplication();
     ASSERT_NE(dynamic_cast<TAppStyle *>(QApplication::style()), nullptr);
     EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tilewright"));
-    {
-        TfrmTilewrightMain window;
-        QToolButton *more = window.menuBar()->findChild<QToolButton *>();
-        ASSERT_NE(more, nullptr);
-        EXPECT_EQ(more->icon().pixmap(QSize(16, 16)).toImage(),
-                  glyphIcon(TGlyph::MoreRight).pixmap(QSize(16, 16)).toImage());
-    }
-    // The other tests run with the application as it was.
-    QApplication::setStyle(QStyleFactory::create(before->name()));
-    QApplication::setApplicationName(name);
-    QApplication::setOrganizationName(organisation);
+    TfrmTilewrightMain window;
+    QToolButton *more = window.menuBar()->findChild<QToolButton *>();
+    ASSERT_NE(more, nullptr);
+    EXPECT_EQ(picture16(more->icon()), picture16(glyphIcon(TGlyph::MoreRight)));
 }
 
 TEST(AppStyle, AStyleSheetGivenAtStartKeepsItsStyle)
 {
-    const QString name = QApplication::applicationName();
+    const ApplicationRestorer restorer;
     qApp->setStyleSheet(QStringLiteral("QPushButton { color: red; }"));
     QStyle *withSheet = QApplication::style();
     setUpApplication();
     EXPECT_EQ(QApplication::style(), withSheet);
-    {
-        TfrmTilewrightMain window;
-        window.show();
-        QPushButton button(QStringLiteral("OK"));
-        button.ensurePolished();
-        EXPECT_EQ(button.palette().color(QPalette::ButtonText), QColor(Qt::red));
-    }
-    qApp->setStyleSheet(QString());
-    QApplication::setApplicationName(name);
+    TfrmTilewrightMain window;
+    window.show();
+    QPushButton button(QStringLiteral("OK"));
+    button.ensurePolished();
+    EXPECT_EQ(button.palette().color(QPalette::ButtonText), QColor(Qt::red));
 }
 
 } // namespace
