@@ -50,6 +50,15 @@ void sendRaw(const QString &name, const QByteArray &bytes)
     close(fd);
 }
 
+// Starts another copy under `name`: it gives way, and the copy that
+// `activated` watches hears from it.
+void expectAnotherCopyGivesWay(const QString &name, QSignalSpy &activated)
+{
+    SingleInstance another(name);
+    EXPECT_FALSE(another.claim());
+    EXPECT_TRUE(activated.wait(5000));
+}
+
 TEST(SingleInstance, ASecondCopyActivatesTheFirstAndGivesWay)
 {
     const QString name = uniqueName();
@@ -57,14 +66,9 @@ TEST(SingleInstance, ASecondCopyActivatesTheFirstAndGivesWay)
     ASSERT_TRUE(first.claim());
     QSignalSpy activated(&first, &SingleInstance::activationRequested);
 
-    SingleInstance second(name);
-    EXPECT_FALSE(second.claim());
-    EXPECT_TRUE(activated.wait(5000));
+    expectAnotherCopyGivesWay(name, activated);
     EXPECT_EQ(activated.count(), 1);
-
-    SingleInstance third(name);
-    EXPECT_FALSE(third.claim());
-    EXPECT_TRUE(activated.wait(5000));
+    expectAnotherCopyGivesWay(name, activated);
     EXPECT_EQ(activated.count(), 2);
 }
 
@@ -89,9 +93,7 @@ TEST(SingleInstance, FilesLeftByACopyThatCrashedDoNotBlockTheNext)
     SingleInstance next(name);
     ASSERT_TRUE(next.claim());
     QSignalSpy activated(&next, &SingleInstance::activationRequested);
-    SingleInstance second(name);
-    EXPECT_FALSE(second.claim());
-    EXPECT_TRUE(activated.wait(5000));
+    expectAnotherCopyGivesWay(name, activated);
 }
 
 TEST(SingleInstance, OnlyTheActivationMessageActivates)
