@@ -711,9 +711,12 @@ void TfrmTilewrightMain::actQuickHelpExecute()
 
 void TfrmTilewrightMain::actAboutExecute()
 {
-    auto *about = new TfrmAbout(this);
+    // At start-up this window is not shown yet, so the box stands alone,
+    // centred on the screen. As a child it would leave this hidden window
+    // marked as on screen once the box appeared: Qt would then paint the main
+    // window before it is shown, at its restored size, and again maximised.
+    auto *about = new TfrmAbout(isVisible() ? this : nullptr);
     if (!isVisible()) {
-        // At start-up this window is not shown yet to centre the box on.
         about->adjustSize();
         about->move(screen()->availableGeometry().center() - about->rect().center());
     }

@@ -18,8 +18,10 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace tw
@@ -308,6 +310,55 @@ TEST_F(MainWindow, StartUpShowsTheAboutBoxAloneThenTheMainWindow)
     const QRect restored = window.normalGeometry();
     EXPECT_EQ(restored.size(), window.screen()->availableGeometry().size() * 3 / 4);
     EXPECT_LE((restored.center() - screenCentre).manhattanLength(), 2);
+}
+
+// Counts the paints of one window that happen while the window system has
+// not yet put it on screen.
+class TUnseenPaints : public QObject
+{
+public:
+    explicit TUnseenPaints(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    ~TUnseenPaints() override { qApp->removeEventFilter(this); }
+
+    int unseen = 0;
+    int seen = 0;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->window() == m_window) {
+            const QWindow *handle = m_window->windowHandle();
+            ++(handle && handle->isExposed() ? seen : unseen);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_window;
+};
+
+// The about box is on screen before the main window shows. The main window is
+// then painted once it is on screen, not before at its restored size.
+TEST_F(MainWindow, StartUpPaintsTheMainWindowOnlyOnScreen)
+{
+    class StartingMain : public TfrmTilewrightMain
+    {
+    public:
+        bool aboutExposed = false;
+        int ExecModal(QDialog &dialog) override
+        {
+            dialog.show();
+            aboutExposed = QTest::qWaitForWindowExposed(&dialog);
+            dialog.close();
+            return QDialog::Accepted;
+        }
+    } window;
+    const TUnseenPaints paints(&window);
+    window.FormCreate({});
+    EXPECT_TRUE(window.aboutExposed);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(QTest::qWaitFor([&paints] { return paints.seen > 0; }));
+    EXPECT_EQ(paints.unseen, 0);
 }
 
 TEST_F(MainWindow, StartingWithAProjectOpensItInDesignMode)
