@@ -1,10 +1,14 @@
 #pragma once
 
 // What both start-up probes measure: the monotonic clock, and the first paint
-// of any part of a window.
+// of any part of a window once it is on screen.
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <functional>
 
@@ -16,8 +20,8 @@ inline long long monotonicNs()
 }
 
 // Calls `painted` once, with the time, at the first paint of any part of
-// `window`. Watched application-wide: a window covered by its children gets
-// no paint event of its own.
+// `window` while it is on screen. Watched application-wide: a window covered
+// by its children gets no paint event of its own.
 class TFirstPaint : public QObject
 {
 public:
@@ -25,6 +29,14 @@ public:
         : m_window(window), m_painted(std::move(painted))
     {
         qApp->installEventFilter(this);
+        // A window that never gets on screen fails the run instead of
+        // leaving the benchmark waiting.
+        m_giveUp.setSingleShot(true);
+        QObject::connect(&m_giveUp, &QTimer::timeout, [] {
+            std::fputs("no paint on screen within 10 s\n", stderr);
+            std::_Exit(1);
+        });
+        m_giveUp.start(10000);
     }
     ~TFirstPaint() override { qApp->removeEventFilter(this); }
 
@@ -33,15 +45,25 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && m_at == 0 && watched->isWidgetType() &&
-            static_cast<QWidget *>(watched)->window() == m_window) {
+            static_cast<QWidget *>(watched)->window() == m_window && isOnScreen()) {
             m_at = monotonicNs();
+            m_giveUp.stop();
             m_painted(m_at);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    // Qt may paint a window before the window system has put it on screen,
+    // which nobody sees; only a paint of an exposed window counts.
+    bool isOnScreen() const
+    {
+        const QWindow *handle = m_window->windowHandle();
+        return handle && handle->isExposed();
+    }
+
     QWidget *m_window;
     std::function<void(long long)> m_painted;
     long long m_at = 0;
+    QTimer m_giveUp;
 };
