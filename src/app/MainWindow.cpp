@@ -715,8 +715,9 @@ void TfrmTilewrightMain::actAboutExecute()
     // centred on the screen. As a child it would leave this hidden window
     // marked as on screen once the box appeared: Qt would then paint the main
     // window before it is shown, at its restored size, and again maximised.
-    auto *about = new TfrmAbout(isVisible() ? this : nullptr);
-    if (!isVisible()) {
+    const bool atStartUp = !isVisible();
+    auto *about = new TfrmAbout(atStartUp ? nullptr : this);
+    if (atStartUp) {
         about->adjustSize();
         about->move(screen()->availableGeometry().center() - about->rect().center());
     }
