@@ -17,6 +17,7 @@
 
 #include "FirstPaint.h"
 #include "app/AppStyle.h"
+#include "app/FontConfiguration.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 
@@ -74,6 +75,7 @@ private:
 // main window did.
 int probeTilewright(int argc, char **argv, bool aboutShown)
 {
+    tw::installSystemFontConfiguration();
     QApplication app(argc, argv);
     tw::setUpApplication();
     tw::SingleInstance instance(QStringLiteral("tilewright-startup-bench"));

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
   libqscintilla2-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
