@@ -15,22 +15,24 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-namespace {
+namespace
+{
 
 QByteArray tile(const char *cls, int index, int top, const QByteArray &indent)
 {
     const QByteArray n = QByteArray::number(index);
-    return indent + "object T" + n + ": " + cls + "\n" + indent + "  Top = " +
-           QByteArray::number(top) + "\n" + indent + "  Key = 'key" + n + "'\n" + indent +
-           "  LispCode.Strings = (\n" + indent + "    '(princ " + n + ")'\n" + indent + "  )\n";
+    return indent + "object T" + n + ": " + cls + "\n" + indent +
+           "  Top = " + QByteArray::number(top) + "\n" + indent + "  Key = 'key" + n + "'\n" +
+           indent + "  LispCode.Strings = (\n" + indent + "    '(princ " + n + ")'\n" + indent +
+           "  )\n";
 }
 
 // A design of `count` tiles: clusters of nine tiles, every other cluster a
 // row inside the previous column.
 QByteArray design(int count)
 {
-    static const char *const kLeaves[] = {"TDCLButton", "TDCLEdit", "TDCLCheckButton",
-                                          "TDCLRadio", "TDCLLabel"};
+    static const char *const kLeaves[] = {"TDCLButton", "TDCLEdit", "TDCLCheckButton", "TDCLRadio",
+                                          "TDCLLabel"};
     QByteArray text = "object DCLPanelBasic: TDCLPanel\n  Width = 800\n  Height = 600\n"
                       "  DialogName = 'big'\n";
     int made = 0;
@@ -48,9 +50,9 @@ QByteArray design(int count)
 // Seconds per tile: the inverse of the tiles handled per second.
 void perTile(benchmark::State &state)
 {
-    state.counters["s_per_tile"] = benchmark::Counter(
-        double(state.range(0)),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["s_per_tile"] =
+        benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
+                                                       benchmark::Counter::kInvert);
 }
 
 void BM_Load(benchmark::State &state)

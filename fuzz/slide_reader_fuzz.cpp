@@ -7,11 +7,11 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 void drawSmall(const tw::Tslide &slide)
 {

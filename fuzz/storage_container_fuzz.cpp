@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 void load(const QByteArray &bytes, const QString &key)
 {

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 // Counts what it is given and keeps nothing, so a large stated length costs no memory.
 class CountingSink : public QIODevice
@@ -36,9 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     sink.open(QIODevice::WriteOnly);
     try {
         tw::DecompressStream(source, sink);
-        const qint64 stated = size < 4 ? -1
-                                       : qint64(data[0] | data[1] << 8 | data[2] << 16 |
-                                                std::uint32_t(data[3]) << 24);
+        const qint64 stated =
+            size < 4
+                ? -1
+                : qint64(data[0] | data[1] << 8 | data[2] << 16 | std::uint32_t(data[3]) << 24);
         if (sink.total != stated)
             std::abort();
     } catch (const tw::ECorruptFile &) {

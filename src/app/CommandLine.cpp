@@ -17,8 +17,10 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 const char *const kUsage =
     "Usage: tilewright [PROJECT.dcp]\n"
@@ -45,9 +47,9 @@ const char *const kUsage =
     "\n"
     "DESIGN is a design in text form (its first word is \"object\") or a project file.\n";
 
-const QStringList kModes = {QStringLiteral("--generate"), QStringLiteral("--to-text"),
+const QStringList kModes = {QStringLiteral("--generate"),  QStringLiteral("--to-text"),
                             QStringLiteral("--from-text"), QStringLiteral("--render-slide"),
-                            QStringLiteral("--help"), QStringLiteral("--version")};
+                            QStringLiteral("--help"),      QStringLiteral("--version")};
 const QStringList kSlideOptions = {QStringLiteral("--slide"), QStringLiteral("--size"),
                                    QStringLiteral("--background"), QStringLiteral("--output")};
 
@@ -93,7 +95,8 @@ Options parse(const QStringList &arguments)
         };
         if (kModes.contains(argument)) {
             if (!options.mode.isEmpty())
-                throw TError(QStringLiteral("%1 cannot be combined with %2").arg(argument, options.mode));
+                throw TError(
+                    QStringLiteral("%1 cannot be combined with %2").arg(argument, options.mode));
             options.mode = argument;
             if (argument == QLatin1String("--generate") || argument == QLatin1String("--to-text"))
                 options.design = value("a design file");
@@ -124,7 +127,8 @@ Options parse(const QStringList &arguments)
         throw TError(QStringLiteral("--output-dir goes with --generate"));
     const bool rendering = options.mode == QLatin1String("--render-slide");
     if (options.slideOptionGiven && !rendering)
-        throw TError(QStringLiteral("--slide, --size, --background and --output go with --render-slide"));
+        throw TError(
+            QStringLiteral("--slide, --size, --background and --output go with --render-slide"));
     if (rendering && options.output.isEmpty())
         throw TError(QStringLiteral("--render-slide needs --output OUT.png"));
     return options;
@@ -139,17 +143,16 @@ void generate(const Options &options)
     QStringList lisp;
     GenerateDialogCode(dialog, dcl, lisp);
 
-    const QString folder = options.outputDir.isEmpty()
-                               ? QFileInfo(options.design).absolutePath()
-                               : options.outputDir;
+    const QString folder =
+        options.outputDir.isEmpty() ? QFileInfo(options.design).absolutePath() : options.outputDir;
     if (!QDir().mkpath(folder))
         throw TError(QStringLiteral("Cannot create folder %1").arg(folder));
     const QDir dir(folder);
     QString error;
     if (!saveFileAtomically(dir.filePath(ExtractFileName(names.lispFile)),
                             encodeGeneratedText(lisp), &error) ||
-        !saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)),
-                            encodeGeneratedText(dcl), &error))
+        !saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)), encodeGeneratedText(dcl),
+                            &error))
         throw TError(error);
 }
 

@@ -5,7 +5,8 @@
 
 class QTextStream;
 
-namespace tw {
+namespace tw
+{
 
 // Whether the arguments ask for a mode that runs without a window.
 bool isCommandLineMode(const QStringList &arguments);

@@ -9,7 +9,8 @@
 
 #include <QFile>
 
-namespace tw {
+namespace tw
+{
 
 std::unique_ptr<TDesignRoot> loadDesignFile(const QString &path)
 {

@@ -3,7 +3,8 @@
 #include <QString>
 #include <memory>
 
-namespace tw {
+namespace tw
+{
 
 class TDesignRoot;
 

@@ -9,7 +9,8 @@ class QPrinter;
 class QPushButton;
 class QTextBrowser;
 
-namespace tw {
+namespace tw
+{
 
 // The quick-start guide viewer: a read-only rich-text view with a popup menu
 // to print it (P) or close the window (X).

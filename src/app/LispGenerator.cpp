@@ -15,8 +15,10 @@
 #include <QFileInfo>
 #include <QMdiSubWindow>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 const QString kProjectFilter = QStringLiteral("Project Files (*.dcp)|*.dcp|All Files(*.*)|*.*");
 

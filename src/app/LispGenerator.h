@@ -6,7 +6,8 @@
 
 class QWidget;
 
-namespace tw {
+namespace tw
+{
 
 class TDesignHost;
 class TEditForm;

@@ -12,9 +12,9 @@
 #include "designer/DsnPanel.h"
 #include "designer/DsnRegister.h"
 #include "designer/DsnSelect.h"
-#include "tiles/DCLPanel.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
+#include "tiles/DCLPanel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,8 +27,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 struct PaletteEntry {
     const char *button;
@@ -155,9 +157,9 @@ void TfrmTilewrightMain::createActions()
     connect(addAction("actNextWindow", QStringLiteral("&Next Windows"),
                       QStringLiteral("Next Windows"), QKeySequence(Qt::CTRL | Qt::Key_F6)),
             &QAction::triggered, this, &TfrmTilewrightMain::actNextWindowExecute);
-    connect(addAction("actQuickHelp", QStringLiteral("&Quich Help"), QStringLiteral("Quick Help"),
-                      {}),
-            &QAction::triggered, this, &TfrmTilewrightMain::actQuickHelpExecute);
+    connect(
+        addAction("actQuickHelp", QStringLiteral("&Quich Help"), QStringLiteral("Quick Help"), {}),
+        &QAction::triggered, this, &TfrmTilewrightMain::actQuickHelpExecute);
     connect(addAction("actAbout", QStringLiteral("&About"), QString(), {}), &QAction::triggered,
             this, &TfrmTilewrightMain::actAboutExecute);
     const std::pair<const char *, TGlyph> icons[] = {
@@ -188,10 +190,10 @@ void TfrmTilewrightMain::createMenus()
 {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
-    for (const char *name : {"actNewProject", "actOpenProject", "actSaveProject",
-                             "actSaveProjectAs", "actCloseProject", "", "actSaveDialog",
-                             "actSaveDiaogAs", "", "actNewLispFile", "actNewDcl",
-                             "actOpenSourceFile", "", "actGenerateCode", "", "actQuit"}) {
+    for (const char *name :
+         {"actNewProject", "actOpenProject", "actSaveProject", "actSaveProjectAs",
+          "actCloseProject", "", "actSaveDialog", "actSaveDiaogAs", "", "actNewLispFile",
+          "actNewDcl", "actOpenSourceFile", "", "actGenerateCode", "", "actQuit"}) {
         if (*name)
             m_fileMenu->addAction(action(QLatin1String(name)));
         else
@@ -513,7 +515,8 @@ void TfrmTilewrightMain::destroyController()
     delete m_controller.data();
 }
 
-namespace {
+namespace
+{
 
 TFileDialogSettings projectDialog(const QString &filter)
 {

@@ -15,7 +15,8 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 
-namespace tw {
+namespace tw
+{
 
 class TArrowButton;
 class TDsnPanel;

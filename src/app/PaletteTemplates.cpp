@@ -7,7 +7,8 @@
 
 #include <QFile>
 
-namespace tw {
+namespace tw
+{
 
 QList<TControl *> loadPaletteTemplates(TOwner *owner, TControl *panel)
 {

@@ -2,7 +2,8 @@
 
 #include <QList>
 
-namespace tw {
+namespace tw
+{
 
 class TControl;
 class TOwner;

@@ -7,7 +7,8 @@ static void initResourcesOutsideNamespace()
     Q_INIT_RESOURCE(resources);
 }
 
-namespace tw {
+namespace tw
+{
 
 void initAppResources()
 {

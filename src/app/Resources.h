@@ -1,6 +1,7 @@
 #pragma once
 
-namespace tw {
+namespace tw
+{
 
 // Links the program's resources (guide, palette templates), which live
 // in a static library and would otherwise be dropped by the linker.

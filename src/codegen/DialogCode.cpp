@@ -8,8 +8,10 @@
 
 #include <algorithm>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 bool isOfClass(const QObject *object, const char *name)
 {
@@ -31,19 +33,15 @@ void appendLoadBlock(QStringList &lisp, const QString &dclFile, const QString &d
 {
     lisp << QStringLiteral("   (if (setq dcl_id (load_dialog \"%1\"))").arg(dclFile)
          << QStringLiteral("       (if (new_dialog \"%1\" dcl_id)").arg(dialogName)
-         << QStringLiteral("           (progn")
-         << QStringLiteral("              (setq result nil)")
+         << QStringLiteral("           (progn") << QStringLiteral("              (setq result nil)")
          << QStringLiteral("              (init_handler)")
          << QStringLiteral("              (set_data)")
          << QStringLiteral("              (action_tile \"accept\" \"(get_data)(done_dialog)(setq "
                            "result T)\")")
          << QStringLiteral("              (start_dialog)")
          << QStringLiteral("              (unload_dialog dcl_id)")
-         << QStringLiteral("              result")
-         << QStringLiteral("            )")
-         << QStringLiteral("        )")
-         << QStringLiteral("    )")
-         << QStringLiteral(")");
+         << QStringLiteral("              result") << QStringLiteral("            )")
+         << QStringLiteral("        )") << QStringLiteral("    )") << QStringLiteral(")");
 }
 
 } // namespace
@@ -67,7 +65,8 @@ void GenerateDialogCode(TDCLPanel *dialog, QStringList &dcl, QStringList &lisp)
     dcl << enumName(dialog->retirementButton()) + QLatin1Char(';');
     dcl << QStringLiteral("}");
 
-    sections.InitSection << QStringLiteral("    (princ)") << QStringLiteral(");End of Initial Function");
+    sections.InitSection << QStringLiteral("    (princ)")
+                         << QStringLiteral(");End of Initial Function");
     sections.SetSection << QStringLiteral("    (princ)") << QStringLiteral(");End of Set function");
     sections.GetSection << QStringLiteral("    (princ)") << QStringLiteral(");End of Get function");
 

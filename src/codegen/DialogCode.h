@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace tw {
+namespace tw
+{
 
 class TControl;
 class TDCLPanel;

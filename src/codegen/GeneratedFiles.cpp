@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace tw {
+namespace tw
+{
 
 QByteArray encodeGeneratedText(const QStringList &lines)
 {

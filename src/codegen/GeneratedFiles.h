@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace tw {
+namespace tw
+{
 
 class TDCLPanel;
 

@@ -4,7 +4,8 @@
 
 #include <QList>
 
-namespace tw {
+namespace tw
+{
 
 // Writes one tile's DCL block at `indent`, then its AutoLISP fragments.
 using TileWriter = void (*)(TControl *tile, QStringList &dcl, const QString &indent,

@@ -6,7 +6,8 @@
 
 class QObject;
 
-namespace tw {
+namespace tw
+{
 
 class TControl;
 class TOwner;

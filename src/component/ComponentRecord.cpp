@@ -4,7 +4,8 @@
 
 #include <limits>
 
-namespace tw {
+namespace tw
+{
 
 StreamValue StreamValue::fromInteger(qint64 value)
 {

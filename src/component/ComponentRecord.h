@@ -6,7 +6,8 @@
 #include <optional>
 #include <vector>
 
-namespace tw {
+namespace tw
+{
 
 // The value tags of the component stream; the text form and the binary form
 // are two spellings of the same values.

@@ -7,8 +7,10 @@
 
 #include <QMetaEnum>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // The text of an ordinal value as the declared defaults spell it.
 QString ordinalText(const QObject *object, const QMetaProperty &property, const QString &idents)
@@ -45,7 +47,8 @@ void writeProperties(const QObject *object, const QString &prefix, const TOwner 
             continue;
         switch (kind) {
         case TTypeKind::tkInteger: {
-            const auto ident = idents.isEmpty() ? std::nullopt : identOfValue(idents, value.toInt());
+            const auto ident =
+                idents.isEmpty() ? std::nullopt : identOfValue(idents, value.toInt());
             out.push_back({path, ident ? StreamValue::fromIdent(*ident)
                                        : StreamValue::fromInteger(value.toInt())});
             break;
@@ -182,8 +185,8 @@ bool applyValue(QObject *object, const QMetaProperty &property, const StreamValu
     case TTypeKind::tkMethod:
         if (value.tag == ValueTag::Ident) {
             if (QObject *receiver = methodReceiverWith(owner, value.text))
-                return property.write(object, QVariant::fromValue(
-                                                  TMethod{receiver, value.text.toLatin1()}));
+                return property.write(
+                    object, QVariant::fromValue(TMethod{receiver, value.text.toLatin1()}));
         }
         return false;
     default:
@@ -282,9 +285,9 @@ ComponentRecord writeComponent(const TControl *control, const TOwner *root)
     for (const QMetaProperty &property : std::as_const(stringLists)) {
         const QStringList lines = property.read(control).toStringList();
         if (!lines.isEmpty())
-            record.properties.push_back({QString::fromLatin1(property.name()) +
-                                             QLatin1String(".Strings"),
-                                         StreamValue::fromStrings(lines)});
+            record.properties.push_back(
+                {QString::fromLatin1(property.name()) + QLatin1String(".Strings"),
+                 StreamValue::fromStrings(lines)});
     }
     for (const TControl *child : control->childControls())
         if (child->owner() && (!root || child->owner() == root))

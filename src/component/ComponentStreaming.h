@@ -5,7 +5,8 @@
 #include <QList>
 #include <functional>
 
-namespace tw {
+namespace tw
+{
 
 class TControl;
 class TOwner;

@@ -4,7 +4,8 @@
 
 #include <QMouseEvent>
 
-namespace tw {
+namespace tw
+{
 
 TControl::TControl(TOwner *owner) : m_owner(owner), m_font(new TFont(this))
 {
@@ -169,8 +170,7 @@ void TControl::click()
 void TControl::invoke(const TMethod &method)
 {
     if (method.isBound())
-        QMetaObject::invokeMethod(method.receiver, method.name.constData(),
-                                  Q_ARG(QObject *, this));
+        QMetaObject::invokeMethod(method.receiver, method.name.constData(), Q_ARG(QObject *, this));
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent *event)
@@ -209,11 +209,16 @@ bool TControl::isPropertyStored(const QByteArray &name) const
     return name != "Font" || !m_parentFont;
 }
 
-void TControl::radioChecked(TControl *, bool) {}
+void TControl::radioChecked(TControl *, bool)
+{
+}
 
-void TControl::controlListChange(TControl *, bool) {}
+void TControl::controlListChange(TControl *, bool)
+{
+}
 
-namespace {
+namespace
+{
 
 // Whether `c1` goes before `c2` among the children docked to `align`.
 bool insertBefore(const TControl *c1, const TControl *c2, TAlign align)

@@ -7,7 +7,8 @@
 
 #include <QWidget>
 
-namespace tw {
+namespace tw
+{
 
 class TOwner;
 
@@ -56,7 +57,10 @@ public:
     void setWidth(int value) { setBounds(x(), y(), value, height()); }
     void setHeight(int value) { setBounds(x(), y(), width(), value); }
     void setBounds(int left, int top, int width, int height);
-    void setBounds(const QRect &rect) { setBounds(rect.x(), rect.y(), rect.width(), rect.height()); }
+    void setBounds(const QRect &rect)
+    {
+        setBounds(rect.x(), rect.y(), rect.width(), rect.height());
+    }
 
     TAlign align() const { return m_align; }
     void setAlign(TAlign value);

@@ -2,8 +2,10 @@
 
 #include <array>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // 0x80..0x9F; the five undefined bytes map to the C1 controls of the same value.
 constexpr std::array<char16_t, 32> kHigh = {

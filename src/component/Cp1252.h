@@ -5,7 +5,8 @@
 #include <optional>
 
 // Windows-1252, the 8-bit code page of existing design files.
-namespace tw {
+namespace tw
+{
 
 QString fromCp1252(const QByteArray &bytes);
 // The 8-bit form of `text`, or nothing when a character has no place in it.

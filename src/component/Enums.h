@@ -4,7 +4,8 @@
 
 // Enumerations of the classic control toolkit that the component stream stores
 // by name. Names and order are fixed: files written elsewhere use them.
-namespace tw {
+namespace tw
+{
 Q_NAMESPACE
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };

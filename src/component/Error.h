@@ -3,7 +3,8 @@
 #include <QString>
 #include <stdexcept>
 
-namespace tw {
+namespace tw
+{
 
 // An error with the program's own message text, shown to the user as it stands.
 class TError : public std::runtime_error

@@ -1,9 +1,11 @@
 #include "component/Font.h"
 
+namespace tw
+{
 
-namespace tw {
-
-TFont::TFont(QObject *parent) : QObject(parent) {}
+TFont::TFont(QObject *parent) : QObject(parent)
+{
+}
 
 void TFont::setCharset(int value)
 {
@@ -59,8 +61,8 @@ void TFont::assign(const TFont &other)
 
 bool TFont::equals(const TFont &other) const
 {
-    return m_charset == other.m_charset && m_color == other.m_color &&
-           m_height == other.m_height && m_name == other.m_name && m_style == other.m_style;
+    return m_charset == other.m_charset && m_color == other.m_color && m_height == other.m_height &&
+           m_name == other.m_name && m_style == other.m_style;
 }
 
 QFont TFont::toQFont() const

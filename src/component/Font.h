@@ -6,7 +6,8 @@
 #include <QFont>
 #include <QObject>
 
-namespace tw {
+namespace tw
+{
 
 // The font of a control as the stream stores it (Font.Charset, Font.Color,
 // Font.Height, Font.Name, Font.Style). Height is in pixels; negative values

@@ -7,7 +7,8 @@
 // exists (colours such as clBtnFace, character sets such as DEFAULT_CHARSET).
 // A class names the table of such a property with the class info
 // "idents:<Property>" = "TColor" or "TFontCharset".
-namespace tw {
+namespace tw
+{
 
 using TColor = int;
 

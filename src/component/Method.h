@@ -4,7 +4,8 @@
 #include <QMetaType>
 #include <QPointer>
 
-namespace tw {
+namespace tw
+{
 
 // An event property's value: a method of a receiving object, bound by name.
 // Tiles call it through the meta-object system, so a handler is any slot or

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-namespace tw {
+namespace tw
+{
 
 TOwner::~TOwner()
 {

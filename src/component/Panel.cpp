@@ -2,8 +2,10 @@
 
 #include <QPainter>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 constexpr int kBevelWidth = 1;
 
@@ -46,7 +48,9 @@ QColor toQColor(TColor color)
 
 } // namespace
 
-TCustomPanel::TCustomPanel(TOwner *owner) : TControl(owner) {}
+TCustomPanel::TCustomPanel(TOwner *owner) : TControl(owner)
+{
+}
 
 void TCustomPanel::setBevelInner(TBevelCut value)
 {

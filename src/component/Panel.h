@@ -2,7 +2,8 @@
 
 #include "component/Control.h"
 
-namespace tw {
+namespace tw
+{
 
 // A panel: a raised bevel by default, an optional inner bevel and border, and
 // its caption drawn in the middle. Publishes only what TControl publishes;
@@ -91,6 +92,7 @@ public:
 
     TAlignment textAlignment() const { return m_alignment; }
     void setTextAlignment(TAlignment value);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

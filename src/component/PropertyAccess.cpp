@@ -10,8 +10,10 @@
 #include <QMutex>
 #include <QStringList>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // Index of the first property declared by one of our own classes.
 int firstPublishedIndex(const QMetaObject *metaObject)
@@ -203,8 +205,8 @@ void SetPropByName(QObject *component, const QString &propName, const QString &v
     if (!property.isWritable())
         return;
     const TTypeKind kind = typeKind(property);
-    const bool isString = kind == TTypeKind::tkString || kind == TTypeKind::tkLString ||
-                          kind == TTypeKind::tkWString;
+    const bool isString =
+        kind == TTypeKind::tkString || kind == TTypeKind::tkLString || kind == TTypeKind::tkWString;
     if (value.isEmpty()) {
         if (isString)
             property.write(component, QString());

@@ -8,7 +8,8 @@
 
 class QObject;
 
-namespace tw {
+namespace tw
+{
 
 // The type kinds of published properties, in the classic order.
 enum class TTypeKind {

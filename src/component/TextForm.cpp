@@ -6,8 +6,10 @@
 #include <cctype>
 #include <cmath>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // ---- writing ----
 
@@ -191,7 +193,8 @@ private:
 
     bool isWord(const char *word) const
     {
-        return m_token.kind == TokenKind::Word && m_token.word.compare(word, Qt::CaseInsensitive) == 0;
+        return m_token.kind == TokenKind::Word &&
+               m_token.word.compare(word, Qt::CaseInsensitive) == 0;
     }
 
     bool isSymbol(char symbol) const
@@ -485,7 +488,8 @@ private:
         bool ok = false;
         if (m_text[m_pos] == '$') {
             ++m_pos;
-            while (m_pos < m_text.size() && std::isxdigit(static_cast<unsigned char>(m_text[m_pos])))
+            while (m_pos < m_text.size() &&
+                   std::isxdigit(static_cast<unsigned char>(m_text[m_pos])))
                 ++m_pos;
             m_token.kind = TokenKind::Integer;
             m_token.integer = m_text.mid(start + 1, m_pos - start - 1).toLongLong(&ok, 16);
@@ -555,7 +559,8 @@ private:
                             : std::isdigit(static_cast<unsigned char>(m_text[m_pos]))))
                     ++m_pos;
                 bool ok = false;
-                const qlonglong code = m_text.mid(start, m_pos - start).toLongLong(&ok, hex ? 16 : 10);
+                const qlonglong code =
+                    m_text.mid(start, m_pos - start).toLongLong(&ok, hex ? 16 : 10);
                 if (!ok || code < 0 || code > 0xFFFF)
                     fail(QStringLiteral("invalid character code"));
                 text += QChar(char16_t(code));

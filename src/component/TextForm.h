@@ -4,7 +4,8 @@
 
 #include <QByteArray>
 
-namespace tw {
+namespace tw
+{
 
 // The classic text form of component records:
 //

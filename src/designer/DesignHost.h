@@ -4,7 +4,8 @@
 #include <QString>
 #include <optional>
 
-namespace tw {
+namespace tw
+{
 
 class TArrowButton;
 class TControl;

@@ -29,8 +29,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // The handlers a stream may bind events to by name, and nothing else of the
 // window (a stored name such as "close" must not reach the window itself).
@@ -102,9 +104,9 @@ private:
 
 // The window's parts that are not tiles and so not in the owner's name table.
 const char *const kPartNames[] = {
-    "Dsn8Register1", "DsnInspector1", "MainMenu1", "File1", "Open1", "Save1",
-    "SaveAs1",       "N2",            "MenuItem12", "MenuItem13", "N3", "Exit1",
-    "Edit1",         "Copy1",         "Cut1",      "Paste1",     "DsnSelect1",
+    "Dsn8Register1", "DsnInspector1", "MainMenu1", "File1", "Open1", "Save1", "SaveAs1", "N2",
+    "MenuItem12",    "MenuItem13",    "N3",        "Exit1", "Edit1", "Copy1", "Cut1",    "Paste1",
+    "DsnSelect1",
 };
 
 QStringList strings(QObject *object, const char *property)
@@ -228,17 +230,39 @@ void TfrmDialogDesign::CreateMenu()
 
 void TfrmDialogDesign::ConfigureInspector()
 {
-    DsnInspector1->setSelfProps(
-        {"Alignment",    "BackColor",          "Caption",               "Enabled",
-         "Edit_Width",   "Key",                "Kind",                  "ListItems",
-         "LargeChange",  "SmallChange",        "Max",                   "Min",
-         "Text",         "IsString",           "Value",                 "Prompt",
-         "IsRadioGroup", "Children_alignment", "Children_fixed_height", "Children_fixed_width",
-         "Fixed_height", "Fixed_width",        "DCL_Action",            "LinkToVar",
-         "Image",        "SlideNo",            "Tabstop",               "DialogName",
-         "DialogCaption", "LispFileName",      "DCLFileName",           "Retirement_Button"});
-    DsnInspector1->setBtnProps(
-        {"ListItems", "DCL_Action", "Image", "LispFileName", "DCLFileName"});
+    DsnInspector1->setSelfProps({"Alignment",
+                                 "BackColor",
+                                 "Caption",
+                                 "Enabled",
+                                 "Edit_Width",
+                                 "Key",
+                                 "Kind",
+                                 "ListItems",
+                                 "LargeChange",
+                                 "SmallChange",
+                                 "Max",
+                                 "Min",
+                                 "Text",
+                                 "IsString",
+                                 "Value",
+                                 "Prompt",
+                                 "IsRadioGroup",
+                                 "Children_alignment",
+                                 "Children_fixed_height",
+                                 "Children_fixed_width",
+                                 "Fixed_height",
+                                 "Fixed_width",
+                                 "DCL_Action",
+                                 "LinkToVar",
+                                 "Image",
+                                 "SlideNo",
+                                 "Tabstop",
+                                 "DialogName",
+                                 "DialogCaption",
+                                 "LispFileName",
+                                 "DCLFileName",
+                                 "Retirement_Button"});
+    DsnInspector1->setBtnProps({"ListItems", "DCL_Action", "Image", "LispFileName", "DCLFileName"});
     TShowProps *show = DsnInspector1->showProps();
     show->aName = false;
     show->aCaption = true;
@@ -539,11 +563,10 @@ void TfrmDialogDesign::EditCode(QObject *target, QString &Value)
     QString key;
     GetStrPropByName(target, QStringLiteral("DCL_Action"), action);
     GetStrPropByName(target, QStringLiteral("Key"), key);
-    const QString event = qobject_cast<TDCLEdit *>(target) ? QStringLiteral("Updated")
-                                                           : QStringLiteral("Clicked");
-    m_editList->edFunc->setText(action.trimmed().isEmpty()
-                                    ? QStringLiteral("On%1%2()").arg(key, event)
-                                    : action);
+    const QString event =
+        qobject_cast<TDCLEdit *>(target) ? QStringLiteral("Updated") : QStringLiteral("Clicked");
+    m_editList->edFunc->setText(
+        action.trimmed().isEmpty() ? QStringLiteral("On%1%2()").arg(key, event) : action);
     QStringList code = strings(target, "LispCode");
     if (code.isEmpty()) {
         code.append(QStringLiteral("(alert \"%1 is %2\")").arg(key, event));

@@ -11,7 +11,8 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-namespace tw {
+namespace tw
+{
 
 class TDCLPanel;
 class TDsn8Register;

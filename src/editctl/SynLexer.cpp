@@ -117,8 +117,8 @@ void TSynLexer::styleText(int start, int end)
     const long from = sci->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, firstLine);
     // Only the gap inside the range is closed, so styling after an edit in a
     // long text does not move the whole text behind the edit.
-    const auto *text = reinterpret_cast<const char *>(sci->SendScintilla(
-        QsciScintillaBase::SCI_GETRANGEPOINTER, from, length - from));
+    const auto *text = reinterpret_cast<const char *>(
+        sci->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, from, length - from));
     const char *textEnd = text + (length - from);
 
     // Style whole lines up to `end`, then on while a line's range value differs

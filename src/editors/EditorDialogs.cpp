@@ -71,9 +71,9 @@ private:
                 QDir::setCurrent(info.absolutePath());
                 return path;
             }
-            QMessageBox::warning(parent, settings.Title,
-                                 QStringLiteral("%1 is read-only. Choose another name.")
-                                     .arg(info.fileName()));
+            QMessageBox::warning(
+                parent, settings.Title,
+                QStringLiteral("%1 is read-only. Choose another name.").arg(info.fileName()));
         }
     }
 };

@@ -4,8 +4,10 @@
 #include "storage/MoxStreams.h"
 #include "tiles/DesignRoot.h"
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 const QString kEntry = QStringLiteral("DCLProject");
 

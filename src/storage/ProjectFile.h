@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace tw {
+namespace tw
+{
 
 class TDesignRoot;
 

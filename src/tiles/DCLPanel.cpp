@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <cmath>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 constexpr int kButtonWidth = 62;
 constexpr int kButtonHeight = 24;

@@ -5,7 +5,8 @@
 
 class QPushButton;
 
-namespace tw {
+namespace tw
+{
 
 // The dialog tile: the root of every design. It carries the dialog-wide
 // settings the code generator needs and previews the chosen retirement

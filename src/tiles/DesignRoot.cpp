@@ -5,7 +5,8 @@
 #include "tiles/DCLPanel.h"
 #include "tiles/TileRegistry.h"
 
-namespace tw {
+namespace tw
+{
 
 TDesignRoot::TDesignRoot()
 {

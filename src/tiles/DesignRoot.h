@@ -6,7 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
-namespace tw {
+namespace tw
+{
 
 class TDCLPanel;
 

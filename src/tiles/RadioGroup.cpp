@@ -2,7 +2,8 @@
 
 #include "component/Control.h"
 
-namespace tw {
+namespace tw
+{
 
 void applyRadioExclusivity(TControl *container, TControl *sender, bool checked)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace tw {
+namespace tw
+{
 
 class TControl;
 

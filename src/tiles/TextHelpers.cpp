@@ -1,7 +1,9 @@
 #include "tiles/TextHelpers.h"
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 qsizetype lastSeparator(const QString &path)
 {

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace tw {
+namespace tw
+{
 
 // The bare file name when `fileName` lies directly in `folder` (compared
 // without regard to case), otherwise `fileName` unchanged.

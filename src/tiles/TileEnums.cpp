@@ -2,8 +2,10 @@
 
 #include <QMetaEnum>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 template <class E> QString keyOf(E value)
 {

@@ -4,7 +4,8 @@
 
 // The tile enumerations. Names and order are fixed: designs store the names,
 // the inspector lists them in this order, and the generated DCL writes them.
-namespace tw::dcl {
+namespace tw::dcl
+{
 Q_NAMESPACE
 
 // Alignment of a tile inside its cluster.
@@ -42,7 +43,8 @@ Q_ENUM_NS(TRetirementButton)
 
 } // namespace tw::dcl
 
-namespace tw {
+namespace tw
+{
 using dcl::TBackColor;
 using dcl::TCadAlignment;
 using dcl::TRetirementButton;

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace tw {
+namespace tw
+{
 
 // Registers every tile class for creation by class name. Safe to call often.
 void registerTileClasses();

@@ -10,8 +10,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 const QByteArray kDesign = "object DCLPanelBasic: TDCLPanel\n"
                            "  DialogName = 'small'\n"

@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct Outcome {
     int status = -1;
@@ -82,7 +83,8 @@ TEST_F(CommandLine, VersionAndHelp)
 TEST_F(CommandLine, ToTextPrintsTheDesignAsStored)
 {
     writeFile(path(QStringLiteral("design.txt")), kDesign);
-    const Outcome run = tilewright({QStringLiteral("--to-text"), path(QStringLiteral("design.txt"))});
+    const Outcome run =
+        tilewright({QStringLiteral("--to-text"), path(QStringLiteral("design.txt"))});
     EXPECT_EQ(run.status, 0) << run.err.constData();
     EXPECT_EQ(run.out.toStdString(), kDesign.toStdString());
     EXPECT_TRUE(run.err.isEmpty());
@@ -92,8 +94,9 @@ TEST_F(CommandLine, GenerateWritesBothFilesWithDerivedNames)
 {
     writeFile(path(QStringLiteral("my.design.txt")), kDesign);
     const QString out = path(QStringLiteral("new/folder"));
-    const Outcome run = tilewright({QStringLiteral("--generate"), path(QStringLiteral("my.design.txt")),
-                                QStringLiteral("--output-dir"), out});
+    const Outcome run =
+        tilewright({QStringLiteral("--generate"), path(QStringLiteral("my.design.txt")),
+                    QStringLiteral("--output-dir"), out});
     EXPECT_EQ(run.status, 0) << run.err.constData();
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.isEmpty());
@@ -134,8 +137,8 @@ TEST_F(CommandLine, ErrorsAreOneLineOnStandardError)
         {QStringLiteral("--generate"), path(QStringLiteral("binary.dcp"))},
         {QStringLiteral("--generate"), path(QStringLiteral("nodialog.txt"))},
         {QStringLiteral("--bogus")},
-        {QStringLiteral("--to-text"), path(QStringLiteral("bad.txt")), QStringLiteral("--output-dir"),
-         path(QStringLiteral("x"))},
+        {QStringLiteral("--to-text"), path(QStringLiteral("bad.txt")),
+         QStringLiteral("--output-dir"), path(QStringLiteral("x"))},
     };
     for (const QStringList &arguments : cases) {
         const Outcome run = tilewright(arguments);
@@ -153,8 +156,8 @@ TEST_F(CommandLine, ProjectFilesConvertBothWays)
 {
     writeFile(path(QStringLiteral("design.txt")), kDesign);
     const QString project = path(QStringLiteral("design.dcp"));
-    const Outcome made = tilewright({QStringLiteral("--from-text"), path(QStringLiteral("design.txt")),
-                                     project});
+    const Outcome made =
+        tilewright({QStringLiteral("--from-text"), path(QStringLiteral("design.txt")), project});
     EXPECT_EQ(made.status, 0) << made.err.constData();
     EXPECT_TRUE(made.out.isEmpty());
     EXPECT_TRUE(tw::test::readFile(project).startsWith("& "));
@@ -195,9 +198,10 @@ TEST_F(CommandLine, RenderSlideWritesAPngOfTheAskedSize)
     const QString slide = tw::test::sharedTestData(QStringLiteral("slides/ANNO_SEAL.sld"));
     ASSERT_TRUE(QFile::exists(slide));
     const QString png = path(QStringLiteral("seal.png"));
-    const Outcome run = tilewright({QStringLiteral("--render-slide"), slide, QStringLiteral("--size"),
-                                    QStringLiteral("120x90"), QStringLiteral("--background"),
-                                    QStringLiteral("white"), QStringLiteral("--output"), png});
+    const Outcome run =
+        tilewright({QStringLiteral("--render-slide"), slide, QStringLiteral("--size"),
+                    QStringLiteral("120x90"), QStringLiteral("--background"),
+                    QStringLiteral("white"), QStringLiteral("--output"), png});
     EXPECT_EQ(run.status, 0) << run.err.constData();
     const QImage image(png);
     ASSERT_FALSE(image.isNull());
@@ -209,8 +213,8 @@ TEST_F(CommandLine, RenderSlideWritesAPngOfTheAskedSize)
             drawn = image.pixelColor(x, y) == QColor(Qt::black);
     EXPECT_TRUE(drawn) << "colour 7 is drawn black on white";
 
-    const Outcome defaults = tilewright({QStringLiteral("--render-slide"), slide,
-                                         QStringLiteral("--output"), png});
+    const Outcome defaults =
+        tilewright({QStringLiteral("--render-slide"), slide, QStringLiteral("--output"), png});
     EXPECT_EQ(defaults.status, 0) << defaults.err.constData();
     EXPECT_EQ(QImage(png).size(), QSize(400, 300));
 }
@@ -221,7 +225,8 @@ TEST_F(CommandLine, RenderSlideRefusalsWriteNoPicture)
     const QString png = path(QStringLiteral("out.png"));
     const QString slide = tw::test::sharedTestData(QStringLiteral("slides/ANNO_SEAL.sld"));
     const QList<std::pair<QStringList, QByteArray>> cases = {
-        {{QStringLiteral("--render-slide"), path(QStringLiteral("bad.sld")), QStringLiteral("--output"), png},
+        {{QStringLiteral("--render-slide"), path(QStringLiteral("bad.sld")),
+          QStringLiteral("--output"), png},
          "Invalid slide file\n"},
         {{QStringLiteral("--render-slide"), slide, QStringLiteral("--background"),
           QStringLiteral("plaid"), QStringLiteral("--output"), png},

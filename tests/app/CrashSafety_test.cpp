@@ -16,8 +16,10 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 struct Version {
     QByteArray design;

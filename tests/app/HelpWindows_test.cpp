@@ -11,8 +11,10 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 class CountingHelp : public TfrmHelp
 {

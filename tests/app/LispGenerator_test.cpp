@@ -17,8 +17,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace tw::test {
-namespace {
+namespace tw::test
+{
+namespace
+{
 
 class TFakeHost : public TDesignHost
 {
@@ -126,8 +128,8 @@ protected:
     TDCLPanel *tile() const { return controller->DesignForm->DCLPanelBasic; }
     void addButton(const QString &key)
     {
-        TControl *button = ClassRegistry::instance().create(QStringLiteral("TDCLButton"),
-                                                            controller->DesignForm);
+        TControl *button =
+            ClassRegistry::instance().create(QStringLiteral("TDCLButton"), controller->DesignForm);
         button->setName(controller->DesignForm->freeName(QStringLiteral("TDCLButton")));
         button->setParentControl(tile());
         button->setProperty("Key", key);

@@ -1,15 +1,17 @@
 #include "app/PaletteTemplates.h"
+#include "app/Resources.h"
 #include "component/Owner.h"
 #include "component/Panel.h"
 #include "component/PropertyAccess.h"
 #include "component/TextForm.h"
-#include "app/Resources.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // The text of a stored value as the property reads it back.
 QString storedText(const StreamValue &value)

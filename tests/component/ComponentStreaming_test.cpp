@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 using test::TKindsPanel;
 using test::TTestRoot;
@@ -41,10 +43,10 @@ TEST_F(ComponentStreaming, WritesWhatIsNotDefaultInDeclarationOrder)
     EXPECT_EQ(record.name, QStringLiteral("Kinds1"));
     // Defaults (Count 7, empty Style, alNone, ...), empty strings, zero floats,
     // empty lists, the parent's font and unbound events stay out.
-    EXPECT_EQ(propertyNames(record),
-              (QStringList{QStringLiteral("Left"), QStringLiteral("Top"), QStringLiteral("Width"),
-                           QStringLiteral("Height"), QStringLiteral("Letter"),
-                           QStringLiteral("Flag")}));
+    EXPECT_EQ(
+        propertyNames(record),
+        (QStringList{QStringLiteral("Left"), QStringLiteral("Top"), QStringLiteral("Width"),
+                     QStringLiteral("Height"), QStringLiteral("Letter"), QStringLiteral("Flag")}));
     EXPECT_EQ(record.find(QStringLiteral("Flag"))->tag, ValueTag::False);
     EXPECT_EQ(record.find(QStringLiteral("Letter"))->text, QStringLiteral("x"));
 }
@@ -65,7 +67,8 @@ TEST_F(ComponentStreaming, WritesChangedValuesWithTheirTags)
     const ComponentRecord record = writeComponent(panel, &root);
     EXPECT_EQ(record.find(QStringLiteral("Count"))->tag, ValueTag::Int16);
     EXPECT_EQ(record.find(QStringLiteral("Ratio"))->tag, ValueTag::Extended);
-    EXPECT_EQ(record.find(QStringLiteral("Style"))->members, QStringList{QStringLiteral("fsItalic")});
+    EXPECT_EQ(record.find(QStringLiteral("Style"))->members,
+              QStringList{QStringLiteral("fsItalic")});
     EXPECT_EQ(record.find(QStringLiteral("Align"))->text, QStringLiteral("alTop"));
     EXPECT_EQ(record.find(QStringLiteral("Color"))->text, QStringLiteral("clWhite"));
     EXPECT_EQ(record.find(QStringLiteral("Font.Color"))->text, QStringLiteral("clWindowText"));
@@ -95,25 +98,24 @@ TEST_F(ComponentStreaming, WritesOnlyChildrenTheRootOwns)
 TEST_F(ComponentStreaming, ReadingInsertsBeforePropertiesAndSkipsWhatItDoesNotKnow)
 {
     auto *parent = new TKindsPanel(&root);
-    const std::vector<ComponentRecord> records = readTextForm(
-        "object Kinds1: TKindsPanel\n"
-        "  Unknown = 5\n"
-        "  Text = 'set after insertion'\n"
-        "  Count = 'not a number'\n"
-        "  Align = alNowhere\n"
-        "  OnChange = PanelChange\n"
-        "  OnClick = NoSuchMethod\n"
-        "  Font.Style = [fsBold]\n"
-        "  Lines.Strings = (\n"
-        "    'a'\n"
-        "  )\n"
-        "  object Gone1: TNoSuchClass\n"
-        "    object Gone2: TKindsPanel\n"
-        "    end\n"
-        "  end\n"
-        "  object Inner1: TKindsPanel\n"
-        "  end\n"
-        "end\n");
+    const std::vector<ComponentRecord> records = readTextForm("object Kinds1: TKindsPanel\n"
+                                                              "  Unknown = 5\n"
+                                                              "  Text = 'set after insertion'\n"
+                                                              "  Count = 'not a number'\n"
+                                                              "  Align = alNowhere\n"
+                                                              "  OnChange = PanelChange\n"
+                                                              "  OnClick = NoSuchMethod\n"
+                                                              "  Font.Style = [fsBold]\n"
+                                                              "  Lines.Strings = (\n"
+                                                              "    'a'\n"
+                                                              "  )\n"
+                                                              "  object Gone1: TNoSuchClass\n"
+                                                              "    object Gone2: TKindsPanel\n"
+                                                              "    end\n"
+                                                              "  end\n"
+                                                              "  object Inner1: TKindsPanel\n"
+                                                              "  end\n"
+                                                              "end\n");
     const QList<TControl *> created = readComponents(records, &root, parent);
     ASSERT_EQ(created.size(), 1);
     auto *panel = qobject_cast<TKindsPanel *>(created[0]);
@@ -197,9 +199,9 @@ TEST_F(ComponentStreaming, EveryPropertyAwayFromItsDefaultSurvivesTheTextForm)
     ASSERT_EQ(created.size(), 1);
     const QByteArray second = writeTextForm({writeComponent(created[0], &other)});
     EXPECT_EQ(second.toStdString(), first.toStdString());
-    for (const char *expected : {"Count = -100000", "Letter = #8364", "BevelOuter = bvSpace",
-                                 "Color = 1193046", "Font.Charset = RUSSIAN_CHARSET",
-                                 "Visible = False", "object Child: TPanel"})
+    for (const char *expected :
+         {"Count = -100000", "Letter = #8364", "BevelOuter = bvSpace", "Color = 1193046",
+          "Font.Charset = RUSSIAN_CHARSET", "Visible = False", "object Child: TPanel"})
         EXPECT_TRUE(first.contains(expected)) << expected << "\n" << first.constData();
     qDeleteAll(created);
 }

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 struct ChildSpec {
     TAlign align;
@@ -24,28 +26,55 @@ struct DockCase {
 // span the client width, left and right ones the height that remains, the
 // client child takes the rest; each group ordered by position.
 const DockCase kCases[] = {
-    {"TopStacksAndStretches", 0, bvNone, bvNone,
+    {"TopStacksAndStretches",
+     0,
+     bvNone,
+     bvNone,
      {{alTop, {5, 30, 50, 20}, {0, 20, 200, 20}}, {alTop, {9, 10, 70, 20}, {0, 0, 200, 20}}}},
-    {"BottomKeepsLowestAtBottom", 0, bvNone, bvNone,
-     {{alBottom, {0, 50, 10, 10}, {0, 80, 200, 10}}, {alBottom, {0, 70, 10, 10}, {0, 90, 200, 10}}}},
-    {"LeftOrderedByLeft", 0, bvNone, bvNone,
+    {"BottomKeepsLowestAtBottom",
+     0,
+     bvNone,
+     bvNone,
+     {{alBottom, {0, 50, 10, 10}, {0, 80, 200, 10}},
+      {alBottom, {0, 70, 10, 10}, {0, 90, 200, 10}}}},
+    {"LeftOrderedByLeft",
+     0,
+     bvNone,
+     bvNone,
      {{alLeft, {40, 0, 15, 5}, {30, 0, 15, 100}}, {alLeft, {10, 0, 30, 5}, {0, 0, 30, 100}}}},
-    {"RightKeepsRightmostAtRight", 0, bvNone, bvNone,
-     {{alRight, {100, 0, 20, 5}, {160, 0, 20, 100}}, {alRight, {150, 0, 20, 5}, {180, 0, 20, 100}}}},
+    {"RightKeepsRightmostAtRight",
+     0,
+     bvNone,
+     bvNone,
+     {{alRight, {100, 0, 20, 5}, {160, 0, 20, 100}},
+      {alRight, {150, 0, 20, 5}, {180, 0, 20, 100}}}},
     {"ClientFillsAll", 0, bvNone, bvNone, {{alClient, {3, 3, 3, 3}, {0, 0, 200, 100}}}},
     {"NoneStaysPut", 0, bvNone, bvNone, {{alNone, {3, 4, 5, 6}, {3, 4, 5, 6}}}},
-    {"MixedSiblings", 0, bvNone, bvNone,
+    {"MixedSiblings",
+     0,
+     bvNone,
+     bvNone,
      {{alClient, {0, 0, 1, 1}, {20, 10, 150, 70}},
       {alLeft, {0, 0, 20, 1}, {0, 10, 20, 70}},
       {alTop, {0, 0, 1, 10}, {0, 0, 200, 10}},
       {alRight, {0, 0, 30, 1}, {170, 10, 30, 70}},
       {alBottom, {0, 0, 1, 20}, {0, 80, 200, 20}}}},
-    {"BorderAndBothBevels", 4, bvRaised, bvLowered,
+    {"BorderAndBothBevels",
+     4,
+     bvRaised,
+     bvLowered,
      {{alTop, {0, 0, 1, 10}, {6, 6, 188, 10}}, {alClient, {0, 0, 1, 1}, {6, 16, 188, 78}}}},
-    {"OuterBevelOnly", 0, bvRaised, bvNone,
+    {"OuterBevelOnly",
+     0,
+     bvRaised,
+     bvNone,
      {{alBottom, {0, 0, 1, 10}, {1, 89, 198, 10}}, {alLeft, {0, 0, 10, 1}, {1, 1, 10, 88}}}},
-    {"TooSmallClampsToZero", 0, bvNone, bvNone,
-     {{alTop, {0, 0, 1, 80}, {0, 0, 200, 80}}, {alBottom, {0, 0, 1, 60}, {0, 40, 200, 60}},
+    {"TooSmallClampsToZero",
+     0,
+     bvNone,
+     bvNone,
+     {{alTop, {0, 0, 1, 80}, {0, 0, 200, 80}},
+      {alBottom, {0, 0, 1, 60}, {0, 40, 200, 60}},
       {alClient, {0, 0, 1, 1}, {0, 80, 200, 0}}}},
 };
 

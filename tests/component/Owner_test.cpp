@@ -4,8 +4,10 @@
 #include <QPointer>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 TEST(Owner, NamesAreUniqueWithoutRegardToCase)
 {
@@ -41,7 +43,10 @@ TEST(Owner, FreeNameIsTheLowestFreeCounterAfterNamesAreReleased)
         bool rename;
         const char *expected;
     } cases[] = {
-        {"TDCLButton", {"DCLButton1", "DCLButton2", "DCLButton3"}, "DCLButton2", false,
+        {"TDCLButton",
+         {"DCLButton1", "DCLButton2", "DCLButton3"},
+         "DCLButton2",
+         false,
          "DCLButton2"},
         {"TDCLButton", {"DCLButton1", "DCLButton2"}, "DCLButton1", true, "DCLButton1"},
         {"TDCLButton", {"DCLButton1", "dclbutton2"}, "dclbutton2", false, "DCLButton2"},

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 using test::TKindsPanel;
 
@@ -24,7 +26,8 @@ TEST(ObjInfo, ListsPublishedPropertiesInheritedFirst)
     ASSERT_GT(info.PropCount(), 10);
     EXPECT_EQ(info.GetItem(0).Name, QStringLiteral("Name"));
     EXPECT_EQ(info.GetItem(1).Name, QStringLiteral("Left"));
-    EXPECT_LT(info.IndexOfProp(QStringLiteral("Caption")), info.IndexOfProp(QStringLiteral("Count")));
+    EXPECT_LT(info.IndexOfProp(QStringLiteral("Caption")),
+              info.IndexOfProp(QStringLiteral("Count")));
     // Qt's own widget properties are not published.
     EXPECT_EQ(info.IndexOfProp(QStringLiteral("geometry")), -1);
     EXPECT_EQ(info.IndexOfProp(QStringLiteral("objectName")), -1);
@@ -35,7 +38,8 @@ TEST(ObjInfo, FindsPropertiesWithoutRegardToCase)
     TOwner owner;
     TKindsPanel panel(&owner);
     const TObjInfo info(&panel);
-    EXPECT_EQ(info.IndexOfProp(QStringLiteral("caption")), info.IndexOfProp(QStringLiteral("Caption")));
+    EXPECT_EQ(info.IndexOfProp(QStringLiteral("caption")),
+              info.IndexOfProp(QStringLiteral("Caption")));
     EXPECT_GE(info.IndexOfProp(QStringLiteral("BEVELOUTER")), 0);
     EXPECT_EQ(info.IndexOfProp(QStringLiteral("NoSuchThing")), -1);
 }
@@ -63,11 +67,11 @@ TEST(ObjInfo, KindsOfProperties)
     TKindsPanel panel(&owner);
     const TObjInfo info(&panel);
     const std::pair<const char *, TTypeKind> expected[] = {
-        {"Count", TTypeKind::tkInteger},     {"Letter", TTypeKind::tkChar},
-        {"Flag", TTypeKind::tkEnumeration},  {"Align", TTypeKind::tkEnumeration},
-        {"Style", TTypeKind::tkSet},         {"Ratio", TTypeKind::tkFloat},
-        {"Text", TTypeKind::tkLString},      {"Lines", TTypeKind::tkClass},
-        {"Font", TTypeKind::tkClass},        {"OnChange", TTypeKind::tkMethod},
+        {"Count", TTypeKind::tkInteger},    {"Letter", TTypeKind::tkChar},
+        {"Flag", TTypeKind::tkEnumeration}, {"Align", TTypeKind::tkEnumeration},
+        {"Style", TTypeKind::tkSet},        {"Ratio", TTypeKind::tkFloat},
+        {"Text", TTypeKind::tkLString},     {"Lines", TTypeKind::tkClass},
+        {"Font", TTypeKind::tkClass},       {"OnChange", TTypeKind::tkMethod},
     };
     for (const auto &[name, kind] : expected)
         EXPECT_EQ(info.GetItem(info.IndexOfProp(QLatin1String(name))).Kind, kind) << name;
@@ -85,8 +89,8 @@ TEST(PropValueText, TextOfEveryKind)
     panel.setFlag(true);
     panel.setAlign(alClient);
     const std::pair<const char *, const char *> expected[] = {
-        {"Count", "-42"}, {"Letter", "*"},        {"Ratio", "2.5"},       {"Text", "abc"},
-        {"Flag", "True"}, {"Align", "alClient"},  {"Lines", "(TStrings)"}, {"Font", "(TFont)"},
+        {"Count", "-42"}, {"Letter", "*"},       {"Ratio", "2.5"},        {"Text", "abc"},
+        {"Flag", "True"}, {"Align", "alClient"}, {"Lines", "(TStrings)"}, {"Font", "(TFont)"},
         {"OnChange", ""}, {"Name", "Kinds1"},
     };
     for (const auto &[name, text] : expected)

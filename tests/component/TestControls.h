@@ -6,7 +6,8 @@
 #include <QObject>
 #include <QStringList>
 
-namespace tw::test {
+namespace tw::test
+{
 
 // A panel publishing one property of every kind the streams and the
 // inspector handle, with declared defaults on some of them.

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 ComponentRecord recordWith(const QString &property, const StreamValue &value)
 {
@@ -68,7 +70,8 @@ TEST(TextFormWriting, ValuesOfEveryTag)
         {emptySet, "[]\n"},
         {binary, "{\n    01AB\n  }\n"},
         {nil, "nil\n"},
-        {StreamValue::fromStrings({QStringLiteral("one"), QString()}), "(\n    'one'\n    ''\n  )\n"},
+        {StreamValue::fromStrings({QStringLiteral("one"), QString()}),
+         "(\n    'one'\n    ''\n  )\n"},
     };
     for (const auto &[value, expected] : cases)
         EXPECT_EQ(writtenValue(value), QByteArray(expected)) << expected;
@@ -87,13 +90,13 @@ TEST(TextFormWriting, NestedObjectsIndentTwoSpacesPerLevel)
     child.children.push_back(grandchild);
     root.children.push_back(child);
     EXPECT_EQ(writeTextForm({root}), QByteArray("object Thing1: TThing\n"
-                                                 "  Left = 1\n"
-                                                 "  object Child1: TChild\n"
-                                                 "    Font.Style = []\n"
-                                                 "    object TLeaf\n"
-                                                 "    end\n"
-                                                 "  end\n"
-                                                 "end\n"));
+                                                "  Left = 1\n"
+                                                "  object Child1: TChild\n"
+                                                "    Font.Style = []\n"
+                                                "    object TLeaf\n"
+                                                "    end\n"
+                                                "  end\n"
+                                                "end\n"));
 }
 
 TEST(TextFormReading, AcceptsTheClassicNotations)

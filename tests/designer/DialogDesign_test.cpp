@@ -1,5 +1,4 @@
 #include "DesignerFixture.h"
-
 #include "component/ClassRegistry.h"
 #include "component/ComponentStreaming.h"
 #include "component/PropertyAccess.h"
@@ -32,8 +31,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace tw::test {
-namespace {
+namespace tw::test
+{
+namespace
+{
 
 // The main window as the design window sees it: the palette with one
 // template per test, answers for the pickers and modal dialogs, and a record
@@ -566,8 +567,7 @@ TEST_F(DialogDesignTest, ProjectThatCannotBeReadLeavesTheDesignAsItWas)
     }
     TControl *button = addTile(QStringLiteral("TDCLButton"), dialog(), "kept");
     designOn();
-    for (const QString &file :
-         {garbage, noDialog, dir.filePath(QStringLiteral("missing.dcp"))}) {
+    for (const QString &file : {garbage, noDialog, dir.filePath(QStringLiteral("missing.dcp"))}) {
         SCOPED_TRACE(file.toStdString());
         form->SetModified(false);
         EXPECT_ANY_THROW(form->LoadProject(file));

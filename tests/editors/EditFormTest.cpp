@@ -14,9 +14,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>

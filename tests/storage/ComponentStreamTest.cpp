@@ -1,12 +1,15 @@
+#include "storage/ComponentStream.h"
+
 #include "component/Error.h"
 #include "component/TextForm.h"
-#include "storage/ComponentStream.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 QByteArray hex(const char *text)
 {
@@ -81,8 +84,8 @@ TEST(ComponentStream, OtherValues)
 
 TEST(ComponentStream, ExtendedFloatsRoundTrip)
 {
-    for (double value : {0.0, 1.0, -2.5, 0.1, 1e300, -1e-300, 4.9e-324,
-                         std::numeric_limits<double>::infinity()}) {
+    for (double value :
+         {0.0, 1.0, -2.5, 0.1, 1e300, -1e-300, 4.9e-324, std::numeric_limits<double>::infinity()}) {
         StreamValue real;
         real.tag = ValueTag::Extended;
         real.real = value;
@@ -103,16 +106,16 @@ TEST(ComponentStream, ExtendedFloatsRoundTrip)
 TEST(ComponentStream, ReadsEveryTagIncludingOnesTilesNeverWrite)
 {
     const QByteArray stream = hex("54504630"
-                                  "F2 02 05"       // prefix: child position 5
-                                  "0154 0161"      // class T, name a
-                                  "01 41 0F 0000C03F"              // A = single 1.5
-                                  "01 42 10 1027000000000000"      // B = currency 1.0000
-                                  "01 43 11 0000000000000040"      // C = date 2.0
-                                  "01 44 13 FFFFFFFFFFFFFFFF"      // D = int64 -1
-                                  "01 45 0A 02000000 ABCD"         // E = binary
-                                  "01 46 0D"                       // F = nil
+                                  "F2 02 05"                  // prefix: child position 5
+                                  "0154 0161"                 // class T, name a
+                                  "01 41 0F 0000C03F"         // A = single 1.5
+                                  "01 42 10 1027000000000000" // B = currency 1.0000
+                                  "01 43 11 0000000000000040" // C = date 2.0
+                                  "01 44 13 FFFFFFFFFFFFFFFF" // D = int64 -1
+                                  "01 45 0A 02000000 ABCD"    // E = binary
+                                  "01 46 0D"                  // F = nil
                                   "01 47 0E 01 0158 02 07 00 02 03 01 00 00" // G = collection
-                                  "01 48 12 02000000 41001604"     // H = wide string
+                                  "01 48 12 02000000 41001604"               // H = wide string
                                   "00"
                                   "0154 00 00 00" // a child T without name or properties
                                   "00"
@@ -206,7 +209,8 @@ TEST(ComponentStream, ClassNamesAsLongAsAPrefixByteSurviveWritingAndReading)
         ComponentRecord child;
         child.className = QString(length, QLatin1Char('U'));
         record.children.push_back(child);
-        const std::vector<ComponentRecord> read = readComponentStream(writeComponentStream({record}));
+        const std::vector<ComponentRecord> read =
+            readComponentStream(writeComponentStream({record}));
         ASSERT_EQ(read.size(), 1u);
         EXPECT_EQ(read[0].className, record.className);
         EXPECT_EQ(read[0].name, record.name);

@@ -10,8 +10,10 @@
 
 // Free Pascal's Classes unit converts our streams with its own reader and
 // writer (the helper program is built with fpc during the build).
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 struct Design {
     const char *name;
@@ -37,14 +39,16 @@ const Design kDesigns[] = {
                        "  Candelete = True\n"
                        "  DCLFileName = 'C:\\Dialogs\\It''s here.dcl'\n"
                        "  DialogCaption = 'Line one'#13#10'line two'#9'tab \"quoted\"'\n"
-                       "  DialogName = '" + QByteArray(300, 'n') + "'\n"
-                       "  Retirement_Button = ok_cancel_help_errtile\n"
-                       "  OnCaptionChange = DCLPanelBasicCaptionChange\n"
-                       "  object Inner: TDCLPanel\n"
-                       "    Left = 1\n"
-                       "    Retirement_Button = errtile\n"
-                       "  end\n"
-                       "end\n"},
+                       "  DialogName = '" +
+                           QByteArray(300, 'n') +
+                           "'\n"
+                           "  Retirement_Button = ok_cancel_help_errtile\n"
+                           "  OnCaptionChange = DCLPanelBasicCaptionChange\n"
+                           "  object Inner: TDCLPanel\n"
+                           "    Left = 1\n"
+                           "    Retirement_Button = errtile\n"
+                           "  end\n"
+                           "end\n"},
 };
 
 const QByteArray kLatinDesign = "object DCLPanelBasic: TDCLPanel\n"
@@ -96,7 +100,8 @@ TEST_F(FpcInterop, ItsStreamsOfOurTextAreOurStreams)
     for (const Design &design : kDesigns) {
         // It converts one object, without the zero byte that ends our list of them.
         const QByteArray theirs = convert("t2b", design.text) + '\0';
-        EXPECT_EQ(theirs.toHex().toStdString(), textToComponentStream(design.text).toHex().toStdString())
+        EXPECT_EQ(theirs.toHex().toStdString(),
+                  textToComponentStream(design.text).toHex().toStdString())
             << design.name;
     }
 }
@@ -108,7 +113,8 @@ TEST_F(FpcInterop, ItsStreamsLoadIntoTheSameTiles)
         theirs.load(readComponentStream(convert("t2b", text)));
         TDesignRoot ours;
         ours.load(readTextForm(text));
-        EXPECT_EQ(writeTextForm(theirs.save()).toStdString(), writeTextForm(ours.save()).toStdString());
+        EXPECT_EQ(writeTextForm(theirs.save()).toStdString(),
+                  writeTextForm(ours.save()).toStdString());
     }
 }
 
@@ -125,7 +131,8 @@ void readCodePageBytes(std::vector<NamedValue> &properties)
 
 TEST_F(FpcInterop, EightBitCharactersKeepTheirValues)
 {
-    std::vector<ComponentRecord> theirs = readTextForm(convert("b2t", textToComponentStream(kLatinDesign)));
+    std::vector<ComponentRecord> theirs =
+        readTextForm(convert("b2t", textToComponentStream(kLatinDesign)));
     ASSERT_EQ(theirs.size(), 1u);
     readCodePageBytes(theirs[0].properties);
     EXPECT_EQ(writeTextForm(theirs).toStdString(), kLatinDesign.toStdString());

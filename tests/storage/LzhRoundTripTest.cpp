@@ -3,8 +3,8 @@
 
 #include <QBuffer>
 #include <atomic>
-#include <thread>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace tw
 {

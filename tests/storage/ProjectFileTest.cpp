@@ -1,8 +1,9 @@
+#include "storage/ProjectFile.h"
+
 #include "component/Error.h"
 #include "component/TextForm.h"
 #include "storage/ComponentStream.h"
 #include "storage/MoxStreams.h"
-#include "storage/ProjectFile.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 
@@ -10,8 +11,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 const QByteArray kDesign = "object DCLPanelBasic: TDCLPanel\n"
                            "  Left = 0\n"
@@ -47,7 +50,8 @@ TEST_F(ProjectFile, SavedDesignLoadsBackTheSame)
     EXPECT_EQ(file.read(2), QByteArray("& "));
     // One record, the dialog tile without children, then the end byte.
     const QByteArray stream = streams.StreamData(QStringLiteral("DCLProject"));
-    EXPECT_TRUE(stream.startsWith("TPF0\x09TDCLPanel\x0D" "DCLPanelBasic"));
+    EXPECT_TRUE(stream.startsWith("TPF0\x09TDCLPanel\x0D"
+                                  "DCLPanelBasic"));
     EXPECT_TRUE(stream.endsWith(QByteArray("\x00\x00\x00", 3)));
 
     TDesignRoot loaded;

@@ -2,7 +2,8 @@
 
 #include <QFile>
 
-namespace tw::test {
+namespace tw::test
+{
 
 QString sharedTestData(const QString &relative)
 {

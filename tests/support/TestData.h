@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace tw::test {
+namespace tw::test
+{
 
 // Folder of the real data files shared by the team (beside the repository).
 QString sharedTestData(const QString &relative);

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 struct ArrangeCase {
     TRetirementButton value;
@@ -50,7 +52,8 @@ TEST_P(ArrangeTest, CentresTheShownButtonsAndParksTheRest)
     // The bar stays docked to the bottom inside the 4-pixel border.
     EXPECT_EQ(panel.buttonBar()->y() + panel.buttonBar()->height(), 300 - 4);
     EXPECT_EQ(panel.errorLabel()->visibleProp(), c.errorShown);
-    EXPECT_EQ(panel.errorLabel()->caption(), c.errorShown ? QStringLiteral("error_tile") : QString());
+    EXPECT_EQ(panel.errorLabel()->caption(),
+              c.errorShown ? QStringLiteral("error_tile") : QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ArrangeTest, ::testing::ValuesIn(kArrangeCases));

@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 // Every property of the dialog tile away from its constructor value.
 const QByteArray kDialog = "object DCLPanelBasic: TDCLPanel\n"

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-namespace tw {
-namespace {
+namespace tw
+{
+namespace
+{
 
 TEST(StripProjectFolder, KeepsOnlyFilesOfTheProjectFolderBare)
 {
@@ -28,7 +30,8 @@ TEST(StripProjectFolder, KeepsOnlyFilesOfTheProjectFolderBare)
 
 TEST(TextHelpers, ForwardSlashesAndFileNames)
 {
-    EXPECT_EQ(ToForwardSlashes(QStringLiteral("C:\\a\\b c\\d.sld")), QStringLiteral("C:/a/b c/d.sld"));
+    EXPECT_EQ(ToForwardSlashes(QStringLiteral("C:\\a\\b c\\d.sld")),
+              QStringLiteral("C:/a/b c/d.sld"));
     EXPECT_EQ(ToForwardSlashes(QStringLiteral("plain")), QStringLiteral("plain"));
     EXPECT_EQ(ExtractFileName(QStringLiteral("C:\\a\\b\\x.DCL")), QStringLiteral("x.DCL"));
     EXPECT_EQ(ExtractFileName(QStringLiteral("/a/b/x.dcl")), QStringLiteral("x.dcl"));
