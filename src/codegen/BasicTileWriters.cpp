@@ -25,7 +25,7 @@ void writeCheckable(Tile *tile, const char *header, QStringList &dcl, const QStr
     dcl << DclLabelLine(indent, tile->property("Caption").toString());
     dcl << DclWidthLine(indent, tile->width());
     dcl << DclHeightLine(indent, tile->height());
-    dcl << DclAlignmentLine(indent, DclAlignmentWord(tile->alignment()));
+    WriteAlignmentLine(indent, DclAlignmentWord(tile->alignment()), ParentDirection(tile), dcl);
     WriteIfFalse(indent + QStringLiteral("is_tab_stop"), tile->tabstop(), dcl);
     WriteIfFalse(indent + QStringLiteral("is_enabled"), tile->property("Enabled").toBool(), dcl);
     WriteIfTrue(indent + QStringLiteral("fixed_height"), tile->fixedHeightFlag(), dcl);
@@ -46,7 +46,8 @@ void WriteEditBox(TControl *control, QStringList &dcl, const QString &indent, Li
     dcl << DclTextValueLine(indent, tile->value());
     dcl << DclWidthLine(indent, tile->width());
     dcl << DclHeightLine(indent, tile->height());
-    dcl << DclAlignmentLine(indent, DclAlignmentWord(tile->captionAlignment()));
+    WriteAlignmentLine(indent, DclAlignmentWord(tile->captionAlignment()), ParentDirection(tile),
+                       dcl);
     WriteIfTrue(indent + QStringLiteral("allow_accept"), tile->allowAccept(), dcl);
     WriteIfFalse(indent + QStringLiteral("is_tab_stop"), tile->tabstop(), dcl);
     WriteIfFalse(indent + QStringLiteral("is_enabled"), tile->enabledProp(), dcl);
@@ -68,7 +69,7 @@ void WriteButton(TControl *control, QStringList &dcl, const QString &indent, Lis
     dcl << DclLabelLine(indent, tile->buttonCaption());
     dcl << DclWidthLine(indent, tile->width());
     dcl << DclHeightLine(indent, tile->height());
-    dcl << DclAlignmentLine(indent, DclAlignmentWord(tile->alignment()));
+    WriteAlignmentLine(indent, DclAlignmentWord(tile->alignment()), ParentDirection(tile), dcl);
     WriteIfFalse(indent + QStringLiteral("is_tab_stop"), tile->tabstop(), dcl);
     WriteIfFalse(indent + QStringLiteral("is_enabled"), tile->buttonEnabled(), dcl);
     WriteIfTrue(indent + QStringLiteral("fixed_height"), tile->fixedHeightFlag(), dcl);
@@ -102,7 +103,7 @@ void WriteText(TControl *control, QStringList &dcl, const QString &indent, LispS
     dcl << DclLabelLine(indent, tile->caption());
     dcl << DclWidthLine(indent, tile->width());
     dcl << DclHeightLine(indent, tile->height());
-    dcl << DclAlignmentLine(indent, DclAlignmentWord(tile->alignment()));
+    WriteAlignmentLine(indent, DclAlignmentWord(tile->alignment()), ParentDirection(tile), dcl);
     WriteIfFalse(indent + QStringLiteral("is_enabled"), tile->enabledProp(), dcl);
     WriteIfTrue(indent + QStringLiteral("is_bold"), tile->tfont()->style().testFlag(fsBold), dcl);
     WriteIfTrue(indent + QStringLiteral("fixed_height"), tile->fixedHeightFlag(), dcl);

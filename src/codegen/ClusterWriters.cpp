@@ -18,7 +18,7 @@ void writeCluster(Cluster *tile, const char *header, bool withLabel, QStringList
     dcl << DclKeyLine(indent, tile->key());
     if (withLabel)
         dcl << DclLabelLine(indent, tile->caption());
-    dcl << DclAlignmentLine(indent, DclAlignmentWord(tile->alignment()));
+    WriteAlignmentLine(indent, DclAlignmentWord(tile->alignment()), ParentDirection(tile), dcl);
     dcl << DclWidthLine(indent, tile->width());
     dcl << DclHeightLine(indent, tile->height());
     WriteIfFalse(indent + QStringLiteral("is_tab_stop"), tile->tabstop(), dcl);
@@ -27,38 +27,40 @@ void writeCluster(Cluster *tile, const char *header, bool withLabel, QStringList
     WriteIfTrue(indent + QStringLiteral("fixed_width"), tile->fixedWidthFlag(), dcl);
     WriteIfTrue(indent + QStringLiteral("children_fixed_height"), tile->childrenFixedHeight(), dcl);
     WriteIfTrue(indent + QStringLiteral("children_fixed_width"), tile->childrenFixedWidth(), dcl);
-    dcl << DclChildrenAlignmentLine(indent, DclAlignmentWord(tile->childrenAlignment()));
+    WriteChildrenAlignmentLine(indent, DclAlignmentWord(tile->childrenAlignment()),
+                               LayoutDirection(tile), dcl);
     WriteTileLisp(tile, variant, lisp);
     WriteChildTiles(tile, dcl, indent, lisp, columnOrder);
     dcl << indent + QStringLiteral("}");
 }
 
-void writePlain(TControl *control, const char *header, QStringList &dcl, const QString &indent,
-                LispSections &lisp, bool columnOrder)
+void writePlain(TControl *control, const char *header, const char *radioHeader, QStringList &dcl,
+                const QString &indent, LispSections &lisp, bool columnOrder)
 {
     auto *tile = static_cast<TClusterPanel *>(control);
     const bool withLabel = !tile->caption().trimmed().isEmpty();
-    writeCluster(tile, header, withLabel, dcl, indent, lisp, TLinkVariant::Whole, columnOrder);
+    writeCluster(tile, IsWrittenAsRadioCluster(tile) ? radioHeader : header, withLabel, dcl, indent,
+                 lisp, TLinkVariant::Whole, columnOrder);
 }
 
 void writeBoxed(TControl *control, const char *header, const char *radioHeader, QStringList &dcl,
                 const QString &indent, LispSections &lisp, bool columnOrder)
 {
     auto *tile = static_cast<TGroupCluster *>(control);
-    writeCluster(tile, tile->isRadioGroup() ? radioHeader : header, true, dcl, indent, lisp,
-                 TLinkVariant::String, columnOrder);
+    writeCluster(tile, IsWrittenAsRadioCluster(tile) ? radioHeader : header, true, dcl, indent,
+                 lisp, TLinkVariant::String, columnOrder);
 }
 
 } // namespace
 
 void WriteColumn(TControl *tile, QStringList &dcl, const QString &indent, LispSections &lisp)
 {
-    writePlain(tile, ": column {", dcl, indent, lisp, true);
+    writePlain(tile, ": column {", ": radio_column {", dcl, indent, lisp, true);
 }
 
 void WriteRow(TControl *tile, QStringList &dcl, const QString &indent, LispSections &lisp)
 {
-    writePlain(tile, ": row {", dcl, indent, lisp, false);
+    writePlain(tile, ": row {", ": radio_row {", dcl, indent, lisp, false);
 }
 
 void WriteBoxedColumn(TControl *tile, QStringList &dcl, const QString &indent, LispSections &lisp)

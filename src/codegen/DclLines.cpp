@@ -13,6 +13,15 @@ QString line(const QString &indent, const char *templ, const QString &value)
     return indent + QString::fromLatin1(templ).arg(value);
 }
 
+bool fitsDirection(const QString &word, TDclDirection along)
+{
+    if (word == QLatin1String("centered"))
+        return true;
+    if (along == TDclDirection::Column)
+        return word == QLatin1String("left") || word == QLatin1String("right");
+    return word == QLatin1String("top") || word == QLatin1String("bottom");
+}
+
 } // namespace
 
 QString DclAlignmentWord(TCadAlignment value)
@@ -47,17 +56,17 @@ QString DclAlignmentWord(TAlignment value)
 
 QString DclKeyLine(const QString &indent, const QString &key)
 {
-    return line(indent, "    key        = \"%1\" ;", EscapeQuotes(key));
+    return line(indent, "    key        = \"%1\" ;", EscapeString(key));
 }
 
 QString DclLabelLine(const QString &indent, const QString &label)
 {
-    return line(indent, "    label      = \"%1\" ;", EscapeQuotes(label));
+    return line(indent, "    label      = \"%1\" ;", EscapeString(label));
 }
 
 QString DclTextValueLine(const QString &indent, const QString &value)
 {
-    return line(indent, "    value      = \"%1\" ;", EscapeQuotes(value));
+    return line(indent, "    value      = \"%1\" ;", EscapeString(value));
 }
 
 QString DclWidthLine(const QString &indent, int pixels)
@@ -70,14 +79,18 @@ QString DclHeightLine(const QString &indent, int pixels)
     return line(indent, "    height     = %1 ;", FormatDclSize(pixels / 15.0));
 }
 
-QString DclAlignmentLine(const QString &indent, const QString &word)
+void WriteAlignmentLine(const QString &indent, const QString &word, TDclDirection along,
+                        QStringList &dcl)
 {
-    return line(indent, "    alignment     = %1 ;", word);
+    if (fitsDirection(word, along))
+        dcl << line(indent, "    alignment     = %1 ;", word);
 }
 
-QString DclChildrenAlignmentLine(const QString &indent, const QString &word)
+void WriteChildrenAlignmentLine(const QString &indent, const QString &word, TDclDirection along,
+                                QStringList &dcl)
 {
-    return line(indent, "    children_alignment = %1 ;", word);
+    if (fitsDirection(word, along))
+        dcl << line(indent, "    children_alignment = %1 ;", word);
 }
 
 QString DclEditLimitLine(const QString &indent, int limit)
@@ -87,7 +100,7 @@ QString DclEditLimitLine(const QString &indent, int limit)
 
 QString DclPasswordLine(const QString &indent, QChar character)
 {
-    return line(indent, "    password_char = \"%1\" ;", EscapeQuotes(QString(character)));
+    return line(indent, "    password_char = \"%1\" ;", EscapeString(QString(character)));
 }
 
 void WriteIfTrue(const QString &attribute, bool flag, QStringList &dcl)

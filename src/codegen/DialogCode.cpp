@@ -1,9 +1,12 @@
 #include "codegen/DialogCode.h"
 
+#include "codegen/BasicTileWriters.h"
 #include "codegen/TileWriters.h"
 #include "component/ClassRegistry.h"
 #include "component/Control.h"
+#include "tiles/ClusterPanel.h"
 #include "tiles/DCLPanel.h"
+#include "tiles/GroupCluster.h"
 #include "tiles/TextHelpers.h"
 
 #include <algorithm>
@@ -29,10 +32,17 @@ TileWriter writerFor(const TControl *tile)
     return nullptr;
 }
 
+const QString kLevel = QStringLiteral("    ");
+
+bool isRadioButton(const TControl *tile)
+{
+    return writerFor(tile) == WriteRadioButton;
+}
+
 void appendLoadBlock(QStringList &lisp, const QString &dclFile, const QString &dialogName)
 {
-    lisp << QStringLiteral("   (if (setq dcl_id (load_dialog \"%1\"))").arg(dclFile)
-         << QStringLiteral("       (if (new_dialog \"%1\" dcl_id)").arg(dialogName)
+    lisp << QStringLiteral("   (if (setq dcl_id (load_dialog \"%1\"))").arg(EscapeString(dclFile))
+         << QStringLiteral("       (if (new_dialog \"%1\" dcl_id)").arg(EscapeString(dialogName))
          << QStringLiteral("           (progn") << QStringLiteral("              (setq result nil)")
          << QStringLiteral("              (init_handler)")
          << QStringLiteral("              (set_data)")
@@ -60,7 +70,7 @@ void GenerateDialogCode(TDCLPanel *dialog, QStringList &dcl, QStringList &lisp)
     sections.GetSection << QStringLiteral("(defun get_data() ;Start Get function");
 
     dcl << name + QStringLiteral(" : dialog { ");
-    dcl << QStringLiteral("    label=\"%1\";").arg(EscapeQuotes(dialog->dialogCaption()));
+    dcl << QStringLiteral("    label=\"%1\";").arg(EscapeString(dialog->dialogCaption()));
     WriteChildTiles(dialog, dcl, QStringLiteral("    "), sections, true);
     dcl << enumName(dialog->retirementButton()) + QLatin1Char(';');
     dcl << QStringLiteral("}");
@@ -82,15 +92,60 @@ void WriteChildTiles(TControl *container, QStringList &dcl, const QString &inden
                      LispSections &lisp, bool columnOrder)
 {
     QList<TControl *> children = container->childControls();
-    if (children.isEmpty())
-        return;
     std::stable_sort(children.begin(), children.end(), [columnOrder](TControl *a, TControl *b) {
         return columnOrder ? a->top() < b->top() : a->left() < b->left();
     });
-    const QString deeper = indent + QStringLiteral("    ");
-    for (TControl *child : std::as_const(children))
-        if (TileWriter writer = writerFor(child))
-            writer(child, dcl, deeper, lisp);
+    const QString deeper = indent + kLevel;
+    // Runs split by other tiles become separate radio clusters, each exclusive
+    // on its own in AutoCAD.
+    const bool wrapRadioButtons = !IsWrittenAsRadioCluster(container);
+    bool inRun = false;
+    for (TControl *child : std::as_const(children)) {
+        const TileWriter writer = writerFor(child);
+        if (!writer)
+            continue;
+        const bool wrapped = wrapRadioButtons && writer == WriteRadioButton;
+        if (wrapped && !inRun)
+            dcl << deeper + (columnOrder ? QStringLiteral(": radio_column {")
+                                         : QStringLiteral(": radio_row {"));
+        else if (!wrapped && inRun)
+            dcl << deeper + QStringLiteral("}");
+        inRun = wrapped;
+        writer(child, dcl, wrapped ? deeper + kLevel : deeper, lisp);
+    }
+    if (inRun)
+        dcl << deeper + QStringLiteral("}");
+}
+
+TDclDirection LayoutDirection(const TControl *container)
+{
+    return container && (isOfClass(container, "TDCLRow") || isOfClass(container, "TDCLGroupRow"))
+               ? TDclDirection::Row
+               : TDclDirection::Column;
+}
+
+TDclDirection ParentDirection(const TControl *tile)
+{
+    return LayoutDirection(tile->parentControl());
+}
+
+bool IsWrittenAsRadioCluster(const TControl *cluster)
+{
+    if (const auto *boxed = qobject_cast<const TGroupCluster *>(cluster)) {
+        if (boxed->isRadioGroup())
+            return true;
+    } else if (!qobject_cast<const TClusterPanel *>(cluster)) {
+        return false;
+    }
+    bool anyRadioButton = false;
+    for (const TControl *child : cluster->childControls()) {
+        if (!writerFor(child))
+            continue;
+        if (!isRadioButton(child))
+            return false;
+        anyRadioButton = true;
+    }
+    return anyRadioButton;
 }
 
 QString FormatDclSize(double value)
@@ -98,9 +153,10 @@ QString FormatDclSize(double value)
     return QString::number(value, 'f', 1).rightJustified(4, QLatin1Char(' '));
 }
 
-QString EscapeQuotes(const QString &text)
+QString EscapeString(const QString &text)
 {
     QString result = text;
+    result.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     result.replace(QLatin1Char('"'), QLatin1String("\\\""));
     return result;
 }

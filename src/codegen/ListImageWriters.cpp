@@ -34,11 +34,11 @@ void writeListRows(Tile *tile, const char *header, QStringList &dcl, const QStri
     dcl << indent + QLatin1String(header);
     dcl << DclKeyLine(indent, tile->key());
     dcl << DclLabelLine(indent, tile->property("Caption").toString());
-    dcl << DclAlignmentLine(indent, DclAlignmentWord(tile->alignment()));
+    WriteAlignmentLine(indent, DclAlignmentWord(tile->alignment()), ParentDirection(tile), dcl);
     dcl << DclWidthLine(indent, tile->width());
     dcl << DclHeightLine(indent, tile->height());
     if (!tile->tabs().trimmed().isEmpty())
-        dcl << line(indent, "    tabs       = \"%1\" ;", EscapeQuotes(tile->tabs()));
+        dcl << line(indent, "    tabs       = \"%1\" ;", EscapeString(tile->tabs()));
     WriteIfFalse(indent + QStringLiteral("is_tab_stop"), tile->tabstop(), dcl);
     WriteIfFalse(indent + QStringLiteral("is_enabled"), tile->listEnabled(), dcl);
     WriteIfTrue(indent + QStringLiteral("fixed_height"), tile->fixedHeightFlag(), dcl);
@@ -47,7 +47,7 @@ void writeListRows(Tile *tile, const char *header, QStringList &dcl, const QStri
 
 QString listLine(const QString &indent, const QStringList &items)
 {
-    return line(indent, "    list     = \"%1\" ;", EscapeQuotes(JoinListItems(items)));
+    return line(indent, "    list     = \"%1\" ;", JoinListItems(items));
 }
 
 // The rows the image and the image button share up to their alignment line.
@@ -58,7 +58,7 @@ void writeImageHead(TImageTile *tile, const char *header, QStringList &dcl, cons
     dcl << DclWidthLine(indent, tile->width());
     dcl << DclHeightLine(indent, tile->height());
     dcl << line(indent, "    color     = %1 ;", enumName(tile->backColor()));
-    dcl << DclAlignmentLine(indent, DclAlignmentWord(tile->alignment()));
+    WriteAlignmentLine(indent, DclAlignmentWord(tile->alignment()), ParentDirection(tile), dcl);
 }
 
 // The image tiles' rows after their alignment (and allow_accept) lines, then
@@ -82,17 +82,21 @@ void writeImageTail(TImageTile *tile, QStringList &dcl, const QString &indent, L
 
 QString JoinListItems(const QStringList &items)
 {
-    return items.join(QLatin1String("\\n"));
+    QStringList escaped;
+    escaped.reserve(items.size());
+    for (const QString &item : items)
+        escaped << EscapeString(item);
+    return escaped.join(QLatin1String("\\n"));
 }
 
 void WriteImageFill(const QString &key, const QString &slide, LispSections &lisp)
 {
-    const QString quotedKey = EscapeQuotes(key);
+    const QString quotedKey = EscapeString(key);
     lisp.InitSection << QStringLiteral("    (setq _x_ (dimx_tile \"%1\"))").arg(quotedKey)
                      << QStringLiteral("    (setq _y_ (dimy_tile \"%1\"))").arg(quotedKey)
                      << QStringLiteral("    (start_Image \"%1\")").arg(quotedKey)
                      << QStringLiteral("    (slide_image 0 0 _x_ _y_  \"%1\")")
-                            .arg(EscapeQuotes(ToForwardSlashes(slide)))
+                            .arg(EscapeString(ToForwardSlashes(slide)))
                      << QStringLiteral("    (end_image)");
 }
 

@@ -17,8 +17,8 @@ void WriteSlider(TControl *tile, QStringList &dcl, const QString &indent, LispSe
 void WriteImage(TControl *tile, QStringList &dcl, const QString &indent, LispSections &lisp);
 void WriteImageButton(TControl *tile, QStringList &dcl, const QString &indent, LispSections &lisp);
 
-// The items joined by DCL's escaped line break (a backslash and n), nothing
-// after the last; empty for no items.
+// The items, each escaped with EscapeString, joined by DCL's escaped line
+// break (a backslash and n), nothing after the last; empty for no items.
 QString JoinListItems(const QStringList &items);
 
 // The five init_handler lines that paint `slide` (a slide file, or a library

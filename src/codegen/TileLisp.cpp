@@ -3,6 +3,8 @@
 #include "component/PropertyAccess.h"
 #include "tiles/TextHelpers.h"
 
+#include <QRegularExpression>
+
 namespace tw
 {
 namespace
@@ -31,19 +33,38 @@ QString actionName(const QString &action)
     return paren < 0 ? action : action.left(paren);
 }
 
+// Whether AutoLISP reads `name` as a symbol: not empty, no white space, none
+// of ( ) . ' " ; and not a number.
+bool isSymbol(const QString &name)
+{
+    static const QRegularExpression notSymbol(
+        QStringLiteral(R"(^$|[\s().'";]|^[+-]?\d+([eE][+-]?\d+)?$)"));
+    return !notSymbol.match(name).hasMatch();
+}
+
+// The action as its function is defined: a bare name, trimmed, with the
+// empty argument list that defun needs added; anything else as typed.
+QString definedAction(const QString &action)
+{
+    const QString name = action.trimmed();
+    if (name.contains(QLatin1Char('(')) || !isSymbol(name))
+        return action;
+    return name + QStringLiteral("()");
+}
+
 } // namespace
 
 void WriteTileLisp(const QObject *tile, TLinkVariant variant, LispSections &lisp)
 {
-    const QString key = EscapeQuotes(stringProperty(tile, "Key"));
-    const QString action = stringProperty(tile, "DCL_Action");
+    const QString key = EscapeString(stringProperty(tile, "Key"));
+    const QString action = definedAction(stringProperty(tile, "DCL_Action"));
     if (!action.trimmed().isEmpty()) {
         lisp.FunctionSection << QStringLiteral("(defun %1  ;Start of %1").arg(action);
         AddPrefixedLines(lisp.FunctionSection, linesProperty(tile, "LispCode"),
                          QStringLiteral("   "));
         lisp.FunctionSection << QStringLiteral(");End of %1").arg(action);
         lisp.InitSection << QStringLiteral("    (action_tile \"%1\" \"(%2)\")")
-                                .arg(key, EscapeQuotes(actionName(action)));
+                                .arg(key, EscapeString(actionName(action)));
     }
     const QString variable = stringProperty(tile, "LinkToVar");
     if (variable.trimmed().isEmpty())

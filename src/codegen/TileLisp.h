@@ -18,8 +18,10 @@ enum class TLinkVariant { String, Real, Whole };
 // and LinkToVar properties by name (a property the tile lacks reads as
 // empty): when the action is not blank, a function with the LispCode lines as
 // its body and its action_tile binding; when the linked variable is not blank,
-// its set_data and get_data lines. Keys and action names inside AutoLISP
-// strings have their double quotes escaped as \".
+// its set_data and get_data lines. An action typed as a bare symbol without
+// "(" is trimmed and given "()", so that defun finds its argument list. Keys
+// and action names inside AutoLISP strings are escaped with EscapeString; the
+// LispCode lines are code and are written as they stand.
 void WriteTileLisp(const QObject *tile, TLinkVariant variant, LispSections &lisp);
 
 } // namespace tw

@@ -26,6 +26,29 @@ const char *const kDesigns[] = {
     // Clusters nested three deep, children listed out of position order, a
     // radio cluster with a linked variable.
     "nested_design",
+    // Radio buttons on the dialog in three runs split by other tiles, the last
+    // run ending the dialog; their alignment words as in a column.
+    "radio_runs_design",
+    // Nothing but radio buttons on the dialog: one wrapper.
+    "radio_only_design",
+    // Clusters holding only radio buttons take their radio form, whatever
+    // IsRadioGroup says; empty clusters and a column holding a radio column
+    // keep theirs.
+    "radio_clusters_design",
+    // Radio buttons mixed with other tiles in each kind of cluster, wrapped run
+    // by run in the cluster's direction; none wrapped in a radio group; nested
+    // clusters.
+    "radio_mixed_design",
+    // Backslashes and double quotes in every string of both files: values and
+    // labels ending in a backslash, list items, tabs, keys, the slide, the DCL
+    // file and dialog names; attached code as typed.
+    "escapes_design",
+    // Actions with and without an argument list, with blanks around them, and
+    // names that are not symbols.
+    "actions_design",
+    // Every alignment word of both alignment types, for tiles and clusters,
+    // in the dialog, in columns and in rows.
+    "alignment_design",
 };
 
 class DesignCodeTest : public ::testing::TestWithParam<const char *>

@@ -85,13 +85,13 @@ TEST(DialogCode, DialogNamesAreSettledAndTrimmed)
     }
 }
 
-TEST(DialogCode, CaptionQuotesAreEscapedNothingElse)
+TEST(DialogCode, CaptionShowsExactlyWhatWasTyped)
 {
     TOwner owner;
     TDCLPanel dialog(&owner);
     dialog.setDialogName(QStringLiteral("d"));
     dialog.setDialogCaption(QStringLiteral("Say \"hi\" \\n here"));
-    EXPECT_EQ(generate(dialog).dcl[1], QStringLiteral("    label=\"Say \\\"hi\\\" \\n here\";"));
+    EXPECT_EQ(generate(dialog).dcl[1], QStringLiteral("    label=\"Say \\\"hi\\\" \\\\n here\";"));
 }
 
 TEST(DialogCode, LoadDialogNamesTheDclFileWithoutFolders)

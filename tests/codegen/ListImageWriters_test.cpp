@@ -251,7 +251,7 @@ TEST_P(ListImageWriterTest, BlockAndFragmentsAreAsExpected)
 INSTANTIATE_TEST_SUITE_P(Writers, ListImageWriterTest, ::testing::ValuesIn(kWriterCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(JoinListItems, SeparatesItemsByBackslashN)
+TEST(JoinListItems, EscapesEachItemThenSeparatesThemByBackslashN)
 {
     const std::pair<QStringList, const char *> cases[] = {
         {{}, ""},
@@ -259,6 +259,8 @@ TEST(JoinListItems, SeparatesItemsByBackslashN)
         {{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, "a\\nb\\nc"},
         {{QString(), QStringLiteral("x")}, "\\nx"},
         {{QStringLiteral("x"), QString()}, "x\\n"},
+        {{QStringLiteral("C:\\a\\"), QStringLiteral("say \"x\"")}, "C:\\\\a\\\\\\nsay \\\"x\\\""},
+        {{QStringLiteral("\\n"), QStringLiteral("\\")}, "\\\\n\\n\\\\"},
     };
     for (const auto &[items, joined] : cases)
         EXPECT_EQ(JoinListItems(items), QLatin1String(joined)) << qPrintable(items.join('|'));

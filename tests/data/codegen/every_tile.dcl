@@ -13,7 +13,6 @@ every_dlg : dialog {
             label      = "Go" ;
             width      = 70.3 ;
             height     =  1.9 ;
-            alignment     = top ;
             is_tab_stop = false ;
         }
         : toggle {
@@ -21,7 +20,6 @@ every_dlg : dialog {
             label      = "Keep" ;
             width      = 70.3 ;
             height     =  1.6 ;
-            alignment     = top ;
             is_tab_stop = false ;
             value      = "1" ;
         }
@@ -30,7 +28,6 @@ every_dlg : dialog {
             label      = "Options" ;
             width      = 70.3 ;
             height     =  1.1 ;
-            alignment     = top ;
         }
         : boxed_radio_column {
             key        = "mode" ;
@@ -44,7 +41,6 @@ every_dlg : dialog {
                 label      = "Fast" ;
                 width      = 69.7 ;
                 height     =  1.4 ;
-                alignment     = top ;
                 is_tab_stop = false ;
                 value      = "1" ;
             }
@@ -53,13 +49,11 @@ every_dlg : dialog {
                 label      = "Slow" ;
                 width      = 69.7 ;
                 height     =  1.4 ;
-                alignment     = top ;
                 is_tab_stop = false ;
             }
         }
         : row {
             key        = "across" ;
-            alignment     = top ;
             width      = 70.3 ;
             height     =  2.5 ;
             children_alignment = top ;
@@ -79,7 +73,6 @@ every_dlg : dialog {
         :popup_list {
             key        = "colour" ;
             label      = "Colour:" ;
-            alignment     = top ;
             width      = 70.3 ;
             height     =  1.4 ;
             is_tab_stop = false ;
@@ -88,7 +81,6 @@ every_dlg : dialog {
         :list_box {
             key        = "layers" ;
             label      = "Layers:" ;
-            alignment     = top ;
             width      = 70.3 ;
             height     =  5.1 ;
             tabs       = "8 16" ;

@@ -5,5 +5,5 @@
 ;; GetSection
     (setq layer_var (atof (get_tile "layers" )))
 ;; FunctionSection
-(defun OnLayer  ;Start of OnLayer
-);End of OnLayer
+(defun OnLayer()  ;Start of OnLayer()
+);End of OnLayer()

@@ -1,7 +1,6 @@
         :popup_list {
             key        = "c2" ;
             label      = "" ;
-            alignment     = top ;
             width      = 21.4 ;
             height     =  1.4 ;
             list     = "" ;

@@ -2,14 +2,11 @@ nest_dlg : dialog {
     label="Nested";
         : column {
             key        = "col" ;
-            alignment     = top ;
             width      = 70.3 ;
             height     =  6.7 ;
-            children_alignment = top ;
             : row {
                 key        = "row" ;
                 label      = "Pair" ;
-                alignment     = top ;
                 width      = 69.1 ;
                 height     =  2.7 ;
                 children_alignment = top ;
@@ -33,7 +30,6 @@ nest_dlg : dialog {
                 label      = "Check" ;
                 width      = 69.1 ;
                 height     =  1.6 ;
-                alignment     = top ;
             }
         }
         :edit_box {
@@ -56,14 +52,12 @@ nest_dlg : dialog {
                 label      = "A" ;
                 width      = 69.7 ;
                 height     =  1.4 ;
-                alignment     = top ;
             }
             : radio_button {
                 key        = "b" ;
                 label      = "B" ;
                 width      = 69.7 ;
                 height     =  1.4 ;
-                alignment     = top ;
                 value      = "1" ;
             }
         }

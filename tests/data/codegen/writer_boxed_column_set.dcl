@@ -16,7 +16,6 @@
                 label      = "RadioButton" ;
                 width      = 20.9 ;
                 height     =  1.4 ;
-                alignment     = top ;
                 value      = "1" ;
             }
             : radio_button {
@@ -24,6 +23,5 @@
                 label      = "RadioButton" ;
                 width      = 20.9 ;
                 height     =  1.4 ;
-                alignment     = top ;
             }
         }

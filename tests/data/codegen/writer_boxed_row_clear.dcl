@@ -4,5 +4,4 @@
             alignment     = left ;
             width      = 26.4 ;
             height     =  3.3 ;
-            children_alignment = left ;
         }

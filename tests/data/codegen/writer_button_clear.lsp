@@ -3,5 +3,5 @@
 ;; SetSection
 ;; GetSection
 ;; FunctionSection
-(defun DoGo  ;Start of DoGo
-);End of DoGo
+(defun DoGo()  ;Start of DoGo()
+);End of DoGo()

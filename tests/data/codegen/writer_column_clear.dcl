@@ -1,6 +1,5 @@
         : column {
             key        = "c2" ;
-            alignment     = top ;
             width      = 14.3 ;
             height     =  2.7 ;
             children_alignment = centered ;

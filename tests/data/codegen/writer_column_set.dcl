@@ -1,7 +1,6 @@
         : column {
             key        = "c1" ;
             label      = "Opts" ;
-            alignment     = bottom ;
             width      = 14.3 ;
             height     = 13.3 ;
             is_tab_stop = false ;
@@ -16,13 +15,11 @@
                 label      = "Button" ;
                 width      = 13.1 ;
                 height     =  1.9 ;
-                alignment     = top ;
             }
             : button {
                 key        = "b2" ;
                 label      = "Button" ;
                 width      = 13.1 ;
                 height     =  1.9 ;
-                alignment     = top ;
             }
         }

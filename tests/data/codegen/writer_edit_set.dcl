@@ -1,7 +1,7 @@
         :edit_box {
             key        = "e\"1" ;
             label      = "Name \"x\"" ;
-            value      = "C:\tmp" ;
+            value      = "C:\\tmp" ;
             width      = 20.0 ;
             height     =  1.9 ;
             alignment     = right ;

@@ -3,7 +3,6 @@
             label      = "One" ;
             width      = 14.3 ;
             height     =  1.4 ;
-            alignment     = top ;
             is_tab_stop = false ;
             is_enabled = false ;
             fixed_height = true ;

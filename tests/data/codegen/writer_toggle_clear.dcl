@@ -3,5 +3,4 @@
             label      = "Off" ;
             width      = 11.4 ;
             height     =  1.6 ;
-            alignment     = bottom ;
         }

@@ -1,0 +1,48 @@
+(defun c:LoadDialog( / dcl_id)
+   (defun init_handler()   ;Initialation_Code
+       (action_tile "path\\" "(OnPath)")
+       (action_tile "b\"\\" "(Go\\Now)")
+       (setq _x_ (dimx_tile "img\\"))
+       (setq _y_ (dimy_tile "img\\"))
+       (start_Image "img\\")
+       (slide_image 0 0 _x_ _y_  "C:/slides/a\"b.sld")
+       (end_image)
+       (action_tile "a\\" "(OnA)")
+       (princ)
+   );End of Initial Function
+   (defun set_data() ;Start Set function
+       (if path_var (set_tile "path\\" path_var))
+       (if keep_var (set_tile "keep\\n" (rtos keep_var 2 0)))
+       (if files_var (set_tile "files\\" (rtos files_var 2 0)))
+       (if mode_var (set_tile "mode\\" mode_var))
+       (princ)
+   );End of Set function
+   (defun get_data() ;Start Get function
+       (setq path_var (get_tile "path\\" ))
+       (setq keep_var (atof (get_tile "keep\\n" )))
+       (setq files_var (atof (get_tile "files\\" )))
+       (setq mode_var (get_tile "mode\\" ))
+       (princ)
+   );End of Get function
+   (defun OnPath()  ;Start of OnPath()
+      (princ "C:\\new\\")
+      (princ "\n")
+   );End of OnPath()
+   (defun Go\Now()  ;Start of Go\Now()
+   );End of Go\Now()
+   (defun OnA()  ;Start of OnA()
+   );End of OnA()
+   (if (setq dcl_id (load_dialog "we\"ird.dcl"))
+       (if (new_dialog "esc\\\"dlg" dcl_id)
+           (progn
+              (setq result nil)
+              (init_handler)
+              (set_data)
+              (action_tile "accept" "(get_data)(done_dialog)(setq result T)")
+              (start_dialog)
+              (unload_dialog dcl_id)
+              result
+            )
+        )
+    )
+)
