@@ -25,6 +25,7 @@ namespace
 const char *const kUsage =
     "Usage: tilewright [PROJECT.dcp]\n"
     "       tilewright --generate DESIGN [--output-dir DIR]\n"
+    "       tilewright --generate DESIGN --single-file [--output-dir DIR]\n"
     "       tilewright --to-text DESIGN\n"
     "       tilewright --from-text DESIGN.txt PROJECT.dcp\n"
     "       tilewright --render-slide FILE [--slide N] [--size WxH] [--background NAME]\n"
@@ -35,6 +36,8 @@ const char *const kUsage =
     "  --generate DESIGN    write the design's AutoLISP and DCL files into its folder\n"
     "                       (or DIR), named as the dialog tile names them, else after\n"
     "                       the design\n"
+    "  --single-file        with --generate: write only the AutoLISP file, which\n"
+    "                       writes the dialog's DCL text to a temporary file itself\n"
     "  --to-text DESIGN     print the design in text form\n"
     "  --from-text DESIGN.txt PROJECT.dcp\n"
     "                       write the design in text form as a project file\n"
@@ -63,6 +66,7 @@ struct Options {
     QString background = QStringLiteral("black");
     QString output;
     bool slideOptionGiven = false;
+    bool singleFile = false;
 };
 
 int parseSlideNumber(const QString &text)
@@ -119,12 +123,16 @@ Options parse(const QStringList &arguments)
             options.slideOptionGiven = true;
         } else if (argument == QLatin1String("--output-dir")) {
             options.outputDir = value("a folder");
+        } else if (argument == QLatin1String("--single-file")) {
+            options.singleFile = true;
         } else {
             throw TError(QStringLiteral("Unknown argument: %1").arg(argument));
         }
     }
     if (!options.outputDir.isEmpty() && options.mode != QLatin1String("--generate"))
         throw TError(QStringLiteral("--output-dir goes with --generate"));
+    if (options.singleFile && options.mode != QLatin1String("--generate"))
+        throw TError(QStringLiteral("--single-file goes with --generate"));
     const bool rendering = options.mode == QLatin1String("--render-slide");
     if (options.slideOptionGiven && !rendering)
         throw TError(
@@ -141,7 +149,10 @@ void generate(const Options &options)
     const CodeFileNames names = settleCodeFileNames(dialog, options.design);
     QStringList dcl;
     QStringList lisp;
-    GenerateDialogCode(dialog, dcl, lisp);
+    if (options.singleFile)
+        GenerateSingleFileCode(dialog, lisp);
+    else
+        GenerateDialogCode(dialog, dcl, lisp);
 
     const QString folder =
         options.outputDir.isEmpty() ? QFileInfo(options.design).absolutePath() : options.outputDir;
@@ -151,8 +162,8 @@ void generate(const Options &options)
     QString error;
     if (!saveFileAtomically(dir.filePath(ExtractFileName(names.lispFile)),
                             encodeGeneratedText(lisp), &error) ||
-        !saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)), encodeGeneratedText(dcl),
-                            &error))
+        (!options.singleFile && !saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)),
+                                                    encodeGeneratedText(dcl), &error)))
         throw TError(error);
 }
 

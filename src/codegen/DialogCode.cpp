@@ -39,32 +39,39 @@ bool isRadioButton(const TControl *tile)
     return writerFor(tile) == WriteRadioButton;
 }
 
-void appendLoadBlock(QStringList &lisp, const QString &dclFile, const QString &dialogName)
+// The load block without the line that closes c:LoadDialog, each line after
+// `prefix`; `dclFile` is the load_dialog argument as AutoLISP reads it.
+void appendLoadBlock(QStringList &lisp, const QString &dclFile, const QString &dialogName,
+                     const QString &prefix)
 {
-    lisp << QStringLiteral("   (if (setq dcl_id (load_dialog \"%1\"))").arg(EscapeString(dclFile))
-         << QStringLiteral("       (if (new_dialog \"%1\" dcl_id)").arg(EscapeString(dialogName))
-         << QStringLiteral("           (progn") << QStringLiteral("              (setq result nil)")
-         << QStringLiteral("              (init_handler)")
-         << QStringLiteral("              (set_data)")
-         << QStringLiteral("              (action_tile \"accept\" \"(get_data)(done_dialog)(setq "
-                           "result T)\")")
-         << QStringLiteral("              (start_dialog)")
-         << QStringLiteral("              (unload_dialog dcl_id)")
-         << QStringLiteral("              result") << QStringLiteral("            )")
-         << QStringLiteral("        )") << QStringLiteral("    )") << QStringLiteral(")");
+    const QStringList block = {
+        QStringLiteral("   (if (setq dcl_id (load_dialog %1))").arg(dclFile),
+        QStringLiteral("       (if (new_dialog \"%1\" dcl_id)").arg(EscapeString(dialogName)),
+        QStringLiteral("           (progn"),
+        QStringLiteral("              (setq result nil)"),
+        QStringLiteral("              (init_handler)"),
+        QStringLiteral("              (set_data)"),
+        QStringLiteral("              (action_tile \"accept\" \"(get_data)(done_dialog)(setq "
+                       "result T)\")"),
+        QStringLiteral("              (start_dialog)"),
+        QStringLiteral("              (unload_dialog dcl_id)"),
+        QStringLiteral("              result"),
+        QStringLiteral("            )"),
+        QStringLiteral("        )"),
+        QStringLiteral("    )"),
+    };
+    AddPrefixedLines(lisp, block, prefix);
 }
 
-} // namespace
-
-void GenerateDialogCode(TDCLPanel *dialog, QStringList &dcl, QStringList &lisp)
+// The DCL text of the dialog and its tiles' AutoLISP sections, each section
+// opened and closed; returns the dialog name as written.
+QString writeDialog(TDCLPanel *dialog, QStringList &dcl, LispSections &sections)
 {
     if (dialog->dialogName().trimmed().isEmpty())
         dialog->setDialogName(QStringLiteral("no_name"));
     // DCL ignores blanks around a name, so the name is written trimmed.
     const QString name = dialog->dialogName().trimmed();
 
-    LispSections sections;
-    lisp << QStringLiteral("(defun c:LoadDialog( / dcl_id)");
     sections.InitSection << QStringLiteral("(defun init_handler()   ;Initialation_Code");
     sections.SetSection << QStringLiteral("(defun set_data() ;Start Set function");
     sections.GetSection << QStringLiteral("(defun get_data() ;Start Get function");
@@ -79,13 +86,50 @@ void GenerateDialogCode(TDCLPanel *dialog, QStringList &dcl, QStringList &lisp)
                          << QStringLiteral(");End of Initial Function");
     sections.SetSection << QStringLiteral("    (princ)") << QStringLiteral(");End of Set function");
     sections.GetSection << QStringLiteral("    (princ)") << QStringLiteral(");End of Get function");
+    return name;
+}
 
+// The four sections, defined inside c:LoadDialog.
+void appendSections(QStringList &lisp, const LispSections &sections)
+{
     const QString prefix = QStringLiteral("   ");
     AddPrefixedLines(lisp, sections.InitSection, prefix);
     AddPrefixedLines(lisp, sections.SetSection, prefix);
     AddPrefixedLines(lisp, sections.GetSection, prefix);
     AddPrefixedLines(lisp, sections.FunctionSection, prefix);
-    appendLoadBlock(lisp, ExtractFileName(dialog->dclFileName()), name);
+}
+
+} // namespace
+
+void GenerateDialogCode(TDCLPanel *dialog, QStringList &dcl, QStringList &lisp)
+{
+    LispSections sections;
+    const QString name = writeDialog(dialog, dcl, sections);
+    lisp << QStringLiteral("(defun c:LoadDialog( / dcl_id)");
+    appendSections(lisp, sections);
+    const QString dclFile = ExtractFileName(dialog->dclFileName());
+    appendLoadBlock(lisp, QLatin1Char('"') + EscapeString(dclFile) + QLatin1Char('"'), name,
+                    QString());
+    lisp << QStringLiteral(")");
+}
+
+void GenerateSingleFileCode(TDCLPanel *dialog, QStringList &lisp)
+{
+    QStringList dcl;
+    LispSections sections;
+    const QString name = writeDialog(dialog, dcl, sections);
+    lisp << QStringLiteral("(defun c:LoadDialog( / dcl_id dcl_file dcl_out dcl_result)");
+    appendSections(lisp, sections);
+    lisp << QStringLiteral("   (setq dcl_file (vl-filename-mktemp nil nil \".dcl\"))")
+         << QStringLiteral("   (if (setq dcl_out (open dcl_file \"w\"))")
+         << QStringLiteral("       (progn");
+    for (const QString &line : std::as_const(dcl))
+        lisp << QStringLiteral("          (write-line \"%1\" dcl_out)").arg(EscapeString(line));
+    lisp << QStringLiteral("          (close dcl_out)") << QStringLiteral("       )")
+         << QStringLiteral("   )") << QStringLiteral("   (setq dcl_result");
+    appendLoadBlock(lisp, QStringLiteral("dcl_file"), name, QStringLiteral("   "));
+    lisp << QStringLiteral("   )") << QStringLiteral("   (vl-file-delete dcl_file)")
+         << QStringLiteral("   dcl_result") << QStringLiteral(")");
 }
 
 void WriteChildTiles(TControl *container, QStringList &dcl, const QString &indent,

@@ -22,6 +22,12 @@ struct LispSections {
 // set to "no_name" in the design itself first.
 void GenerateDialogCode(TDCLPanel *dialog, QStringList &dcl, QStringList &lisp);
 
+// The same dialog as one AutoLISP text: its c:LoadDialog writes the DCL text
+// that GenerateDialogCode gives to a temporary file, loads and shows the
+// dialog from it as the two-file code does, then deletes the file, also when
+// loading fails, and returns what the two-file command returns.
+void GenerateSingleFileCode(TDCLPanel *dialog, QStringList &lisp);
+
 // Writes the blocks of the container's tiles, sorted stably by Top (column
 // order) or by Left (row order), four spaces deeper than `indent`. Controls
 // that are not tiles are skipped. AutoCAD refuses a radio button outside a

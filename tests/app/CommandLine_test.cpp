@@ -112,6 +112,24 @@ TEST_F(CommandLine, GenerateWritesBothFilesWithDerivedNames)
     EXPECT_FALSE(lisp.contains("\n\n"));
 }
 
+TEST_F(CommandLine, GenerateSingleFileWritesOnlyTheAutoLispFile)
+{
+    const QString design = tw::test::repoTestData(QStringLiteral("codegen/escapes_design.txt"));
+    const QString out = path(QStringLiteral("out"));
+    const Outcome run =
+        tilewright({QStringLiteral("--generate"), design, QStringLiteral("--single-file"),
+                    QStringLiteral("--output-dir"), out});
+    EXPECT_EQ(run.status, 0) << run.err.constData();
+    EXPECT_TRUE(run.err.isEmpty());
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("escapes_design.lsp")});
+    QByteArray expected =
+        tw::test::readFile(tw::test::repoTestData("codegen/escapes_design_single.lsp"));
+    ASSERT_FALSE(expected.isEmpty());
+    expected.replace("\n", "\r\n");
+    EXPECT_EQ(tw::test::readFile(out + QStringLiteral("/escapes_design.lsp")).toStdString(),
+              expected.toStdString());
+}
+
 TEST_F(CommandLine, GenerateUsesTheDialogsOwnFileNamesBesideTheDesign)
 {
     QByteArray design = kDesign;
@@ -139,6 +157,8 @@ TEST_F(CommandLine, ErrorsAreOneLineOnStandardError)
         {QStringLiteral("--bogus")},
         {QStringLiteral("--to-text"), path(QStringLiteral("bad.txt")),
          QStringLiteral("--output-dir"), path(QStringLiteral("x"))},
+        {QStringLiteral("--to-text"), path(QStringLiteral("bad.txt")),
+         QStringLiteral("--single-file")},
     };
     for (const QStringList &arguments : cases) {
         const Outcome run = tilewright(arguments);

@@ -4,7 +4,9 @@
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace tw
 {
@@ -51,6 +53,25 @@ const char *const kDesigns[] = {
     "alignment_design",
 };
 
+std::unique_ptr<TDesignRoot> loadDesign(const QString &base)
+{
+    const QByteArray design = test::readFile(test::repoTestData(base + QStringLiteral(".txt")));
+    EXPECT_FALSE(design.isEmpty()) << qPrintable(base);
+    auto root = std::make_unique<TDesignRoot>();
+    root->load(readTextForm(design));
+    return root;
+}
+
+// The text of an AutoLISP string literal whose only escapes are \\ and \".
+QString readLispString(const QString &literal)
+{
+    QString text;
+    for (qsizetype i = 0; i < literal.size(); ++i)
+        text +=
+            literal[i] == QLatin1Char('\\') && i + 1 < literal.size() ? literal[++i] : literal[i];
+    return text;
+}
+
 class DesignCodeTest : public ::testing::TestWithParam<const char *>
 {
 };
@@ -58,16 +79,50 @@ class DesignCodeTest : public ::testing::TestWithParam<const char *>
 TEST_P(DesignCodeTest, GeneratesTheExpectedFiles)
 {
     const QString base = QStringLiteral("codegen/") + QLatin1String(GetParam());
-    const QByteArray design = test::readFile(test::repoTestData(base + QStringLiteral(".txt")));
-    ASSERT_FALSE(design.isEmpty());
-    TDesignRoot root;
-    root.load(readTextForm(design));
-    ASSERT_NE(root.dialog(), nullptr);
+    const auto root = loadDesign(base);
+    ASSERT_NE(root->dialog(), nullptr);
     QStringList dcl;
     QStringList lisp;
-    GenerateDialogCode(root.dialog(), dcl, lisp);
+    GenerateDialogCode(root->dialog(), dcl, lisp);
     EXPECT_EQ(dcl.join(QLatin1Char('\n')).toStdString(), expectedText(base + ".dcl"));
     EXPECT_EQ(lisp.join(QLatin1Char('\n')).toStdString(), expectedText(base + ".lsp"));
+}
+
+// The one-file command writes exactly the two-file DCL text and defines the
+// same functions before it.
+TEST_P(DesignCodeTest, SingleFileWritesTheSameDclAndFunctions)
+{
+    const QString base = QStringLiteral("codegen/") + QLatin1String(GetParam());
+    const auto root = loadDesign(base);
+    ASSERT_NE(root->dialog(), nullptr);
+    QStringList dcl;
+    QStringList lisp;
+    GenerateDialogCode(root->dialog(), dcl, lisp);
+    QStringList single;
+    GenerateSingleFileCode(root->dialog(), single);
+
+    static const QRegularExpression writeLine(
+        QStringLiteral(R"re(^          \(write-line "((?:[^"\\]|\\.)*)" dcl_out\)$)re"));
+    QStringList written;
+    for (const QString &line : std::as_const(single))
+        if (const QRegularExpressionMatch match = writeLine.match(line); match.hasMatch())
+            written << readLispString(match.captured(1));
+    EXPECT_EQ(written.join(QLatin1Char('\n')).toStdString(),
+              dcl.join(QLatin1Char('\n')).toStdString());
+
+    // Everything up to the load block: 14 lines in the two-file text.
+    const QStringList functions = lisp.mid(1, lisp.size() - 15);
+    EXPECT_EQ(single.mid(1, functions.size()), functions);
+}
+
+TEST(SingleFileCode, EscapesTheDclTextForAutoLisp)
+{
+    const auto root = loadDesign(QStringLiteral("codegen/escapes_design"));
+    ASSERT_NE(root->dialog(), nullptr);
+    QStringList lisp;
+    GenerateSingleFileCode(root->dialog(), lisp);
+    EXPECT_EQ(lisp.join(QLatin1Char('\n')).toStdString(),
+              expectedText(QStringLiteral("codegen/escapes_design_single.lsp")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, DesignCodeTest, ::testing::ValuesIn(kDesigns));
