@@ -1,3 +1,4 @@
+#include "SlideSets.h"
 #include "TestData.h"
 #include "storage/ComponentStream.h"
 #include "storage/MoxStreams.h"
@@ -193,10 +194,21 @@ TEST_F(CommandLine, CorruptAndEncipheredProjectsAreRefused)
     }
 }
 
-TEST_F(CommandLine, RenderSlideWritesAPngOfTheAskedSize)
+// Once per slide set.
+class RenderSlide : public CommandLine, public ::testing::WithParamInterface<tw::test::SlideSet>
 {
-    const QString slide = tw::test::sharedTestData(QStringLiteral("slides/ANNO_SEAL.sld"));
-    ASSERT_TRUE(QFile::exists(slide));
+protected:
+    void SetUp() override
+    {
+        CommandLine::SetUp();
+        if (!GetParam().present())
+            GTEST_SKIP() << GetParam().missing();
+    }
+};
+
+TEST_P(RenderSlide, WritesAPngOfTheAskedSize)
+{
+    const QString slide = GetParam().path(GetParam().picture);
     const QString png = path(QStringLiteral("seal.png"));
     const Outcome run =
         tilewright({QStringLiteral("--render-slide"), slide, QStringLiteral("--size"),
@@ -219,11 +231,14 @@ TEST_F(CommandLine, RenderSlideWritesAPngOfTheAskedSize)
     EXPECT_EQ(QImage(png).size(), QSize(400, 300));
 }
 
+INSTANTIATE_TEST_SUITE_P(Slides, RenderSlide, ::testing::ValuesIn(tw::test::slideSets()),
+                         tw::test::slideSetName);
+
 TEST_F(CommandLine, RenderSlideRefusalsWriteNoPicture)
 {
     writeFile(path(QStringLiteral("bad.sld")), "not a slide at all, long enough to be read");
     const QString png = path(QStringLiteral("out.png"));
-    const QString slide = tw::test::sharedTestData(QStringLiteral("slides/ANNO_SEAL.sld"));
+    const QString slide = tw::test::repoTestData(QStringLiteral("slide/shapes.sld"));
     const QList<std::pair<QStringList, QByteArray>> cases = {
         {{QStringLiteral("--render-slide"), path(QStringLiteral("bad.sld")),
           QStringLiteral("--output"), png},
