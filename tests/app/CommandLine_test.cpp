@@ -81,6 +81,21 @@ TEST_F(CommandLine, VersionAndHelp)
     EXPECT_TRUE(help.err.isEmpty());
 }
 
+// Qt's chatter stays off standard error, but a fatal error of Qt, as a missing
+// platform plugin is, still reaches the user as the one error line.
+TEST_F(CommandLine, AFatalErrorOfQtIsTheOneErrorLine)
+{
+    writeFile(path(QStringLiteral("design.txt")), kDesign);
+    const Outcome run =
+        tilewright({QStringLiteral("-platform"), QStringLiteral("nonexistent"),
+                    QStringLiteral("--to-text"), path(QStringLiteral("design.txt"))});
+    EXPECT_EQ(run.status, 1) << run.err.constData();
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.constData();
+    EXPECT_TRUE(run.err.endsWith('\n'));
+    EXPECT_TRUE(run.err.contains("platform plugin")) << run.err.constData();
+}
+
 TEST_F(CommandLine, ToTextPrintsTheDesignAsStored)
 {
     writeFile(path(QStringLiteral("design.txt")), kDesign);
