@@ -1,6 +1,5 @@
 #include "app/AppStyle.h"
 #include "app/CommandLine.h"
-#include "app/FontConfiguration.h"
 #include "app/HelpWindows.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
@@ -54,7 +53,6 @@ int main(int argc, char **argv)
         return status;
     }
 
-    tw::installSystemFontConfiguration();
     QApplication app(argc, argv);
     tw::setUpApplication();
     tw::SingleInstance instance;
