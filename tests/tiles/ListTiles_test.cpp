@@ -346,17 +346,6 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_P(ImageTileTest, MissingFileShowsOnlyTheBackgroundAndKeepsTheName)
-{
-    TOwner owner;
-    TDCLImage image(&owner);
-    const QString missing = m_dir.filePath(QStringLiteral("nowhere.sld"));
-    image.setImage(missing);
-    EXPECT_EQ(image.image(), missing);
-    EXPECT_FALSE(image.slideDisplay()->IsLoaded());
-    EXPECT_EQ(image.slideName(), QString());
-}
-
 TEST_P(ImageTileTest, SingleSlideFileIsShownWithoutASlideName)
 {
     TOwner owner;
@@ -394,6 +383,18 @@ TEST_P(ImageTileTest, SlideNumberSetBeforeTheLibraryStillChoosesTheSlide)
 
 INSTANTIATE_TEST_SUITE_P(Slides, ImageTileTest, ::testing::ValuesIn(test::slideSets()),
                          test::slideSetName);
+
+TEST(ImageTile, MissingFileShowsOnlyTheBackgroundAndKeepsTheName)
+{
+    const QTemporaryDir dir;
+    TOwner owner;
+    TDCLImage image(&owner);
+    const QString missing = dir.filePath(QStringLiteral("nowhere.sld"));
+    image.setImage(missing);
+    EXPECT_EQ(image.image(), missing);
+    EXPECT_FALSE(image.slideDisplay()->IsLoaded());
+    EXPECT_EQ(image.slideName(), QString());
+}
 
 TEST(ImageTile, BackColorPreviewFollowsTheScreenColourTable)
 {
