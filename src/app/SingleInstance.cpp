@@ -88,6 +88,8 @@ void SingleInstance::listen()
     // A socket left by a copy that crashed; the lock says nobody uses it.
     QLocalServer::removeServer(socketPath());
     auto server = std::make_unique<QLocalServer>();
+    // Only this user may connect, also where the folder is not private.
+    server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(socketPath()))
         return;
     m_server = std::move(server);
