@@ -3,12 +3,7 @@
 #include "app/Glyphs.h"
 
 #include <QApplication>
-#include <QPaintEngine>
-#include <QPainter>
-#include <QStyleOption>
 #include <QWidget>
-#include <algorithm>
-#include <cmath>
 
 namespace tw
 {
@@ -30,51 +25,6 @@ QIcon TAppStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
         return glyphIcon(TGlyph::MoreDown);
     default:
         return QProxyStyle::standardIcon(icon, option, widget);
-    }
-}
-
-// The part of `area` that this paint can change, in the painter's
-// coordinates: a widget repainting a small region clips to it.
-static QRect changeableArea(const QPainter &painter, const QRect &area)
-{
-    QRect changeable = area;
-    if (const QPaintEngine *engine = painter.paintEngine();
-        engine && !engine->systemClip().isEmpty())
-        changeable &= painter.deviceTransform()
-                          .inverted()
-                          .mapRect(engine->systemClip().boundingRect())
-                          .adjusted(-1, -1, 1, 1);
-    if (painter.hasClipping())
-        changeable &= painter.clipBoundingRect().toAlignedRect();
-    return changeable;
-}
-
-void TAppStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
-                            const QWidget *widget) const
-{
-    if (element != CE_ToolBar) {
-        QProxyStyle::drawControl(element, option, painter, widget);
-        return;
-    }
-    // A tool bar's edge lines run its whole length. Qt's raster engine draws
-    // a thin line pixel by pixel and, past 96 device pixels, hands the pixels
-    // to worker threads and waits for them, which takes longer than drawing
-    // them. Drawn in short strips, the picture is the same and stays on this
-    // thread.
-    const QTransform toDevice = painter->deviceTransform();
-    const qreal scale = std::max(std::hypot(toDevice.m11(), toDevice.m12()),
-                                 std::hypot(toDevice.m21(), toDevice.m22()));
-    const int strip = scale > 0 ? std::max(8, int(64 / scale)) : 64;
-    const QRect area = changeableArea(*painter, option->rect);
-    const bool alongX = option->rect.width() >= option->rect.height();
-    const int length = alongX ? area.width() : area.height();
-    for (int at = 0; at < length; at += strip) {
-        const QRect part = alongX ? QRect(area.left() + at, area.top(), strip, area.height())
-                                  : QRect(area.left(), area.top() + at, area.width(), strip);
-        painter->save();
-        painter->setClipRect(part & area, Qt::IntersectClip);
-        QProxyStyle::drawControl(element, option, painter, widget);
-        painter->restore();
     }
 }
 

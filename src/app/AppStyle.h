@@ -6,10 +6,7 @@ namespace tw
 {
 
 // The platform's style, except that the overflow buttons of tool bars and the
-// menu bar show drawn pictures, and that tool bars are painted in strips. The
-// style's own pictures are image files, and reading the first image file loads
-// every image format plugin: at start-up, before the first window appears,
-// that costs more than a millisecond.
+// menu bar show drawn pictures, in the program's own glyphs.
 class TAppStyle : public QProxyStyle
 {
 public:
@@ -17,8 +14,6 @@ public:
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
-    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
-                     const QWidget *widget = nullptr) const override;
 };
 
 // What every start of the program's windows sets on the application: its

@@ -1,16 +1,11 @@
 #include "app/SingleInstance.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSocketNotifier>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace tw
 {
@@ -20,36 +15,20 @@ namespace
 // Longer messages are not ours; reading stops there.
 constexpr qsizetype kMaxMessage = 16;
 
-bool toAddress(const QByteArray &path, sockaddr_un &address)
-{
-    address = {};
-    address.sun_family = AF_UNIX;
-    if (path.size() >= qsizetype(sizeof address.sun_path))
-        return false;
-    std::copy(path.begin(), path.end(), address.sun_path);
-    return true;
-}
-
 // Sends 3022 to the copy listening at `path`. The holder of the lock may
 // still be setting up its socket, so it is given a moment.
-void sendActivation(const QByteArray &path)
+void sendActivation(const QString &path)
 {
-    sockaddr_un address;
-    if (!toAddress(path, address))
-        return;
     for (int attempt = 0; attempt < 50; ++attempt) {
-        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0)
-            return;
-        if (connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0) {
-            const QByteArray message = QByteArray::number(SingleInstance::kActivateMessage);
+        QLocalSocket socket;
+        socket.connectToServer(path);
+        if (socket.waitForConnected(100)) {
             // A failed write only means the other copy is not told.
-            [[maybe_unused]] const ssize_t written =
-                send(fd, message.constData(), std::size_t(message.size()), MSG_NOSIGNAL);
-            close(fd);
+            socket.write(QByteArray::number(SingleInstance::kActivateMessage));
+            socket.waitForBytesWritten(1000);
+            socket.disconnectFromServer();
             return;
         }
-        close(fd);
         QThread::msleep(20);
     }
 }
@@ -71,19 +50,10 @@ SingleInstance::SingleInstance(const QString &name, QObject *parent) : QObject(p
 
 SingleInstance::~SingleInstance()
 {
-    // Notifiers go before their descriptors close.
-    for (auto it = m_clients.begin(); it != m_clients.end(); ++it) {
-        delete it->notifier;
-        close(it.key());
-    }
-    if (m_listener >= 0) {
-        delete m_listening;
-        close(m_listener);
-        // Removed while the lock is still held, so no new copy's socket goes.
-        unlink(socketPath().constData());
-    }
-    if (m_lock >= 0)
-        close(m_lock);
+    // Clients still connected are not heard while the server closes them.
+    if (m_server)
+        for (QLocalSocket *client : m_server->findChildren<QLocalSocket *>())
+            client->disconnect(this);
 }
 
 QString SingleInstance::defaultName()
@@ -94,92 +64,59 @@ QString SingleInstance::defaultName()
     return QStringLiteral("Tilewright-") + user;
 }
 
-QByteArray SingleInstance::socketPath() const
+QString SingleInstance::socketPath() const
 {
-    return QFile::encodeName(m_path + QStringLiteral(".socket"));
+    return m_path + QStringLiteral(".socket");
 }
 
 bool SingleInstance::claim()
 {
-    const QByteArray lockPath = QFile::encodeName(m_path + QStringLiteral(".lock"));
-    m_lock = open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_lock < 0)
+    auto lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
+    if (lock->tryLock(0)) {
+        m_lock = std::move(lock);
+        listen();
         return true;
-    if (flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
-        const bool taken = errno == EWOULDBLOCK;
-        close(m_lock);
-        m_lock = -1;
-        if (!taken)
-            return true;
-        sendActivation(socketPath());
-        return false;
     }
-    listen();
-    return true;
+    if (lock->error() != QLockFile::LockFailedError)
+        return true;
+    sendActivation(socketPath());
+    return false;
 }
 
 void SingleInstance::listen()
 {
-    const QByteArray path = socketPath();
-    sockaddr_un address;
-    if (!toAddress(path, address))
-        return;
     // A socket left by a copy that crashed; the lock says nobody uses it.
-    unlink(path.constData());
-    m_listener = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (m_listener < 0)
+    QLocalServer::removeServer(socketPath());
+    auto server = std::make_unique<QLocalServer>();
+    // Only this user may connect, also where the folder is not private.
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(socketPath()))
         return;
-    if (bind(m_listener, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
-        ::listen(m_listener, 8) != 0) {
-        close(m_listener);
-        m_listener = -1;
-        return;
-    }
-    m_listening = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
-    connect(m_listening, &QSocketNotifier::activated, this, &SingleInstance::acceptClients);
+    m_server = std::move(server);
+    connect(m_server.get(), &QLocalServer::newConnection, this, &SingleInstance::acceptClients);
 }
 
 void SingleInstance::acceptClients()
 {
-    for (;;) {
-        const int client = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (client < 0)
-            return;
-        auto *notifier = new QSocketNotifier(client, QSocketNotifier::Read, this);
-        m_clients.insert(client, {notifier, {}});
-        connect(notifier, &QSocketNotifier::activated, this,
-                [this, client] { readClient(client); });
+    while (QLocalSocket *client = m_server->nextPendingConnection()) {
+        client->setReadBufferSize(kMaxMessage + 1);
+        auto received = std::make_shared<QByteArray>();
+        const auto read = [client, received] {
+            received->append(client->read(kMaxMessage + 1 - received->size()));
+            if (received->size() > kMaxMessage)
+                client->abort();
+        };
+        connect(client, &QLocalSocket::readyRead, this, read);
+        // The message ends with the connection; a longer one is a stranger's.
+        connect(client, &QLocalSocket::disconnected, this, [this, client, received, read] {
+            if (received->size() <= kMaxMessage)
+                read();
+            client->deleteLater();
+            if (received->size() <= kMaxMessage &&
+                received->trimmed() == QByteArray::number(kActivateMessage))
+                emit activationRequested();
+        });
     }
-}
-
-void SingleInstance::readClient(int client)
-{
-    const auto found = m_clients.find(client);
-    if (found == m_clients.end())
-        return;
-    Client &state = *found;
-    char buffer[kMaxMessage];
-    const ssize_t n = read(client, buffer, sizeof buffer);
-    if (n < 0 && (errno == EAGAIN || errno == EINTR))
-        return;
-    if (n > 0 && state.received.size() + n <= kMaxMessage) {
-        state.received.append(buffer, n);
-        return;
-    }
-    // End of the message (or one too long to be ours, or an error).
-    const bool activate =
-        n == 0 && state.received.trimmed() == QByteArray::number(kActivateMessage);
-    dropClient(client);
-    if (activate)
-        emit activationRequested();
-}
-
-void SingleInstance::dropClient(int client)
-{
-    const Client state = m_clients.take(client);
-    state.notifier->setEnabled(false);
-    state.notifier->deleteLater();
-    close(client);
 }
 
 } // namespace tw

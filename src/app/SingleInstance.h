@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QByteArray>
-#include <QHash>
 #include <QObject>
+#include <memory>
 
-class QSocketNotifier;
+class QLocalServer;
+class QLockFile;
 
 namespace tw
 {
@@ -12,9 +12,9 @@ namespace tw
 // Keeps one running copy per user. The first copy holds a lock file and
 // listens on a local socket beside it, both in the user's private run-time
 // folder; a later copy finds the lock taken, sends the activation message
-// 3022 and gives way. The lock dies with its process, so a copy that crashed
-// leaves nothing that blocks the next start, and two copies started at the
-// same moment cannot both claim.
+// 3022 and gives way. A lock whose process has gone no longer counts, so a
+// copy that crashed leaves nothing that blocks the next start, and two copies
+// started at the same moment cannot both claim.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -38,21 +38,14 @@ signals:
     void activationRequested();
 
 private:
-    QByteArray socketPath() const;
+    QString socketPath() const;
     void listen();
     void acceptClients();
-    void readClient(int client);
-    void dropClient(int client);
 
     QString m_path;
-    int m_lock = -1;
-    int m_listener = -1;
-    QSocketNotifier *m_listening = nullptr;
-    struct Client {
-        QSocketNotifier *notifier;
-        QByteArray received;
-    };
-    QHash<int, Client> m_clients;
+    std::unique_ptr<QLockFile> m_lock;
+    // Declared after the lock, so that the socket goes while the lock is held.
+    std::unique_ptr<QLocalServer> m_server;
 };
 
 } // namespace tw

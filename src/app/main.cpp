@@ -1,18 +1,27 @@
 #include "app/AppStyle.h"
 #include "app/CommandLine.h"
-#include "app/FontConfiguration.h"
 #include "app/HelpWindows.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 
 #include <QApplication>
 #include <QTextStream>
+#include <cstdio>
+#include <cstdlib>
 
 namespace
 {
 
-void quietMessages(QtMsgType, const QMessageLogContext &, const QString &)
+// Command-line modes keep Qt's warnings and debug messages off standard error,
+// but a fatal error of Qt (no platform plugin, say) is the run's one error line.
+void commandLineMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(message.section(u'\n', 0, 0)));
+    std::fflush(stderr);
+    // Qt would abort after a fatal message; the run fails as any other does.
+    std::_Exit(1);
 }
 
 // The arguments left once Qt has taken its own options (-style, -platform,
@@ -34,7 +43,7 @@ int main(int argc, char **argv)
     if (tw::isCommandLineMode(arguments)) {
         // No window opens in these modes, with or without a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(quietMessages);
+        qInstallMessageHandler(commandLineMessages);
         QApplication app(argc, argv);
         QTextStream out(stdout);
         QTextStream err(stderr);
@@ -44,7 +53,6 @@ int main(int argc, char **argv)
         return status;
     }
 
-    tw::installSystemFontConfiguration();
     QApplication app(argc, argv);
     tw::setUpApplication();
     tw::SingleInstance instance;

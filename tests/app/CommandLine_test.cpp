@@ -1,3 +1,4 @@
+#include "SlideSets.h"
 #include "TestData.h"
 #include "storage/ComponentStream.h"
 #include "storage/MoxStreams.h"
@@ -78,6 +79,21 @@ TEST_F(CommandLine, VersionAndHelp)
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("--generate DESIGN [--output-dir DIR]"));
     EXPECT_TRUE(help.err.isEmpty());
+}
+
+// Qt's chatter stays off standard error, but a fatal error of Qt, as a missing
+// platform plugin is, still reaches the user as the one error line.
+TEST_F(CommandLine, AFatalErrorOfQtIsTheOneErrorLine)
+{
+    writeFile(path(QStringLiteral("design.txt")), kDesign);
+    const Outcome run =
+        tilewright({QStringLiteral("-platform"), QStringLiteral("nonexistent"),
+                    QStringLiteral("--to-text"), path(QStringLiteral("design.txt"))});
+    EXPECT_EQ(run.status, 1) << run.err.constData();
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.constData();
+    EXPECT_TRUE(run.err.endsWith('\n'));
+    EXPECT_TRUE(run.err.contains("platform plugin")) << run.err.constData();
 }
 
 TEST_F(CommandLine, ToTextPrintsTheDesignAsStored)
@@ -213,10 +229,21 @@ TEST_F(CommandLine, CorruptAndEncipheredProjectsAreRefused)
     }
 }
 
-TEST_F(CommandLine, RenderSlideWritesAPngOfTheAskedSize)
+// Once per slide set.
+class RenderSlide : public CommandLine, public ::testing::WithParamInterface<tw::test::SlideSet>
 {
-    const QString slide = tw::test::sharedTestData(QStringLiteral("slides/ANNO_SEAL.sld"));
-    ASSERT_TRUE(QFile::exists(slide));
+protected:
+    void SetUp() override
+    {
+        CommandLine::SetUp();
+        if (!GetParam().present())
+            GTEST_SKIP() << GetParam().missing();
+    }
+};
+
+TEST_P(RenderSlide, WritesAPngOfTheAskedSize)
+{
+    const QString slide = GetParam().path(GetParam().picture);
     const QString png = path(QStringLiteral("seal.png"));
     const Outcome run =
         tilewright({QStringLiteral("--render-slide"), slide, QStringLiteral("--size"),
@@ -239,11 +266,14 @@ TEST_F(CommandLine, RenderSlideWritesAPngOfTheAskedSize)
     EXPECT_EQ(QImage(png).size(), QSize(400, 300));
 }
 
+INSTANTIATE_TEST_SUITE_P(Slides, RenderSlide, ::testing::ValuesIn(tw::test::slideSets()),
+                         tw::test::slideSetName);
+
 TEST_F(CommandLine, RenderSlideRefusalsWriteNoPicture)
 {
     writeFile(path(QStringLiteral("bad.sld")), "not a slide at all, long enough to be read");
     const QString png = path(QStringLiteral("out.png"));
-    const QString slide = tw::test::sharedTestData(QStringLiteral("slides/ANNO_SEAL.sld"));
+    const QString slide = tw::test::repoTestData(QStringLiteral("slide/shapes.sld"));
     const QList<std::pair<QStringList, QByteArray>> cases = {
         {{QStringLiteral("--render-slide"), path(QStringLiteral("bad.sld")),
           QStringLiteral("--output"), png},

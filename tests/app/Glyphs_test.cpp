@@ -6,9 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
-#include <QLayout>
-#include <QMainWindow>
 #include <QMenuBar>
 #include <QPalette>
 #include <QPushButton>
@@ -347,75 +344,6 @@ TEST(AppStyle, AStyleSheetGivenAtStartKeepsItsStyle)
     QPushButton button(QStringLiteral("OK"));
     button.ensurePolished();
     EXPECT_EQ(button.palette().color(QPalette::ButtonText), QColor(Qt::red));
-}
-
-// The number of threads this process runs.
-int threadCount()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("Threads:"))
-            return line.mid(8).trimmed().toInt();
-    return -1;
-}
-
-// A main window's tool bar, docked along `area` of a large window, painted
-// with `style` at the device pixel ratio `ratio`: all of it, or only `part`
-// as when a button on it repaints.
-QImage paintedToolBar(QStyle *style, Qt::ToolBarArea area, qreal ratio, QRect part = {})
-{
-    QMainWindow window;
-    auto *bar = new QToolBar(QStringLiteral("Tools"));
-    window.addToolBar(area, bar);
-    bar->addAction(QStringLiteral("One"));
-    bar->setStyle(style);
-    window.setCentralWidget(new QWidget);
-    window.resize(1600, 1000);
-    window.layout()->activate();
-    QImage image(bar->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    bar->render(&image, QPoint(), part.isNull() ? QRegion(bar->rect()) : QRegion(part));
-    return image;
-}
-
-// Long tool bars are painted in strips so that Qt keeps their edge lines on
-// this thread; they must look exactly as the base style paints them. (ctest
-// runs each test in a process of its own, where no earlier paint has started
-// Qt's painting threads.)
-TEST(AppStyle, ToolBarsLookAsTheBaseStylePaintsThemAndStartNoThread)
-{
-    struct Case {
-        Qt::ToolBarArea area;
-        qreal ratio;
-        QRect part;
-    };
-    const Case cases[] = {{Qt::TopToolBarArea, 1, {}},
-                          {Qt::LeftToolBarArea, 1, {}},
-                          {Qt::TopToolBarArea, 2, {}},
-                          {Qt::BottomToolBarArea, 1.5, {}},
-                          {Qt::TopToolBarArea, 1, QRect(701, 3, 23, 17)},
-                          {Qt::LeftToolBarArea, 1.5, QRect(2, 333, 19, 150)}};
-    const int threadsBefore = threadCount();
-    ASSERT_GT(threadsBefore, 0);
-    TAppStyle ours(QStyleFactory::create(QStringLiteral("Fusion")));
-    QList<QImage> painted;
-    for (const Case &c : cases)
-        painted.append(paintedToolBar(&ours, c.area, c.ratio, c.part));
-    EXPECT_EQ(threadCount(), threadsBefore);
-
-    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    for (int i = 0; i < int(std::size(cases)); ++i) {
-        SCOPED_TRACE(i);
-        const QImage &image = painted[i];
-        const bool alongX =
-            cases[i].area == Qt::TopToolBarArea || cases[i].area == Qt::BottomToolBarArea;
-        EXPECT_GT(alongX ? image.width() : image.height(), 900);
-        EXPECT_EQ(image,
-                  paintedToolBar(fusion.get(), cases[i].area, cases[i].ratio, cases[i].part));
-    }
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "app/SingleInstance.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTest>
 #include <QUuid>
 #include <gtest/gtest.h>
@@ -83,12 +85,29 @@ TEST(SingleInstance, TheFirstCopyAloneClaims)
     EXPECT_TRUE(next.claim());
 }
 
+// A process that has ended, as a copy that crashed has.
+qint64 endedProcessId()
+{
+    QProcess process;
+    process.start(QStringLiteral("true"), {});
+    EXPECT_TRUE(process.waitForStarted());
+    const qint64 id = process.processId();
+    EXPECT_TRUE(process.waitForFinished());
+    return id;
+}
+
 TEST(SingleInstance, FilesLeftByACopyThatCrashedDoNotBlockTheNext)
 {
     const QString name = uniqueName();
-    for (const char *suffix : {".lock", ".socket"}) {
+    // The lock file names the copy's process and machine, as the lock writes it.
+    const QByteArray files[][2] = {{".lock", QByteArray::number(endedProcessId()) +
+                                                 "\ntilewright\n" +
+                                                 QSysInfo::machineHostName().toUtf8() + '\n'},
+                                   {".socket", ""}};
+    for (const auto &[suffix, content] : files) {
         QFile left(runtimePath(name) + QLatin1String(suffix));
         ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+        left.write(content);
     }
     SingleInstance next(name);
     ASSERT_TRUE(next.claim());

@@ -1,5 +1,6 @@
 #include "../slide/SlideBuilder.h"
 #include "ExpectedFiles.h"
+#include "SlideSets.h"
 #include "TestData.h"
 #include "codegen/DialogCode.h"
 #include "codegen/ListImageWriters.h"
@@ -28,14 +29,6 @@ namespace
 
 using test::expectedLines;
 using test::sectionLines;
-
-QByteArray realSlide(const char *name)
-{
-    const QByteArray data =
-        test::readFile(test::sharedTestData(QStringLiteral("slides/") + QLatin1String(name)));
-    EXPECT_FALSE(data.isEmpty()) << name;
-    return data;
-}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -216,17 +209,21 @@ const WriterCase kWriterCases[] = {
      "codegen/listimg_imagebtn_clear.dcl", "codegen/listimg_imagebtn_clear.lsp"},
 };
 
-class ListImageWriterTest : public ::testing::TestWithParam<WriterCase>
+// Each writer case once per slide set, whose slides the image tiles show.
+class ListImageWriterTest : public ::testing::TestWithParam<std::tuple<WriterCase, test::SlideSet>>
 {
 protected:
     void SetUp() override
     {
+        const test::SlideSet &slides = std::get<1>(GetParam());
+        if (!slides.present())
+            GTEST_SKIP() << slides.missing();
         ASSERT_TRUE(m_dir.isValid());
-        writeFile(m_dir.filePath(QStringLiteral("clock.sld")), realSlide("clock.sld"));
+        writeFile(m_dir.filePath(QStringLiteral("clock.sld")), slides.read(slides.picture));
         writeFile(m_dir.filePath(QStringLiteral("three.slb")),
-                  test::buildLibrary({{QStringLiteral("CLOCK"), realSlide("clock.sld")},
-                                      {QStringLiteral("NORTH"), realSlide("SYMB_NRTH.sld")},
-                                      {QStringLiteral("TREE"), realSlide("PLNT_TREE_E.sld")}}));
+                  test::buildLibrary({{QStringLiteral("CLOCK"), slides.read(slides.library[0])},
+                                      {QStringLiteral("NORTH"), slides.read(slides.library[1])},
+                                      {QStringLiteral("TREE"), slides.read(slides.library[2])}}));
     }
 
     QTemporaryDir m_dir;
@@ -234,7 +231,7 @@ protected:
 
 TEST_P(ListImageWriterTest, BlockAndFragmentsAreAsExpected)
 {
-    const WriterCase &c = GetParam();
+    const WriterCase &c = std::get<0>(GetParam());
     TOwner owner;
     TControl *tile = c.setUp(&owner, m_dir.path());
     QStringList dcl;
@@ -248,8 +245,13 @@ TEST_P(ListImageWriterTest, BlockAndFragmentsAreAsExpected)
         << qPrintable(sectionLines(lisp).join('\n'));
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, ListImageWriterTest, ::testing::ValuesIn(kWriterCases),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Writers, ListImageWriterTest,
+                         ::testing::Combine(::testing::ValuesIn(kWriterCases),
+                                            ::testing::ValuesIn(test::slideSets())),
+                         [](const auto &info) {
+                             return std::string(std::get<0>(info.param).name) + '_' +
+                                    std::get<1>(info.param).name;
+                         });
 
 TEST(JoinListItems, EscapesEachItemThenSeparatesThemByBackslashN)
 {

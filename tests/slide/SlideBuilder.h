@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -9,12 +10,17 @@
 namespace tw::test
 {
 
+// Byte order of a slide file's words: Intel (low byte first) or the other one.
+enum class SlideByteOrder { Intel, Motorola };
+
 // Builds slide files record by record, in the file's own byte layout.
 class SlideBuilder
 {
 public:
     explicit SlideBuilder(int highX = 999, int highY = 599, int level = 2,
-                          std::uint16_t testNumber = 0x1234)
+                          std::uint16_t testNumber = 0x1234,
+                          SlideByteOrder order = SlideByteOrder::Intel)
+        : m_order(order)
     {
         m_bytes = QByteArray("AutoCAD Slide\r\n\x1a", 16);
         m_bytes.append('\0');
@@ -22,7 +28,10 @@ public:
         m_bytes.append(char(level));
         word(highX);
         word(highY);
-        m_bytes.append(QByteArray("\x56\xDD\x0A\x01", 4)); // aspect ratio, kept as is
+        QByteArray aspect("\x56\xDD\x0A\x01", 4); // kept as is
+        if (order == SlideByteOrder::Motorola)
+            std::reverse(aspect.begin(), aspect.end());
+        m_bytes.append(aspect);
         word(2);
         word(testNumber);
     }
@@ -37,16 +46,17 @@ public:
     }
     SlideBuilder &offsetVector(int fromDx, int fromDy, int toDx, int toDy)
     {
-        return bytes({std::uint8_t(fromDx), 0xFB, std::uint8_t(fromDy), std::uint8_t(toDx),
-                      std::uint8_t(toDy)});
+        kind(0xFB, fromDx);
+        return bytes({std::uint8_t(fromDy), std::uint8_t(toDx), std::uint8_t(toDy)});
     }
     SlideBuilder &commonEndpoint(int toDx, int toDy)
     {
-        return bytes({std::uint8_t(toDx), 0xFE, std::uint8_t(toDy)});
+        kind(0xFE, toDx);
+        return bytes({std::uint8_t(toDy)});
     }
     SlideBuilder &fill(int x, int y)
     {
-        bytes({0x00, 0xFD});
+        kind(0xFD, 0);
         word(x);
         word(y);
         return *this;
@@ -60,8 +70,8 @@ public:
         return fill(vertices.empty() ? 0 : vertices.back().first,
                     vertices.empty() ? -1 : -vertices.back().second - 1);
     }
-    SlideBuilder &colour(int aci) { return bytes({std::uint8_t(aci), 0xFF}); }
-    SlideBuilder &end() { return bytes({0x00, 0xFC}); }
+    SlideBuilder &colour(int aci) { return kind(0xFF, aci); }
+    SlideBuilder &end() { return kind(0xFC, 0); }
     SlideBuilder &bytes(std::initializer_list<std::uint8_t> list)
     {
         for (std::uint8_t b : list)
@@ -70,12 +80,18 @@ public:
     }
     SlideBuilder &word(int value)
     {
-        return bytes({std::uint8_t(value & 0xFF), std::uint8_t((value >> 8) & 0xFF)});
+        const auto low = std::uint8_t(value & 0xFF);
+        const auto high = std::uint8_t((value >> 8) & 0xFF);
+        return m_order == SlideByteOrder::Intel ? bytes({low, high}) : bytes({high, low});
     }
 
     QByteArray data() const { return m_bytes; }
 
 private:
+    // Records other than vectors open with a word whose high byte names their kind.
+    SlideBuilder &kind(std::uint8_t high, int low) { return word(high << 8 | (low & 0xFF)); }
+
+    SlideByteOrder m_order;
     QByteArray m_bytes;
 };
 

@@ -1,9 +1,11 @@
 #include "slide/SlideLibrary.h"
 
 #include "SlideBuilder.h"
+#include "TestData.h"
 #include "slide/Slide.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace tw
@@ -53,6 +55,22 @@ TEST(SlideLibrary, ReadsNamesAndEachSlidesData)
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(library.Entries()[std::size_t(i)].name, slides[std::size_t(i)].name);
         EXPECT_EQ(library.ReadSlideData(buffer, i), slides[std::size_t(i)].data) << i;
+    }
+}
+
+TEST(SlideLibrary, TheRepositoryLibraryHoldsItsSlidesByName)
+{
+    QFile file(test::repoTestData(QStringLiteral("slide/library.slb")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    const SlideLibrary library = SlideLibrary::ReadDirectory(file);
+    const char *const names[] = {"SHAPES", "OFFSETS", "FILLS"};
+    ASSERT_EQ(library.SlideCount(), int(std::size(names)));
+    for (int i = 0; i < library.SlideCount(); ++i) {
+        const QString name = QLatin1String(names[i]);
+        EXPECT_EQ(library.Entries()[std::size_t(i)].name, name);
+        EXPECT_EQ(library.ReadSlideData(file, i),
+                  test::readFile(test::repoTestData("slide/" + name.toLower() + ".sld")))
+            << names[i];
     }
 }
 

@@ -1,4 +1,6 @@
 #include "SlideBuilder.h"
+#include "SlideFixtures.h"
+#include "SlideSets.h"
 #include "TestData.h"
 #include "slide/Slide.h"
 
@@ -10,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace tw
 {
@@ -276,13 +279,16 @@ TEST(SlideReader, AssignAndClipboardRefusals)
     }
 }
 
-// The real slides: each loads, writes back exactly what was read and, when it has
+// Each slide file loads, writes back exactly what was read and, when it has
 // drawing records, draws something on a black preview.
-TEST(RealSlides, LoadSaveBackAndDraw)
+using SlideFiles = test::SlideSetTest;
+
+TEST_P(SlideFiles, LoadSaveBackAndDraw)
 {
-    const QDir dir(test::sharedTestData("slides"));
+    const QDir dir(GetParam().folder);
     const QStringList files = dir.entryList({"*.sld"}, QDir::Files, QDir::Name);
-    ASSERT_GE(files.size(), 30) << "shared slide files missing in " << dir.path().toStdString();
+    ASSERT_GE(files.size(), GetParam().minimumFiles)
+        << "slide files missing in " << dir.path().toStdString();
     for (const QString &name : files) {
         const QByteArray bytes = test::readFile(dir.filePath(name));
         Tslide slide;
@@ -307,6 +313,35 @@ TEST(RealSlides, LoadSaveBackAndDraw)
         else
             EXPECT_EQ(lit, 0) << name.toStdString();
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(Slides, SlideFiles, ::testing::ValuesIn(test::slideSets()),
+                         test::slideSetName);
+
+// The repository's slide files are what their recipes make: every record kind, both
+// byte orders and a library; the file of the other byte order is refused.
+TEST(ProjectSlides, AreTheirRecipesAndCoverEveryRecordKind)
+{
+    std::set<SlideRecordKind> kinds;
+    for (const test::SlideFixture &fixture : test::slideFixtures()) {
+        const QString path = test::repoTestData(QStringLiteral("slide/") + fixture.file);
+        ASSERT_EQ(test::readFile(path), fixture.data)
+            << path.toStdString() << " differs: run make_slide_fixtures tests/data/slide";
+        if (!fixture.file.endsWith(QStringLiteral(".sld")))
+            continue;
+        if (fixture.file.startsWith(QStringLiteral("refused/"))) {
+            EXPECT_EQ(loadError(fixture.data), "SLD file not from an Intel-based machine");
+            continue;
+        }
+        Tslide slide;
+        slide.LoadFromBytes(fixture.data);
+        for (const SlideRecord &record : slide.Records())
+            kinds.insert(record.kind);
+    }
+    EXPECT_EQ(kinds, (std::set<SlideRecordKind>{
+                         SlideRecordKind::Vector, SlideRecordKind::OffsetVector,
+                         SlideRecordKind::CommonEndpoint, SlideRecordKind::SolidFill,
+                         SlideRecordKind::NewColour, SlideRecordKind::EndOfFile}));
 }
 
 } // namespace

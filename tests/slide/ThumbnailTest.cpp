@@ -1,5 +1,5 @@
 #include "SlideBuilder.h"
-#include "TestData.h"
+#include "SlideSets.h"
 #include "slide/BackColor.h"
 #include "slide/Picture.h"
 #include "slide/SlideThumbnail.h"
@@ -72,23 +72,27 @@ TEST(BackColor, NamesMapToThePreviewColours)
     EXPECT_EQ(BackColorPreview(13), QColor(0, 0, 0));
 }
 
-TEST_F(ThumbnailTest, RendersARealSlideOnTheNamedBackground)
+using SlideThumbnails = test::SlideSetTest;
+
+TEST_P(SlideThumbnails, RenderASlideOnTheNamedBackground)
 {
-    const QString clock = test::sharedTestData("slides/clock.sld");
-    ASSERT_TRUE(QFile::exists(clock));
-    const SlideThumbnail onBlack = RenderSlideThumbnail(clock, 0, {160, 90}, QString("black"));
+    const QString picture = GetParam().path(GetParam().picture);
+    const SlideThumbnail onBlack = RenderSlideThumbnail(picture, 0, {160, 90}, QString("black"));
     ASSERT_TRUE(onBlack.ok()) << onBlack.error.toStdString();
     EXPECT_EQ(onBlack.image.size(), QSize(160, 90));
     EXPECT_GT(countColour(onBlack.image, qRgb(255, 255, 255)), 50);
 
-    const SlideThumbnail onWhite = RenderSlideThumbnail(clock, 0, {160, 90}, QString("white"));
+    const SlideThumbnail onWhite = RenderSlideThumbnail(picture, 0, {160, 90}, QString("white"));
     ASSERT_TRUE(onWhite.ok());
     EXPECT_GT(countColour(onWhite.image, qRgb(0, 0, 0)), 50);
     EXPECT_GT(countColour(onWhite.image, qRgb(255, 255, 255)), 160 * 90 / 2);
 
-    const SlideThumbnail onGreen = RenderSlideThumbnail(clock, 0, {160, 90}, QString("green"));
+    const SlideThumbnail onGreen = RenderSlideThumbnail(picture, 0, {160, 90}, QString("green"));
     EXPECT_EQ(onGreen.image.pixel(0, 0), qRgb(0, 128, 0));
 }
+
+INSTANTIATE_TEST_SUITE_P(Slides, SlideThumbnails, ::testing::ValuesIn(test::slideSets()),
+                         test::slideSetName);
 
 TEST_F(ThumbnailTest, RefusalsCarryTheReadersMessage)
 {

@@ -1,3 +1,4 @@
+#include "PeerPrograms.h"
 #include "component/Cp1252.h"
 #include "component/TextForm.h"
 #include "storage/ComponentStream.h"
@@ -61,8 +62,10 @@ class FpcInterop : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QFile::exists(QStringLiteral(TW_OBJCONV)))
-            << "Free Pascal's converter is missing: install fp-compiler and rebuild";
+        if (!QFile::exists(QStringLiteral(TW_OBJCONV)))
+            TW_PEER_MISSING("Free Pascal's converter is missing: install the Debian packages "
+                            "fp-compiler and fp-units-rtl (bash scripts/deps.sh --test), "
+                            "then build again");
         ASSERT_TRUE(dir.isValid());
     }
 

@@ -1,4 +1,5 @@
 #include "../slide/SlideBuilder.h"
+#include "SlideSets.h"
 #include "TestData.h"
 #include "component/ClassRegistry.h"
 #include "component/ComponentStreaming.h"
@@ -317,18 +318,11 @@ TEST(ScrollBarTile, KindSwapsTheSidesExceptWhileLoading)
     EXPECT_EQ(slider.kind(), sbHorizontal);
 }
 
-// Writes slide libraries and files for the image tests, made of real slides.
-class ImageTileTest : public ::testing::Test
+// Writes slide libraries and files for the image tests, made of the slides of
+// each slide set.
+class ImageTileTest : public test::SlideSetTest
 {
 protected:
-    static QByteArray realSlide(const char *name)
-    {
-        const QByteArray data =
-            test::readFile(test::sharedTestData(QStringLiteral("slides/") + QLatin1String(name)));
-        EXPECT_FALSE(data.isEmpty()) << name;
-        return data;
-    }
-
     QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(name);
@@ -341,37 +335,29 @@ protected:
     QString threeSlideLibrary()
     {
         return write(QStringLiteral("three.slb"),
-                     test::buildLibrary({{QStringLiteral("CLOCK"), realSlide("clock.sld")},
-                                         {QStringLiteral("NORTH"), realSlide("SYMB_NRTH.sld")},
-                                         {QStringLiteral("TREE"), realSlide("PLNT_TREE_E.sld")}}));
+                     test::buildLibrary({{QStringLiteral("CLOCK"), slides().read(library(0))},
+                                         {QStringLiteral("NORTH"), slides().read(library(1))},
+                                         {QStringLiteral("TREE"), slides().read(library(2))}}));
     }
+
+    const test::SlideSet &slides() const { return GetParam(); }
+    QString library(int i) const { return GetParam().library[i]; }
 
     QTemporaryDir m_dir;
 };
 
-TEST_F(ImageTileTest, MissingFileShowsOnlyTheBackgroundAndKeepsTheName)
-{
-    TOwner owner;
-    TDCLImage image(&owner);
-    const QString missing = m_dir.filePath(QStringLiteral("nowhere.sld"));
-    image.setImage(missing);
-    EXPECT_EQ(image.image(), missing);
-    EXPECT_FALSE(image.slideDisplay()->IsLoaded());
-    EXPECT_EQ(image.slideName(), QString());
-}
-
-TEST_F(ImageTileTest, SingleSlideFileIsShownWithoutASlideName)
+TEST_P(ImageTileTest, SingleSlideFileIsShownWithoutASlideName)
 {
     TOwner owner;
     TDCLImageBtn image(&owner);
-    const QString file = write(QStringLiteral("clock.sld"), realSlide("clock.sld"));
+    const QString file = write(QStringLiteral("clock.sld"), slides().read(slides().picture));
     image.setImage(file);
     EXPECT_TRUE(image.slideDisplay()->IsLoaded());
     EXPECT_EQ(image.slideDisplay()->PictureFile(), file);
     EXPECT_EQ(image.slideName(), QString());
 }
 
-TEST_F(ImageTileTest, SlideNumberBeyondTheLibraryShowsTheLastAndIsKept)
+TEST_P(ImageTileTest, SlideNumberBeyondTheLibraryShowsTheLastAndIsKept)
 {
     TOwner owner;
     TDCLImage image(&owner);
@@ -385,7 +371,7 @@ TEST_F(ImageTileTest, SlideNumberBeyondTheLibraryShowsTheLastAndIsKept)
     EXPECT_EQ(image.slideName(), QStringLiteral("NORTH"));
 }
 
-TEST_F(ImageTileTest, SlideNumberSetBeforeTheLibraryStillChoosesTheSlide)
+TEST_P(ImageTileTest, SlideNumberSetBeforeTheLibraryStillChoosesTheSlide)
 {
     TOwner owner;
     TDCLImage image(&owner);
@@ -393,6 +379,21 @@ TEST_F(ImageTileTest, SlideNumberSetBeforeTheLibraryStillChoosesTheSlide)
     image.setImage(threeSlideLibrary());
     EXPECT_EQ(image.slideName(), QStringLiteral("NORTH"));
     EXPECT_EQ(image.slideNo(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Slides, ImageTileTest, ::testing::ValuesIn(test::slideSets()),
+                         test::slideSetName);
+
+TEST(ImageTile, MissingFileShowsOnlyTheBackgroundAndKeepsTheName)
+{
+    const QTemporaryDir dir;
+    TOwner owner;
+    TDCLImage image(&owner);
+    const QString missing = dir.filePath(QStringLiteral("nowhere.sld"));
+    image.setImage(missing);
+    EXPECT_EQ(image.image(), missing);
+    EXPECT_FALSE(image.slideDisplay()->IsLoaded());
+    EXPECT_EQ(image.slideName(), QString());
 }
 
 TEST(ImageTile, BackColorPreviewFollowsTheScreenColourTable)
