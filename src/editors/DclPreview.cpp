@@ -3,6 +3,7 @@
 #include "dcl/Document.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include <QSettings>
 #include <QSlider>
 #include <QStatusBar>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -136,6 +138,14 @@ QLabel *fieldLabel(const Tile &tile, const QRect &rect, QWidget *buddy, QWidget 
     widget->setBuddy(buddy);
     widget->setGeometry(rect);
     return widget;
+}
+
+// Where the dialog chosen for a file is remembered; the path is encoded so its slashes do not
+// make groups.
+QString choiceKey(const QString &path)
+{
+    return QStringLiteral("DclPreview/") +
+           QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath()));
 }
 
 } // namespace
@@ -354,14 +364,17 @@ DclPreviewWindow::DclPreviewWindow(QWidget *parent)
     connect(&m_follow, &QTimer::timeout, this, &DclPreviewWindow::refresh);
     connect(m_chooser, &QComboBox::activated, this,
             [this](int index) { chooseDialog(m_chooser->itemText(index)); });
-    connect(m_view, &DclDialogView::exitPressed, this, &QDialog::close);
+    connect(m_view, &DclDialogView::exitPressed, this, [this] { done(QDialog::Accepted); });
 }
 
 void DclPreviewWindow::setSource(const QString &path, std::function<QString()> text)
 {
+    m_shownText.clear();
     m_path = path;
     m_text = std::move(text);
-    m_dialogName = QSettings().value(QStringLiteral("DclPreview/") + m_path).toString();
+    m_dialogName = QSettings(QStringLiteral("Orvane"), QStringLiteral("Tilewright"))
+                       .value(choiceKey(m_path))
+                       .toString();
 }
 
 void DclPreviewWindow::sourceChanged()
@@ -372,6 +385,7 @@ void DclPreviewWindow::sourceChanged()
 void DclPreviewWindow::chooseDialog(const QString &name)
 {
     m_dialogName = name;
+    m_shownText.clear();
     rememberChoice();
     refresh();
 }
@@ -379,7 +393,8 @@ void DclPreviewWindow::chooseDialog(const QString &name)
 void DclPreviewWindow::rememberChoice()
 {
     if (!m_path.isEmpty() && !m_dialogName.isEmpty())
-        QSettings().setValue(QStringLiteral("DclPreview/") + m_path, m_dialogName);
+        QSettings(QStringLiteral("Orvane"), QStringLiteral("Tilewright"))
+            .setValue(choiceKey(m_path), m_dialogName);
 }
 
 QString DclPreviewWindow::statusText() const
@@ -392,7 +407,10 @@ bool DclPreviewWindow::refresh()
     m_follow.stop();
     if (!m_text)
         return false;
-    const dcl::Document document = dcl::Document::fromText(m_text(), m_path);
+    const QString text = m_text();
+    if (text == m_shownText && !m_names.isEmpty())
+        return true;
+    const dcl::Document document = dcl::Document::fromText(text, m_path);
     const auto failed = [this](const QString &message) {
         m_status->showMessage(message);
         return false;
@@ -417,6 +435,7 @@ bool DclPreviewWindow::refresh()
         m_chooser->setVisible(m_names.size() > 1);
     }
     m_view->showDialog(*shown);
+    m_shownText = text;
     const QString title = m_view->title();
     setWindowTitle(title.isEmpty() ? shown->name : title);
     m_status->showMessage(QFileInfo(m_path).fileName() + QStringLiteral(": ") + shown->name);
@@ -429,7 +448,50 @@ void DclPreviewWindow::reject()
     if (QAbstractButton *cancel = m_view->cancelButton(); cancel && cancel->isEnabled())
         cancel->click();
     else
-        close();
+        QDialog::reject();
+}
+
+DclPreviewLink::DclPreviewLink(QWidget *host, const QString &caption, std::function<QString()> path,
+                               std::function<QString()> text)
+    : QObject(host), m_host(host), m_action(new QAction(caption, host)), m_path(std::move(path)),
+      m_text(std::move(text))
+{
+    m_action->setObjectName(QStringLiteral("PreviewDialog1"));
+    m_action->setShortcut(Qt::Key_F5);
+    m_action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    host->addAction(m_action);
+    connect(m_action, &QAction::triggered, this, &DclPreviewLink::open);
+    m_look.setInterval(DclPreviewWindow::kFollowDelayMs);
+    connect(&m_look, &QTimer::timeout, this, [this] {
+        if (m_window && m_window->isVisible())
+            m_window->refresh();
+        else
+            m_look.stop();
+    });
+}
+
+void DclPreviewLink::open()
+{
+    if (!m_window)
+        m_window = new DclPreviewWindow(m_host);
+    m_window->setSource(m_path(), m_text);
+    m_window->refresh();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    if (m_looking)
+        m_look.start();
+}
+
+void DclPreviewLink::sourceChanged()
+{
+    if (m_window && m_window->isVisible())
+        m_window->sourceChanged();
+}
+
+void DclPreviewLink::followByLooking()
+{
+    m_looking = true;
 }
 
 } // namespace tw

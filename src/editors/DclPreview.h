@@ -11,6 +11,7 @@
 #include <map>
 
 class QButtonGroup;
+class QAction;
 class QComboBox;
 class QLabel;
 class QStatusBar;
@@ -104,6 +105,7 @@ public slots:
 private:
     void rememberChoice();
 
+    QString m_shownText; // the text of the preview shown, so an unchanged text is not rebuilt
     DclDialogView *m_view;
     QComboBox *m_chooser;
     QStatusBar *m_status;
@@ -112,6 +114,39 @@ private:
     std::function<QString()> m_text;
     QString m_dialogName;
     QStringList m_names;
+};
+
+// Gives a window (a DCL editor, the design window) its Preview command: an action, F5 while the
+// focus is in the window, that opens the preview window of the window's DCL and keeps it
+// following the source while it is open.
+class DclPreviewLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `path` names the source (includes, the remembered dialog); `text` gives its DCL.
+    DclPreviewLink(QWidget *host, const QString &caption, std::function<QString()> path,
+                   std::function<QString()> text);
+
+    QAction *action() const { return m_action; }
+    // The preview window, once opened.
+    DclPreviewWindow *window() const { return m_window; }
+    // Opens (or raises) the preview window, showing the source as it is now.
+    void open();
+    // The source changed: an open preview follows after a short pause.
+    void sourceChanged();
+    // For a source without a change signal: an open preview looks at it at every pause and
+    // follows when its DCL differs.
+    void followByLooking();
+
+private:
+    QWidget *m_host;
+    QAction *m_action;
+    QPointer<DclPreviewWindow> m_window;
+    std::function<QString()> m_path;
+    std::function<QString()> m_text;
+    QTimer m_look;
+    bool m_looking = false;
 };
 
 } // namespace tw
