@@ -1,13 +1,16 @@
 #include "editors/DclPreview.h"
 
 #include "EditorsTestSupport.h"
+#include "editors/EditForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -184,3 +187,26 @@ TEST(DclPreviewWindow, FollowsTheTextKeepingTheLastGoodPreviewAndRemembersTheDia
 }
 
 } // namespace
+
+TEST(DclPreviewWindow, DclEditorsPreviewTheirTextWithF5)
+{
+    tw::test::TTemporarySettings settings;
+    tw::TEditForm editor;
+    editor.SetIsLispEditor(false);
+    editor.Editor->setText(QStringLiteral("d : dialog { label = \"Typed\"; ok_only; }"));
+    QAction *action = editor.DclPreview1->action();
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_TRUE(editor.File1->actions().contains(action));
+    action->trigger();
+    tw::DclPreviewWindow *preview = editor.DclPreview1->window();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Typed"));
+
+    editor.Editor->setText(QStringLiteral("d : dialog { label = \"Retyped\"; ok_only; }"));
+    QTest::qWait(DclPreviewWindow::kFollowDelayMs + 200);
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Retyped"));
+
+    editor.SetIsLispEditor(true);
+    EXPECT_FALSE(action->isVisible());
+}
