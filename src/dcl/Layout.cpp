@@ -39,9 +39,10 @@ struct Metrics {
     // (IntelliCAD 1.7) so the label has a frame around it.
     double buttonPadding = 2.0;
     double buttonHeight = 1.5;
-    // Toggles and radio buttons: a box one line square and half a unit before the label; 1.25
-    // lines tall (IntelliCAD 1.3).
-    double checkGap = 0.5;
+    // Toggles and radio buttons: a box one line square and a character's room before the
+    // label (less cuts the label's last letter in common styles); 1.25 lines tall (IntelliCAD
+    // 1.3).
+    double checkGap = 1.0;
     double checkHeight = 1.25;
     // edit_box and popup_list: one unit between label and box; the box holds edit_width
     // characters plus one unit of frame and caret (10 when edit_width is 0, the reference's

@@ -659,9 +659,6 @@ TEST_F(DialogDesignTest, DesignStateReachesClustersSpacersAndTheController)
     EXPECT_FALSE(main->editMenu);
 }
 
-} // namespace
-} // namespace tw::test
-
 TEST_F(DialogDesignTest, PreviewShowsTheGeneratedDialogAndFollowsTheDesign)
 {
     QTemporaryDir folder;
@@ -685,3 +682,6 @@ TEST_F(DialogDesignTest, PreviewShowsTheGeneratedDialogAndFollowsTheDesign)
     EXPECT_EQ(preview->windowTitle(), QStringLiteral("Second caption"));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
+
+} // namespace
+} // namespace tw::test
