@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSlider>
@@ -413,6 +414,7 @@ bool DclPreviewWindow::refresh()
     const dcl::Document document = dcl::Document::fromText(text, m_path);
     const auto failed = [this](const QString &message) {
         m_status->showMessage(message);
+        m_status->setToolTip(message); // the whole message when the window is narrower
         return false;
     };
     for (const dcl::Diagnostic &diagnostic : document.diagnostics())
@@ -438,7 +440,10 @@ bool DclPreviewWindow::refresh()
     m_shownText = text;
     const QString title = m_view->title();
     setWindowTitle(title.isEmpty() ? shown->name : title);
-    m_status->showMessage(QFileInfo(m_path).fileName() + QStringLiteral(": ") + shown->name);
+    // The file's own name, also from a design's Windows path.
+    const QString file = m_path.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);
+    m_status->showMessage(file + QStringLiteral(": ") + shown->name);
+    m_status->setToolTip({});
     return true;
 }
 
