@@ -71,6 +71,8 @@ struct Metrics {
 };
 
 const Metrics kMetrics;
+// The most pixels a cluster's children add up to.
+constexpr qint64 kLargestPixels = 1 << 24;
 
 enum class Align { Start, Center, End };
 
@@ -237,7 +239,7 @@ void Engine::measureCluster(Node &node) const
         if (!text.isEmpty())
             node.labelWidth = m_font.measure(text) + px(kMetrics.boxLabelRoom);
     }
-    int along = 0;
+    qint64 along = 0;
     int across = 0;
     node.children.reserve(tile.children.size());
     for (const Tile &child : tile.children) {
@@ -248,9 +250,11 @@ void Engine::measureCluster(Node &node) const
         across = std::max(across, node.vertical ? w : h);
         node.children.push_back(std::move(measured));
     }
-    int width = (node.vertical ? across : along) + node.padding.left() + node.padding.right();
+    // However many children, the sum stays a size an int holds (they then overflow the cluster).
+    const int sum = int(std::min<qint64>(along, kLargestPixels));
+    int width = (node.vertical ? across : sum) + node.padding.left() + node.padding.right();
     const int height =
-        (node.vertical ? along : across) + node.padding.top() + node.padding.bottom();
+        (node.vertical ? sum : across) + node.padding.top() + node.padding.bottom();
     width = std::max(width, node.labelWidth + node.padding.left() + node.padding.right());
     if (dialog) {
         const QString title = tile.value(u"label");
@@ -325,13 +329,13 @@ void Engine::place(const Node &node, const QRect &rect, PlacedTile &out) const
     // Sizes along the axis: the least, then extra space to the spacer_0s when there are any,
     // else shared evenly by the children not fixed along the axis.
     std::vector<int> sizes(count);
-    int used = 0;
+    qint64 used = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const Node &child = node.children[i];
         sizes[i] = vertical ? child.least.height() : child.least.width();
         used += sizes[i] + 2 * (vertical ? child.marginY : child.marginX);
     }
-    const int extra = std::max(0, room - used);
+    const int extra = int(std::max<qint64>(0, room - used));
     std::vector<std::size_t> takers;
     for (std::size_t i = 0; i < count; ++i) {
         const Node &child = node.children[i];
