@@ -129,9 +129,23 @@ int intValue(const Tile &tile, QStringView name, int fallback)
     return ok ? value : fallback;
 }
 
+// The label with its mnemonic marked: `mnemonic` names a letter of the label when the label
+// marks none itself with `&`.
+QString labelWithMnemonic(const Tile &tile)
+{
+    QString label = tile.value(u"label");
+    const QString mnemonic = tile.value(u"mnemonic");
+    if (mnemonic.size() != 1 || dcl::displayLabel(label) != label)
+        return label;
+    const qsizetype at = label.indexOf(mnemonic);
+    if (at >= 0)
+        label.insert(at, u'&');
+    return label;
+}
+
 QLabel *fieldLabel(const Tile &tile, const QRect &rect, QWidget *buddy, QWidget *parent)
 {
-    const QString label = tile.value(u"label");
+    const QString label = labelWithMnemonic(tile);
     if (label.isEmpty() || rect.isEmpty())
         return nullptr;
     auto *widget = new QLabel(label, parent);
@@ -251,7 +265,7 @@ QWidget *DclDialogView::buildLeaf(const PlacedTile &placed, QButtonGroup *radios
 {
     const Tile &tile = *placed.tile;
     const QString &kind = tile.primitive;
-    const QString label = tile.value(u"label");
+    const QString label = labelWithMnemonic(tile);
     const QString value = tile.value(u"value");
     QWidget *widget = nullptr;
     QRect rect = placed.rect;
@@ -331,6 +345,10 @@ QWidget *DclDialogView::buildLeaf(const PlacedTile &placed, QButtonGroup *radios
         slider->setRange(std::min(low, high), std::max(low, high));
         slider->setInvertedAppearance(low > high);
         slider->setValue(intValue(tile, u"value", low));
+        // Without increments, a hundredth and a tenth of the range.
+        const int range = std::max(1, std::abs(high - low));
+        slider->setSingleStep(std::max(1, intValue(tile, u"small_increment", range / 100)));
+        slider->setPageStep(std::max(1, intValue(tile, u"big_increment", range / 10)));
         widget = slider;
     } else if (kind == QLatin1String("image") || kind == QLatin1String("image_button")) {
         widget = new ImageTile(tileColor(tile.value(u"color", QStringLiteral("7")), palette()),
@@ -438,6 +456,8 @@ bool DclPreviewWindow::refresh()
     }
     m_view->showDialog(*shown);
     m_shownText = text;
+    if (QWidget *focus = m_view->widgetFor(shown->value(u"initial_focus")))
+        focus->setFocus();
     const QString title = m_view->title();
     setWindowTitle(title.isEmpty() ? shown->name : title);
     // The file's own name, also from a design's Windows path.

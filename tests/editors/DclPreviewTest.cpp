@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTest>
 #include <functional>
 
@@ -108,6 +109,17 @@ const Behaviour kBehaviours[] = {
          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
          EXPECT_EQ(cancelled, 1);
          EXPECT_FALSE(w.isVisible());
+     }},
+    {"initial_focus takes the focus, mnemonic marks its letter, sliders step by their increments",
+     R"(initial_focus = "go";
+        : edit_box { key = "e"; label = "Name"; }
+        : button { key = "go"; label = "Go now"; mnemonic = "n"; }
+        : slider { key = "s"; max_value = 200; })",
+     [](DclPreviewWindow &w) {
+         EXPECT_EQ(QApplication::focusWidget(), w.view()->widgetFor(QStringLiteral("go")));
+         EXPECT_EQ(widget<QPushButton>(w, "go")->text(), QStringLiteral("Go &now"));
+         EXPECT_EQ(widget<QSlider>(w, "s")->singleStep(), 2);
+         EXPECT_EQ(widget<QSlider>(w, "s")->pageStep(), 20);
      }},
     {"any exit button closes the preview; other buttons do not",
      R"(: button { key = "other"; label = "Other"; } ok_cancel_help;)",
