@@ -253,8 +253,7 @@ void Engine::measureCluster(Node &node) const
     // However many children, the sum stays a size an int holds (they then overflow the cluster).
     const int sum = int(std::min<qint64>(along, kLargestPixels));
     int width = (node.vertical ? across : sum) + node.padding.left() + node.padding.right();
-    const int height =
-        (node.vertical ? sum : across) + node.padding.top() + node.padding.bottom();
+    const int height = (node.vertical ? sum : across) + node.padding.top() + node.padding.bottom();
     width = std::max(width, node.labelWidth + node.padding.left() + node.padding.right());
     if (dialog) {
         const QString title = tile.value(u"label");
