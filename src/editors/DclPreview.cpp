@@ -150,6 +150,7 @@ QLabel *fieldLabel(const Tile &tile, const QRect &rect, QWidget *buddy, QWidget 
         return nullptr;
     auto *widget = new QLabel(label, parent);
     widget->setTextFormat(Qt::PlainText);
+    widget->setAccessibleName(dcl::displayLabel(label));
     widget->setBuddy(buddy);
     widget->setGeometry(rect);
     return widget;
@@ -205,6 +206,7 @@ void DclDialogView::showDialog(const Tile &dialog)
     const QString value = m_dialog.value(u"value");
     m_title = value.isEmpty() ? m_dialog.value(u"label") : value;
     m_content = new QWidget(this);
+    m_content->setAccessibleName(tr("Dialog client area"));
     m_content->setGeometry(QRect(QPoint(0, 0), m_layout.client));
     QList<QWidget *> tabStops;
     build(m_layout.root, true, nullptr, tabStops);
