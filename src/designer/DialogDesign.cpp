@@ -171,8 +171,12 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
         this, QStringLiteral("&Preview"), [this] { return DCLFileName(); },
         [this] {
             QStringList dcl, lisp;
-            if (DCLPanelBasic)
-                GenerateDialogCode(DCLPanelBasic, dcl, lisp);
+            if (!DCLPanelBasic)
+                return QString();
+            // Generating names a nameless dialog; previewing leaves the design as it is.
+            const QString name = DCLPanelBasic->dialogName();
+            GenerateDialogCode(DCLPanelBasic, dcl, lisp);
+            DCLPanelBasic->setDialogName(name);
             return dcl.join(u'\n');
         });
     preview->followByLooking();

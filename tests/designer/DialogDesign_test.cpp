@@ -681,6 +681,12 @@ TEST_F(DialogDesignTest, PreviewShowsTheGeneratedDialogAndFollowsTheDesign)
     QTest::qWait(3 * DclPreviewWindow::kFollowDelayMs);
     EXPECT_EQ(preview->windowTitle(), QStringLiteral("Second caption"));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
+
+    // A nameless dialog is previewed under the name generating gives it, and stays nameless.
+    dialog()->setDialogName(QString());
+    QTest::qWait(3 * DclPreviewWindow::kFollowDelayMs);
+    EXPECT_EQ(preview->dialogNames(), QStringList{QStringLiteral("no_name")});
+    EXPECT_EQ(dialog()->dialogName(), QString());
 }
 
 } // namespace
