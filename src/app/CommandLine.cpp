@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/DclCommands.h"
 #include "app/DesignFile.h"
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
@@ -30,6 +31,8 @@ const char *const kUsage =
     "       tilewright --from-text DESIGN.txt PROJECT.dcp\n"
     "       tilewright --render-slide FILE [--slide N] [--size WxH] [--background NAME]\n"
     "                  --output OUT.png\n"
+    "       tilewright --layout FILE.dcl [--dialog NAME]\n"
+    "       tilewright --render-dcl FILE.dcl [--dialog NAME] --output OUT.png\n"
     "       tilewright --help | --version\n"
     "\n"
     "  [PROJECT.dcp]        open the designer, with the project if given\n"
@@ -45,6 +48,10 @@ const char *const kUsage =
     "                       stretched to WxH (default 400x300) on the background NAME\n"
     "                       (an image tile colour such as black, white or\n"
     "                       dialog_background; default black) into a PNG file\n"
+    "  --layout FILE.dcl    print the dialog NAME (default: the first) of a DCL file\n"
+    "                       as JSON, every tile placed as the preview places it\n"
+    "  --render-dcl FILE.dcl\n"
+    "                       draw the preview of that dialog into a PNG file\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
@@ -196,6 +203,8 @@ bool isCommandLineMode(const QStringList &arguments)
 
 int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    if (isDclCommand(arguments))
+        return runDclCommand(arguments, out, err);
     try {
         const Options options = parse(arguments);
         if (options.mode == QLatin1String("--help")) {

@@ -1,5 +1,6 @@
 #include "designer/DialogDesign.h"
 
+#include "codegen/DialogCode.h"
 #include "component/ComponentStreaming.h"
 #include "component/Control.h"
 #include "component/PropertyAccess.h"
@@ -8,6 +9,7 @@
 #include "designer/DsnSelection.h"
 #include "designer/DsnStage.h"
 #include "designer/Inspector.h"
+#include "editors/DclPreview.h"
 #include "editors/EditData.h"
 #include "editors/EditList.h"
 #include "editors/EditorDialogs.h"
@@ -163,6 +165,21 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
 
     CreateDialogTile();
     FormCreate();
+
+    // Preview (F5): the design's DCL as it would be generated, without writing it anywhere.
+    auto *preview = new DclPreviewLink(
+        this, QStringLiteral("&Preview"), [this] { return DCLFileName(); },
+        [this] {
+            QStringList dcl, lisp;
+            if (!DCLPanelBasic)
+                return QString();
+            // Generating names a nameless dialog; previewing leaves the design as it is.
+            const QString name = DCLPanelBasic->dialogName();
+            GenerateDialogCode(DCLPanelBasic, dcl, lisp);
+            DCLPanelBasic->setDialogName(name);
+            return dcl.join(u'\n');
+        });
+    preview->followByLooking();
 }
 
 TfrmDialogDesign::~TfrmDialogDesign()

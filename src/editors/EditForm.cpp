@@ -1,6 +1,7 @@
 #include "editors/EditForm.h"
 
 #include "editctl/SynCompletionProposal.h"
+#include "editors/DclPreview.h"
 #include "editors/VexStringsHold.h"
 
 #include <QAction>
@@ -111,6 +112,11 @@ TEditForm::TEditForm(QWidget *parent) : QWidget(parent)
     connect(SaveAs1, &QAction::triggered, this, [this] { Saveas1Click(); });
     File1->addAction(Save1);
     File1->addAction(SaveAs1);
+    DclPreview1 = new DclPreviewLink(
+        this, QStringLiteral("&Preview Dialog"), [this] { return m_pathName; },
+        [this] { return Editor->text(); });
+    File1->addAction(DclPreview1->action());
+    connect(Editor, &QsciScintilla::textChanged, DclPreview1, &DclPreviewLink::sourceChanged);
     File1->addSeparator();
     File1->addAction(AddStandIn(M::Exit, "Exit1", "&Exit", {}));
 
@@ -237,6 +243,7 @@ TEditForm *TEditForm::OpenSourceFile(const QString &path, QWidget *parent)
 void TEditForm::SetIsLispEditor(bool lisp)
 {
     m_isLispEditor = lisp;
+    DclPreview1->action()->setVisible(!lisp);
     m_captionPrefix = lisp ? QStringLiteral("[Lisp Editor]-") : QStringLiteral("[DCL Editor]-");
     setWindowTitle(m_captionPrefix + m_pathName);
     if (lisp) {

@@ -19,6 +19,7 @@ class QStatusBar;
 namespace tw
 {
 
+class DclPreviewLink;
 class TSynCompletionProposal;
 class TVexStringsHold;
 
@@ -125,6 +126,8 @@ public:
     QAction *Font1 = nullptr;
     QAction *QuickHelp1 = nullptr;
     QAction *About1 = nullptr;
+    // Preview Dialog (F5), DCL editors only.
+    DclPreviewLink *DclPreview1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

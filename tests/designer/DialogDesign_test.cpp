@@ -9,6 +9,7 @@
 #include "designer/DsnSelection.h"
 #include "designer/DsnStage.h"
 #include "designer/Inspector.h"
+#include "editors/DclPreview.h"
 #include "editors/EditData.h"
 #include "editors/EditList.h"
 #include "editors/EditorDialogs.h"
@@ -18,6 +19,7 @@
 #include "tiles/DclRow.h"
 #include "tiles/DclSpacer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -27,6 +29,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -654,6 +657,36 @@ TEST_F(DialogDesignTest, DesignStateReachesClustersSpacersAndTheController)
     main->editMenu = true;
     form->FormDeactivate();
     EXPECT_FALSE(main->editMenu);
+}
+
+TEST_F(DialogDesignTest, PreviewShowsTheGeneratedDialogAndFollowsTheDesign)
+{
+    QTemporaryDir folder;
+    dialog()->setDialogName(QStringLiteral("shown"));
+    dialog()->setDialogCaption(QStringLiteral("First caption"));
+    dialog()->setDclFileName(folder.filePath(QStringLiteral("never.dcl")));
+    auto *action = form->findChild<QAction *>(QStringLiteral("PreviewDialog1"));
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->shortcut(), QKeySequence(Qt::Key_F5));
+    action->trigger();
+    auto *preview = form->findChild<DclPreviewWindow *>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("First caption"));
+    EXPECT_EQ(preview->dialogName(), QString());
+    EXPECT_EQ(preview->dialogNames(), QStringList{QStringLiteral("shown")});
+
+    // A change to the design shows after a pause; nothing is written.
+    dialog()->setDialogCaption(QStringLiteral("Second caption"));
+    QTest::qWait(3 * DclPreviewWindow::kFollowDelayMs);
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Second caption"));
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+
+    // A nameless dialog is previewed under the name generating gives it, and stays nameless.
+    dialog()->setDialogName(QString());
+    QTest::qWait(3 * DclPreviewWindow::kFollowDelayMs);
+    EXPECT_EQ(preview->dialogNames(), QStringList{QStringLiteral("no_name")});
+    EXPECT_EQ(dialog()->dialogName(), QString());
 }
 
 } // namespace

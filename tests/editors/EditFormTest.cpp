@@ -444,6 +444,7 @@ TEST_F(EditFormTest, MenusCarryTheirCaptionsAndShortcuts)
         {"NewDCLEditor1", "Ne&w DCL File", {}},
         {"Save1", "&Save Editor", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"SaveAs1", "Save Editor &As", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S)},
+        {"PreviewDialog1", "&Preview Dialog", QKeySequence(Qt::Key_F5)},
         {"Exit1", "&Exit", {}},
         {"Undo2", "&Undo", QKeySequence(Qt::ALT | Qt::Key_Backspace)},
         {"Redo2", "&Redo", {}},
@@ -472,9 +473,9 @@ TEST_F(EditFormTest, MenusCarryTheirCaptionsAndShortcuts)
         file << (a->isSeparator() ? "-" : a->objectName());
     for (QAction *a : form.PopupMenu1->actions())
         popup << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(file,
-              (QStringList{"NewProject1", "OpenProject1", "CloseProject1", "-", "OpenLispFile1",
-                           "NewLispEditor1", "NewDCLEditor1", "Save1", "SaveAs1", "-", "Exit1"}));
+    EXPECT_EQ(file, (QStringList{"NewProject1", "OpenProject1", "CloseProject1", "-",
+                                 "OpenLispFile1", "NewLispEditor1", "NewDCLEditor1", "Save1",
+                                 "SaveAs1", "PreviewDialog1", "-", "Exit1"}));
     EXPECT_EQ(popup,
               (QStringList{"Cu&t", "&Copy", "&Paste", "Select &All", "-", "&Undo", "&Redo"}));
 }
