@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/DesignFile.h"
+#include "app/ImportCommand.h"
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
 #include "component/Error.h"
@@ -29,6 +30,7 @@ const char *const kUsage =
     "       tilewright --from-text DESIGN.txt PROJECT.dcp\n"
     "       tilewright --render-slide FILE [--slide N] [--size WxH] [--background NAME]\n"
     "                  --output OUT.png\n"
+    "       tilewright --import-dcl FILE.dcl [--dialog NAME] --output PROJECT.dcp\n"
     "       tilewright --help | --version\n"
     "\n"
     "  [PROJECT.dcp]        open the designer, with the project if given\n"
@@ -42,6 +44,10 @@ const char *const kUsage =
     "                       stretched to WxH (default 400x300) on the background NAME\n"
     "                       (an image tile colour such as black, white or\n"
     "                       dialog_background; default black) into a PNG file\n"
+    "  --import-dcl FILE.dcl\n"
+    "                       turn a dialog of a DCL file (the first, or NAME) into a new\n"
+    "                       project; the AutoLISP file Tilewright generated beside it\n"
+    "                       brings back actions and linked variables\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
@@ -185,6 +191,8 @@ bool isCommandLineMode(const QStringList &arguments)
 
 int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    if (isImportDclCommand(arguments))
+        return runImportDcl(arguments, out, err);
     try {
         const Options options = parse(arguments);
         if (options.mode == QLatin1String("--help")) {
