@@ -13,6 +13,7 @@ namespace
 struct Binding {
     QString key;
     QString name;
+    int line = 0;
 };
 
 QString stripPrefix(const QString &line, qsizetype width)
@@ -128,7 +129,7 @@ bool readGeneratedLisp(const QString &text, GeneratedLisp &lisp, int maxLines)
         if (section == Section::Init) {
             if (const auto match = actionLine.match(line); match.hasMatch())
                 bindings << Binding{unescapeLispString(match.capturedView(1)),
-                                    unescapeLispString(match.capturedView(2))};
+                                    unescapeLispString(match.capturedView(2)), lineNumber};
             else if (const auto image = imageLine.match(line); image.hasMatch())
                 imageKey = unescapeLispString(image.capturedView(1));
             else if (const auto slide = slideLine.match(line); slide.hasMatch())
@@ -162,8 +163,10 @@ bool readGeneratedLisp(const QString &text, GeneratedLisp &lisp, int maxLines)
     // Each binding and its function are written together, so the n-th of each belong together.
     const qsizetype paired = std::min(bindings.size(), lisp.actions.size());
     lisp.actions.resize(paired);
-    for (qsizetype i = 0; i < paired; ++i)
+    for (qsizetype i = 0; i < paired; ++i) {
         lisp.actions[i].key = bindings[i].key;
+        lisp.actions[i].line = bindings[i].line;
+    }
     return true;
 }
 
