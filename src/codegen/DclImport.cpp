@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <cmath>
+#include <functional>
 
 namespace tw
 {
@@ -26,6 +27,8 @@ namespace
 {
 
 constexpr qint64 kMaxLispFileSize = 4 * 1024 * 1024;
+// Far more tiles than any dialog shows; each one is a widget on the design stage.
+constexpr int kMaxTiles = 20000;
 // Sizes beyond any screen are clamped, so that a wild number cannot overflow the layout.
 constexpr double kMaxCharacters = 10000;
 
@@ -839,8 +842,9 @@ ComponentRecord toRecord(const Node &node, const QPoint &position, const Metrics
     return record;
 }
 
-DclImport finish(const dcl::Document &document, const QString &path, const QString *lispText,
-                 const QString &lispPath, const QString &dialogName)
+DclImport finish(const dcl::Document &document, const QString &path,
+                 const std::optional<QString> &lispText, const QString &lispPath,
+                 const QString &dialogName)
 {
     if (!document.readError().isEmpty())
         throw TError(document.readError());
@@ -861,6 +865,18 @@ DclImport finish(const dcl::Document &document, const QString &path, const QStri
                                  .arg(path, dcl::formatDiagnostic(diagnostic)));
         throw TError(QStringLiteral("%1 holds no dialog").arg(path));
     }
+
+    const std::function<int(const Tile &)> count = [&](const Tile &t) {
+        int total = 1;
+        for (const Tile &child : t.children)
+            total += count(child);
+        return total;
+    };
+    if (count(*tile) > kMaxTiles)
+        throw TError(QStringLiteral("%1: the dialog %2 holds more than %3 tiles, more than a "
+                                    "design can hold")
+                         .arg(path, tile->name)
+                         .arg(kMaxTiles));
 
     DclImport result;
     // Problems in the file decide what could be imported, so they are listed with the rest.
@@ -924,11 +940,12 @@ int dclHeightToPixels(double characters)
     return int(std::lround(characters * 15.0));
 }
 
-DclImport importDclText(const QString &dclText, const QString &path, const QString &lispText,
-                        const QString &lispPath, const QString &dialogName)
+DclImport importDclText(const QString &dclText, const QString &path,
+                        const std::optional<QString> &lispText, const QString &lispPath,
+                        const QString &dialogName)
 {
     const dcl::Document document = dcl::Document::fromText(dclText, path);
-    return finish(document, path, lispText.isNull() ? nullptr : &lispText, lispPath, dialogName);
+    return finish(document, path, lispText, lispPath, dialogName);
 }
 
 DclImport importDclFile(const QString &path, const QString &dialogName)
@@ -936,7 +953,7 @@ DclImport importDclFile(const QString &path, const QString &dialogName)
     const dcl::Document document = dcl::Document::load(path);
     const QFileInfo info(path);
     QString lispPath;
-    QString lispText;
+    std::optional<QString> lispText;
     const QStringList beside =
         info.dir().entryList({info.completeBaseName() + QStringLiteral(".lsp")}, QDir::Files);
     for (const QString &name : beside)
@@ -946,13 +963,13 @@ DclImport importDclFile(const QString &path, const QString &dialogName)
             break;
         }
     if (!lispPath.isEmpty()) {
+        // A file too large or unreadable is reported as not one the generator wrote.
         QFile file(lispPath);
-        if (file.size() <= kMaxLispFileSize && file.open(QIODevice::ReadOnly))
-            lispText = dcl::decodeDclBytes(file.readAll());
-        if (lispText.isNull())
-            lispText = QStringLiteral("");
+        lispText = file.size() <= kMaxLispFileSize && file.open(QIODevice::ReadOnly)
+                       ? dcl::decodeDclBytes(file.readAll())
+                       : QString();
     }
-    return finish(document, path, lispPath.isEmpty() ? nullptr : &lispText, lispPath, dialogName);
+    return finish(document, path, lispText, lispPath, dialogName);
 }
 
 } // namespace tw

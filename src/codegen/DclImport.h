@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace tw
 {
@@ -32,10 +33,11 @@ struct DclImport {
 // Imports the dialog `dialogName` (the file's first dialog when empty) of the DCL file `path`.
 DclImport importDclFile(const QString &path, const QString &dialogName = {});
 
-// The same for texts held in memory: `dclText` read as the file `path`, `lispText` (null for
-// none) as the AutoLISP file beside it, named `lispPath`.
-DclImport importDclText(const QString &dclText, const QString &path, const QString &lispText,
-                        const QString &lispPath, const QString &dialogName = {});
+// The same for texts held in memory: `dclText` read as the file `path`, `lispText` (when given)
+// as the AutoLISP file beside it, named `lispPath`.
+DclImport importDclText(const QString &dclText, const QString &path,
+                        const std::optional<QString> &lispText = std::nullopt,
+                        const QString &lispPath = {}, const QString &dialogName = {});
 
 // Pixels from DCL character units, the inverse of the generator's width / 7.0 and
 // height / 15.0 written to a tenth.

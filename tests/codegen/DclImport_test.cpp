@@ -258,7 +258,7 @@ private:
 QStringList roundTripHandWritten(const QString &text, const QString &path)
 {
     const dcl::Document original = dcl::Document::fromText(text, path);
-    const DclImport imported = importDclText(text, path, QString(), QString());
+    const DclImport imported = importDclText(text, path);
     const Generated generated = generate(imported.design->dialog());
     const dcl::Document again = dcl::Document::fromText(generated.dcl, QStringLiteral("again.dcl"));
     EXPECT_FALSE(original.dialogs().empty());
@@ -389,7 +389,7 @@ TEST(DclImport, FilesWithoutTheDialogAreErrors)
     };
     for (const auto &row : rows) {
         try {
-            importDclText(QString::fromUtf8(row.dcl), QStringLiteral("x.dcl"), QString(), QString(),
+            importDclText(QString::fromUtf8(row.dcl), QStringLiteral("x.dcl"), std::nullopt, {},
                           QString::fromUtf8(row.dialog));
             ADD_FAILURE() << row.dcl;
         } catch (const TError &error) {
