@@ -29,8 +29,8 @@ namespace
 constexpr qint64 kMaxLispFileSize = 4 * 1024 * 1024;
 // Far more tiles than any dialog shows; each one is a widget on the design stage.
 constexpr int kMaxTiles = 20000;
-// Sizes beyond any screen are clamped, so that a wild number cannot overflow the layout.
-constexpr double kMaxCharacters = 10000;
+// Sizes beyond any screen are clamped, so that no sum of sizes of kMaxTiles tiles overflows.
+constexpr double kMaxCharacters = 1000;
 
 using dcl::Attribute;
 using dcl::Tile;
@@ -481,6 +481,11 @@ void Importer::applyAttribute(const Tile &tile, const Attribute &attribute, Node
             return;
         }
         const double clamped = std::min(characters, kMaxCharacters);
+        if (clamped < characters)
+            warn(attribute.value.where, QStringLiteral("%1 = %2 is beyond what a design holds: "
+                                                       "kept as %3")
+                                            .arg(name, attribute.value.text)
+                                            .arg(kMaxCharacters));
         if (name == QLatin1String("width")) {
             node.width = dclWidthToPixels(clamped);
             node.widthCharacters = clamped;
