@@ -906,7 +906,10 @@ DclImport finish(const dcl::Document &document, const QString &path,
         else {
             result.lispFile = lispPath;
             importer.applyLisp(dialog, lisp, lispPath);
+            // Generating again writes the same pair of files.
             dialog.set(QStringLiteral("DCLFileName"), StreamValue::fromString(lisp.dclFile));
+            dialog.set(QStringLiteral("LispFileName"),
+                       StreamValue::fromString(QFileInfo(lispPath).fileName()));
         }
     }
 

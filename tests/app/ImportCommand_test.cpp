@@ -87,6 +87,33 @@ TEST_F(ImportCommand, WritesTheProjectAndListsWhatItCannotHold)
     }
 }
 
+// Generate, import what was generated, generate again: the same two files, under the same names.
+TEST_F(ImportCommand, GeneratedFilesComeBackByteForByte)
+{
+    // Without a DCL file name of its own, the design's files share its base name.
+    QByteArray design =
+        tw::test::readFile(tw::test::repoTestData(QStringLiteral("import/roundtrip_design.txt")));
+    design.replace("  DCLFileName = 'rt.dcl'\n", "");
+    writeFile(path(QStringLiteral("d.txt")), design);
+    ASSERT_EQ(tilewright({QStringLiteral("--generate"), path(QStringLiteral("d.txt"))}).status, 0);
+    const QString dclName = QStringLiteral("d.DCL");
+    const Outcome imported =
+        tilewright({QStringLiteral("--import-dcl"), path(dclName), QStringLiteral("--output"),
+                    path(QStringLiteral("e.dcp"))});
+    EXPECT_EQ(imported.status, 0) << imported.err.constData();
+    EXPECT_TRUE(imported.out.isEmpty()) << imported.out.constData();
+    ASSERT_EQ(tilewright({QStringLiteral("--generate"), path(QStringLiteral("e.dcp")),
+                          QStringLiteral("--output-dir"), path(QStringLiteral("again"))})
+                  .status,
+              0);
+    for (const QString &name : {dclName, QStringLiteral("d.lsp")}) {
+        const QByteArray first = tw::test::readFile(path(name));
+        EXPECT_FALSE(first.isEmpty()) << name.toStdString();
+        EXPECT_EQ(tw::test::readFile(path(QStringLiteral("again/") + name)).toStdString(),
+                  first.toStdString());
+    }
+}
+
 TEST_F(ImportCommand, ErrorsAreOneLineAndWriteNoProject)
 {
     writeFile(path(QStringLiteral("in.dcl")), kDcl);

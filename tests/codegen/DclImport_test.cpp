@@ -66,6 +66,7 @@ TEST(DclImport, GeneratedFilesComeBackAsTheSameFiles)
                                                  first.lisp, QStringLiteral("dialog.lsp"));
         EXPECT_EQ(warningTexts(imported).join(u'\n').toStdString(), "");
         EXPECT_EQ(imported.lispFile, QStringLiteral("dialog.lsp"));
+        EXPECT_EQ(imported.design->dialog()->lispFileName(), QStringLiteral("dialog.lsp"));
         const Generated second = generate(imported.design->dialog());
         EXPECT_EQ(second.dcl.toStdString(), first.dcl.toStdString());
         EXPECT_EQ(second.lisp.toStdString(), first.lisp.toStdString());
