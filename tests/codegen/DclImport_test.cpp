@@ -458,6 +458,54 @@ TEST(DclImport, LispFileBesideIsMatchedToTheDialogsTiles)
     }
 }
 
+// Text escaped with backslashes, and actions written with an argument list added, read back
+// as the user typed them.
+TEST(DclImport, EscapedTextAndActionsReadBackAsTyped)
+{
+    const QString dcl = QStringLiteral(R"(esc : dialog {
+    label = "A \"quoted\" \\ path";
+        : edit_box {
+            key        = "p\\k" ;
+            value      = "C:\\new\\table\\" ;
+        }
+        : popup_list {
+            key        = "l" ;
+            list     = "a\\b\n\"c\"" ;
+        }
+ok_only;
+})");
+    const QString lisp = QStringLiteral("(defun c:LoadDialog( / dcl_id)\n"
+                                        "   (defun init_handler()   ;Initialation_Code\n"
+                                        "       (action_tile \"p\\\\k\" \"(DoIt)\")\n"
+                                        "   );End of Initial Function\n"
+                                        "   (defun set_data() ;Start Set function\n"
+                                        "       (if v\\w (set_tile \"p\\\\k\" v\\w))\n"
+                                        "   );End of Set function\n"
+                                        "   (defun get_data() ;Start Get function\n"
+                                        "   );End of Get function\n"
+                                        "   (defun DoIt()  ;Start of DoIt()\n"
+                                        "   );End of DoIt()\n"
+                                        "   (if (setq dcl_id (load_dialog \"a\\\\b.dcl\"))\n"
+                                        "       (if (new_dialog \"esc\" dcl_id)\n");
+    const DclImport imported =
+        importDclText(dcl, QStringLiteral("esc.dcl"), lisp, QStringLiteral("esc.lsp"));
+    EXPECT_EQ(warningTexts(imported).join(u'\n').toStdString(), "");
+    TDCLPanel *dialog = imported.design->dialog();
+    EXPECT_EQ(dialog->dialogCaption(), QStringLiteral("A \"quoted\" \\ path"));
+    EXPECT_EQ(dialog->dclFileName(), QStringLiteral("a\\b.dcl"));
+    const QObject *edit = imported.design->findComponent(QStringLiteral("DCLEdit1"));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->property("Key").toString(), QStringLiteral("p\\k"));
+    EXPECT_EQ(edit->property("Value").toString(), QStringLiteral("C:\\new\\table\\"));
+    EXPECT_EQ(edit->property("DCL_Action").toString(), QStringLiteral("DoIt()"));
+    EXPECT_EQ(edit->property("LinkToVar").toString(), QStringLiteral("v\\w"));
+    EXPECT_TRUE(edit->property("IsString").toBool());
+    const QObject *list = imported.design->findComponent(QStringLiteral("DCLCombo1"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->property("List").toStringList(),
+              QStringList({QStringLiteral("a\\b"), QStringLiteral("\"c\"")}));
+}
+
 // The generator writes width / 7 and height / 15 to a tenth; every tenth it can write comes
 // back as a size that writes it again.
 TEST(DclImport, SizesConvertBackToTheSameTenth)
