@@ -349,8 +349,17 @@ void Importer::buildChildren(const Tile &tile, Node &node, bool dialog)
         const Tile &child = tile.children[i];
         const QString exitGroup = exitGroupOf(child);
         if (!exitGroup.isEmpty()) {
-            const bool last = i + 1 == tile.children.size();
-            if (dialog && last && exitGroup != QLatin1String("ok_cancel_err")) {
+            const std::size_t count = tile.children.size();
+            const bool last = i + 1 == count;
+            // ok_cancel_help followed by errtile is the standard ok_cancel_help_errtile.
+            const bool helpThenError =
+                dialog && i + 2 == count && exitGroup == QLatin1String("ok_cancel_help") &&
+                exitGroupOf(tile.children[i + 1]) == QLatin1String("errtile");
+            if (helpThenError) {
+                node.set(QStringLiteral("Retirement_Button"),
+                         StreamValue::fromIdent(QStringLiteral("ok_cancel_help_errtile")));
+                ++i;
+            } else if (dialog && last && exitGroup != QLatin1String("ok_cancel_err")) {
                 node.set(QStringLiteral("Retirement_Button"), StreamValue::fromIdent(exitGroup));
             } else if (dialog && last) {
                 node.set(QStringLiteral("Retirement_Button"),

@@ -255,8 +255,9 @@ private:
 };
 
 // Imports the first dialog of `text`, generates DCL from the design and compares the two
-// dialogs tile for tile. Returns the warnings.
-QStringList roundTripHandWritten(const QString &text, const QString &path)
+// dialogs tile for tile. Returns the warnings, and the retirement buttons in `retirement`.
+QStringList roundTripHandWritten(const QString &text, const QString &path,
+                                 QString *retirement = nullptr)
 {
     const dcl::Document original = dcl::Document::fromText(text, path);
     const DclImport imported = importDclText(text, path);
@@ -271,12 +272,15 @@ QStringList roundTripHandWritten(const QString &text, const QString &path)
     EXPECT_EQ(back.name, dialog.name);
     EXPECT_EQ(back.value(u"label"), dialog.value(u"label", dialog.value(u"value")));
     TreeComparison(imported.warnings).compare(dialog, back, false, dialog.name);
+    if (retirement)
+        *retirement = enumName(imported.design->dialog()->retirementButton());
     return warningTexts(imported);
 }
 
 struct HandWritten {
     const char *name;
     const char *dcl;
+    const char *retirement;
     // Each warning expected, as "LINE:COLUMN: text the message holds".
     std::vector<const char *> warnings;
 };
@@ -302,6 +306,7 @@ const HandWritten kHandWritten[] = {
   }
   ok_cancel;
 })",
+     "ok_cancel",
      {"14:49: aspect_ratio has no property"}},
     {"radio buttons, wrappers and clusters",
      R"(radios : dialog {
@@ -315,8 +320,10 @@ const HandWritten kHandWritten[] = {
     : radio_button { key = "q"; }
     : button { key = "k"; label = "K"; }
   }
-  ok_only;
+  ok_cancel_help;
+  errtile;
 })",
+     "ok_cancel_help_errtile",
      {}},
     {"what a design cannot hold",
      R"(big : button { width = 20; }
@@ -329,6 +336,7 @@ tight : dialog {
   errtile;
   : spacer_1;
 })",
+     "errtile",
      {"3:3: the dialog's initial_focus has no property", "4:3: paragraph has no tile of its own",
       "4:17: text_part has no tile of its own", "5:3: concatenation has no tile of its own",
       "6:3: prototype big cannot be kept", "6:38: mnemonic has no property on button tiles",
@@ -341,8 +349,10 @@ TEST(DclImport, HandWrittenDialogsComeBackTileForTile)
 {
     for (const HandWritten &row : kHandWritten) {
         SCOPED_TRACE(row.name);
-        const QStringList warnings =
-            roundTripHandWritten(QString::fromUtf8(row.dcl), QStringLiteral("hand.dcl"));
+        QString retirement;
+        const QStringList warnings = roundTripHandWritten(QString::fromUtf8(row.dcl),
+                                                          QStringLiteral("hand.dcl"), &retirement);
+        EXPECT_EQ(retirement.toStdString(), row.retirement);
         for (const char *expected : row.warnings) {
             const QString prefix = QStringLiteral("hand.dcl:") + QString::fromUtf8(expected);
             const QString place = prefix.section(QLatin1Char(' '), 0, 0);
