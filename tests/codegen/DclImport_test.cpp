@@ -1,3 +1,4 @@
+#include "../slide/SlideBuilder.h"
 #include "TestData.h"
 #include "codegen/DclImport.h"
 #include "codegen/DialogCode.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QHash>
 #include <QSet>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tw
@@ -514,6 +516,44 @@ ok_only;
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->property("List").toStringList(),
               QStringList({QStringLiteral("a\\b"), QStringLiteral("\"c\"")}));
+}
+
+// A slide of a library comes back as the library and the slide's number in it, so that the
+// image shows it and generating again names it; a slide the library lacks is reported.
+TEST(DclImport, LibrarySlidesComeBackByName)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray slide = test::SlideBuilder().vector(0, 0, 10, 10).data();
+    QFile library(dir.filePath(QStringLiteral("lib.slb")));
+    ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+    library.write(
+        test::buildLibrary({{QStringLiteral("HOUSE"), slide}, {QStringLiteral("DOOR"), slide}}));
+    library.close();
+    const QString dcl = QStringLiteral("pics : dialog { : image { key = \"i\"; } "
+                                       ": image { key = \"j\"; } ok_only; }");
+    const QString lisp = QStringLiteral("(defun c:LoadDialog( / dcl_id)\n"
+                                        "   (defun init_handler()   ;Initialation_Code\n"
+                                        "       (start_Image \"i\")\n"
+                                        "       (slide_image 0 0 _x_ _y_  \"%1(door)\")\n"
+                                        "       (start_Image \"j\")\n"
+                                        "       (slide_image 0 0 _x_ _y_  \"%1(WINDOW)\")\n"
+                                        "   );End of Initial Function\n"
+                                        "   (defun set_data() ;Start Set function\n"
+                                        "   );End of Set function\n"
+                                        "   (defun get_data() ;Start Get function\n"
+                                        "   );End of Get function\n"
+                                        "   (if (setq dcl_id (load_dialog \"pics.dcl\"))\n"
+                                        "       (if (new_dialog \"pics\" dcl_id)\n")
+                             .arg(library.fileName());
+    const DclImport imported =
+        importDclText(dcl, QStringLiteral("pics.dcl"), lisp, dir.filePath(QStringLiteral("p.lsp")));
+    ASSERT_EQ(imported.warnings.size(), 1);
+    EXPECT_EQ(imported.warnings.front().where.line, 6);
+    EXPECT_TRUE(imported.warnings.front().message.contains(u"WINDOW cannot be found"));
+    const QString generated = generate(imported.design->dialog()).lisp;
+    EXPECT_TRUE(generated.contains(library.fileName() + QStringLiteral("(DOOR)\")")));
+    EXPECT_TRUE(generated.contains(library.fileName() + QStringLiteral("(HOUSE)\")")));
 }
 
 // The generator writes width / 7 and height / 15 to a tenth; every tenth it can write comes
