@@ -159,7 +159,6 @@ const ClassInfo *classFor(const Tile &tile)
 // A tile on its way to becoming a component record.
 struct Node {
     const ClassInfo *info = nullptr;
-    const Tile *source = nullptr;
     std::vector<NamedValue> properties;
     std::vector<Node> children;
     int width = -1; // pixels as written, -1 when not
@@ -257,7 +256,7 @@ QString colorIdent(const QString &value)
 class Importer
 {
 public:
-    Importer(dcl::Diagnostics &warnings) : m_warnings(warnings) {}
+    explicit Importer(dcl::Diagnostics &warnings) : m_warnings(warnings) {}
 
     Node dialog(const Tile &tile);
     void applyLisp(Node &dialog, const GeneratedLisp &lisp, const QString &lispPath);
@@ -297,7 +296,6 @@ Node Importer::dialog(const Tile &tile)
 {
     Node node;
     node.info = &kDialog;
-    node.source = &tile;
     node.set(QStringLiteral("DialogName"), StreamValue::fromString(tile.name));
     const Attribute *label = tile.attribute(u"label");
     for (const Attribute &attribute : tile.attributes) {
@@ -403,7 +401,6 @@ void Importer::buildChildren(const Tile &tile, Node &node, bool dialog)
 void Importer::build(const Tile &tile, Node &node)
 {
     node.info = classFor(tile);
-    node.source = &tile;
     warnPrototypes(tile);
     static const QSet<QString> nearKinds = {
         QStringLiteral("text_part"),     QStringLiteral("paragraph"),
