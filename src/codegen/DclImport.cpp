@@ -165,7 +165,10 @@ struct Node {
     int height = -1;
     double widthCharacters = -1; // as written
     double heightCharacters = -1;
+    dcl::Position widthWhere;
+    dcl::Position heightWhere;
     QSize natural;
+    QString componentName;
 
     void set(const QString &name, const StreamValue &value)
     {
@@ -495,9 +498,11 @@ void Importer::applyAttribute(const Tile &tile, const Attribute &attribute, Node
         if (name == QLatin1String("width")) {
             node.width = dclWidthToPixels(clamped);
             node.widthCharacters = clamped;
+            node.widthWhere = attribute.value.where;
         } else {
             node.height = dclHeightToPixels(clamped);
             node.heightCharacters = clamped;
+            node.heightWhere = attribute.value.where;
         }
         return;
     }
@@ -826,7 +831,7 @@ void measureNode(Node &node, const Metrics &metrics)
                          node.height >= 0 ? node.height : size.height());
 }
 
-ComponentRecord toRecord(const Node &node, const QPoint &position, const Metrics &metrics,
+ComponentRecord toRecord(Node &node, const QPoint &position, const Metrics &metrics,
                          QHash<QString, int> &counters)
 {
     ComponentRecord record;
@@ -834,6 +839,7 @@ ComponentRecord toRecord(const Node &node, const QPoint &position, const Metrics
     record.name = node.info == &kDialog
                       ? QStringLiteral("DCLPanelBasic")
                       : record.className.mid(1) + QString::number(++counters[record.className]);
+    node.componentName = record.name;
     record.properties = {
         {QStringLiteral("Left"), StreamValue::fromInteger(position.x())},
         {QStringLiteral("Top"), StreamValue::fromInteger(position.y())},
@@ -843,7 +849,7 @@ ComponentRecord toRecord(const Node &node, const QPoint &position, const Metrics
                              node.properties.end());
     const QMargins inset = metrics.insets.value(record.className);
     QPoint next(inset.left(), inset.top());
-    for (const Node &child : node.children) {
+    for (Node &child : node.children) {
         record.children.push_back(toRecord(child, next, metrics, counters));
         if (node.info->columnOrder)
             next.ry() += child.natural.height();
@@ -851,6 +857,32 @@ ComponentRecord toRecord(const Node &node, const QPoint &position, const Metrics
             next.rx() += child.natural.width();
     }
     return record;
+}
+
+// Tiles docked in a column are as wide as it, in a row as high as it: a size written
+// otherwise is listed.
+void reportDockedSizes(const Node &node, const TOwner &owner, dcl::Diagnostics &warnings)
+{
+    for (const Node &child : node.children) {
+        const bool column = node.info->columnOrder;
+        const double written = column ? child.widthCharacters : child.heightCharacters;
+        const TControl *tile = owner.findComponent(child.componentName);
+        if (written >= 0 && tile) {
+            const QString kept =
+                column ? FormatDclSize(tile->width() / 7.0) : FormatDclSize(tile->height() / 15.0);
+            if (kept != FormatDclSize(written))
+                warnings.append(
+                    {dcl::Severity::Warning, column ? child.widthWhere : child.heightWhere,
+                     QStringLiteral("import"),
+                     QStringLiteral("%1 %2 cannot be kept: a tile in a %3 is as %4 as it (%5)")
+                         .arg(column ? QStringLiteral("width") : QStringLiteral("height"))
+                         .arg(FormatDclSize(written).trimmed(),
+                              column ? QStringLiteral("column") : QStringLiteral("row"),
+                              column ? QStringLiteral("wide") : QStringLiteral("high"),
+                              kept.trimmed())});
+        }
+        reportDockedSizes(child, owner, warnings);
+    }
 }
 
 DclImport finish(const dcl::Document &document, const QString &path,
@@ -939,6 +971,7 @@ DclImport finish(const dcl::Document &document, const QString &path,
         panel->setBounds(0, 0, width + panel->width() - area.width(),
                          height + panel->height() - area.height() + bar);
     }
+    reportDockedSizes(dialog, *result.design, result.warnings);
     return result;
 }
 

@@ -336,7 +336,7 @@ tight : dialog {
   : big { key = "bb"; label = "Big"; mnemonic = "B"; }
   : boxed_column { label = "Box"; alignment = top; ok_cancel; }
   errtile;
-  : spacer_1;
+  : spacer_1; : button { key = "n"; width = 4; }
 })",
      "errtile",
      {"3:3: the dialog's initial_focus has no property", "4:3: paragraph has no tile of its own",
@@ -344,7 +344,8 @@ tight : dialog {
       "6:3: prototype big cannot be kept", "6:38: mnemonic has no property on button tiles",
       "7:47: alignment top cannot be held by boxed_column tiles",
       "7:52: ok_cancel cannot be held here", "8:3: errtile cannot be held here",
-      "9:3: spacer_1 has no tile of its own", "2:1: the dialog does not end with an exit"}},
+      "9:3: spacer_1 has no tile of its own", "2:1: the dialog does not end with an exit",
+      "9:45: width 4.0 cannot be kept: a tile in a column is as wide as it"}},
 };
 
 TEST(DclImport, HandWrittenDialogsComeBackTileForTile)
