@@ -10,6 +10,8 @@ namespace
 // A double-quoted string's inside: escapes kept, decoded by unescapeLispString.
 #define QUOTED "\"((?:[^\"\\\\]|\\\\.)*)\""
 
+constexpr qsizetype kMaxBindingLine = 4096;
+
 struct Binding {
     QString key;
     QString name;
@@ -126,6 +128,10 @@ bool readGeneratedLisp(const QString &text, GeneratedLisp &lisp, int maxLines)
             }
             continue;
         }
+        // The generator's binding lines are short; a long line is user code, never matched, so
+        // that no pattern is tried against megabytes.
+        if (line.size() > kMaxBindingLine)
+            continue;
         if (section == Section::Init) {
             if (const auto match = actionLine.match(line); match.hasMatch())
                 bindings << Binding{unescapeLispString(match.capturedView(1)),
@@ -150,6 +156,8 @@ bool readGeneratedLisp(const QString &text, GeneratedLisp &lisp, int maxLines)
     }
     for (; index < lines.size(); ++index) {
         const QString line = lines[index].trimmed();
+        if (line.size() > kMaxBindingLine)
+            continue;
         if (const auto match = loadLine.match(line); match.hasMatch()) {
             lisp.dclFile = unescapeLispString(match.capturedView(1));
             loadBlock = true;
