@@ -18,6 +18,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -430,6 +431,12 @@ void Importer::build(const Tile &tile, Node &node)
         node.set(QStringLiteral("Key"), StreamValue::fromString(key->value.text));
     for (const Attribute &attribute : tile.attributes)
         applyAttribute(tile, attribute, node);
+    // A slider's value is kept within its range, so the range is set first.
+    const auto position =
+        std::find_if(node.properties.begin(), node.properties.end(),
+                     [](const NamedValue &p) { return p.name == QLatin1String("Position"); });
+    if (position != node.properties.end())
+        std::rotate(position, position + 1, node.properties.end());
     if (node.info->container)
         buildChildren(tile, node, false);
     // A radio cluster's value names its chosen radio button.

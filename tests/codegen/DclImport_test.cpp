@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <iostream>
 
 namespace tw
 {
@@ -73,6 +74,49 @@ TEST(DclImport, GeneratedFilesComeBackAsTheSameFiles)
         EXPECT_EQ(second.dcl.toStdString(), first.dcl.toStdString());
         EXPECT_EQ(second.lisp.toStdString(), first.lisp.toStdString());
     }
+}
+
+// Whether the DCL text holds a backslash that is not one of the escapes the writers put there
+// (\\, \" and the list's \n): a backslash written as it stands reads back as an escape.
+bool holdsBareBackslash(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == QLatin1Char('\\')) {
+            const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+            if (next != QLatin1Char('\\') && next != QLatin1Char('"') && next != QLatin1Char('n'))
+                return true;
+            ++i;
+        }
+    return false;
+}
+
+// The tile writers' expected blocks, each imported as the one tile of a dialog, come back as
+// the same block.
+TEST(DclImport, GeneratedTileBlocksComeBackAsTheSameBlocks)
+{
+    const QDir dir(test::repoTestData(QStringLiteral("codegen")));
+    int blocks = 0;
+    for (const QString &name : dir.entryList({QStringLiteral("*.dcl")}, QDir::Files)) {
+        QString block = QString::fromUtf8(test::readFile(dir.filePath(name)));
+        if (block.endsWith(QLatin1Char('\n')))
+            block.chop(1);
+        if (block.contains(QLatin1String(": dialog")))
+            continue;
+        if (holdsBareBackslash(block)) {
+            std::cout << "not compared, a backslash is written as it stands: " << name.toStdString()
+                      << "\n";
+            continue;
+        }
+        SCOPED_TRACE(name.toStdString());
+        const QString head = QStringLiteral("block : dialog { \n    label=\"\";\n");
+        const QString tail = QStringLiteral("\nok_cancel_help;\n}");
+        const DclImport imported = importDclText(head + block + tail, name);
+        EXPECT_EQ(warningTexts(imported).join(u'\n').toStdString(), "");
+        EXPECT_EQ(generate(imported.design->dialog()).dcl.toStdString(),
+                  (head + block + tail).toStdString());
+        ++blocks;
+    }
+    EXPECT_GE(blocks, 25);
 }
 
 // The attributes a design can hold, with the value DCL gives a tile that does not set them.
