@@ -9,6 +9,7 @@
 #include "tiles/DesignRoot.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QTemporaryDir>
@@ -90,11 +91,54 @@ bool holdsBareBackslash(const QString &text)
     return false;
 }
 
-// The tile writers' expected blocks, each imported as the one tile of a dialog, come back as
-// the same block.
+// The whole AutoLISP file of a dialog whose tiles write `sections` (the writer tests' layout:
+// ";; InitSection" and so on), with the load block of the empty dialog's expected file.
+QString wholeLispFile(const QString &sections)
+{
+    const QStringList lines = sections.split(QLatin1Char('\n'));
+    const QStringList heads = {QStringLiteral("(defun init_handler()   ;Initialation_Code"),
+                               QStringLiteral("(defun set_data() ;Start Set function"),
+                               QStringLiteral("(defun get_data() ;Start Get function")};
+    const QStringList ends = {QStringLiteral(");End of Initial Function"),
+                              QStringLiteral(");End of Set function"),
+                              QStringLiteral(");End of Get function")};
+    QStringList file = {QStringLiteral("(defun c:LoadDialog( / dcl_id)")};
+    int section = -1;
+    for (const QString &line : lines) {
+        if (line.startsWith(QLatin1String(";; "))) {
+            if (section >= 0 && section < 3)
+                file << QStringLiteral("       (princ)") << QStringLiteral("   ") + ends[section];
+            ++section;
+            if (section < 3)
+                file << QStringLiteral("   ") + heads[section];
+            continue;
+        }
+        file << QStringLiteral("   ") + line;
+    }
+    QString empty =
+        QString::fromUtf8(test::readFile(test::repoTestData("codegen/empty_dialog.lsp")));
+    if (empty.endsWith(QLatin1Char('\n')))
+        empty.chop(1);
+    const QStringList emptyLines = empty.split(QLatin1Char('\n'));
+    file << emptyLines.mid(emptyLines.indexOf(QStringLiteral("   );End of Get function")) + 1);
+    return file.join(QLatin1Char('\n'));
+}
+
+// The tile writers' expected blocks and AutoLISP lines, each imported as the one tile of a
+// dialog, come back as the same block and lines.
 TEST(DclImport, GeneratedTileBlocksComeBackAsTheSameBlocks)
 {
     const QDir dir(test::repoTestData(QStringLiteral("codegen")));
+    // The slide library the image writer tests show their second slide of.
+    QTemporaryDir slides;
+    ASSERT_TRUE(slides.isValid());
+    QFile library(slides.filePath(QStringLiteral("three.slb")));
+    ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+    const QByteArray slide = test::SlideBuilder().vector(0, 0, 10, 10).data();
+    library.write(test::buildLibrary({{QStringLiteral("CLOCK"), slide},
+                                      {QStringLiteral("NORTH"), slide},
+                                      {QStringLiteral("TREE"), slide}}));
+    library.close();
     int blocks = 0;
     for (const QString &name : dir.entryList({QStringLiteral("*.dcl")}, QDir::Files)) {
         QString block = QString::fromUtf8(test::readFile(dir.filePath(name)));
@@ -108,12 +152,21 @@ TEST(DclImport, GeneratedTileBlocksComeBackAsTheSameBlocks)
             continue;
         }
         SCOPED_TRACE(name.toStdString());
-        const QString head = QStringLiteral("block : dialog { \n    label=\"\";\n");
+        const QString head = QStringLiteral("empty_one : dialog { \n    label=\"\";\n");
         const QString tail = QStringLiteral("\nok_cancel_help;\n}");
-        const DclImport imported = importDclText(head + block + tail, name);
+        const QString lispName = QFileInfo(name).completeBaseName() + QStringLiteral(".lsp");
+        std::optional<QString> lisp;
+        if (dir.exists(lispName))
+            lisp = wholeLispFile(QString::fromUtf8(test::readFile(dir.filePath(lispName)))
+                                     .replace(QLatin1String("@DIR@"), slides.path())
+                                     .trimmed());
+        const DclImport imported = importDclText(head + block + tail, name, lisp, lispName);
         EXPECT_EQ(warningTexts(imported).join(u'\n').toStdString(), "");
-        EXPECT_EQ(generate(imported.design->dialog()).dcl.toStdString(),
-                  (head + block + tail).toStdString());
+        const Generated generated = generate(imported.design->dialog());
+        EXPECT_EQ(generated.dcl.toStdString(), (head + block + tail).toStdString());
+        if (lisp) {
+            EXPECT_EQ(generated.lisp.toStdString(), lisp->toStdString());
+        }
         ++blocks;
     }
     EXPECT_GE(blocks, 25);
