@@ -417,7 +417,10 @@ void Importer::build(const Tile &tile, Node &node)
     if (tile.kind == QLatin1String("boxed_radio_column") ||
         tile.kind == QLatin1String("boxed_radio_row"))
         node.set(QStringLiteral("IsRadioGroup"), StreamValue::fromBool(true));
-    // DCL's defaults where they differ from a fresh tile's.
+    // DCL's defaults where they differ from a fresh tile's: no label (a fresh tile shows its
+    // name; a cluster's blank caption already means none), tab stops, alignment.
+    if ((node.info->carries & Label) && !node.info->container)
+        node.set(QStringLiteral("Caption"), StreamValue::fromString(QString()));
     if (node.info->carries & TabStop)
         node.set(QStringLiteral("Tabstop"), StreamValue::fromBool(true));
     if (node.info->carries & (CadAlignment | ToolkitAlignment)) {
@@ -437,6 +440,13 @@ void Importer::build(const Tile &tile, Node &node)
                      [](const NamedValue &p) { return p.name == QLatin1String("Position"); });
     if (position != node.properties.end())
         std::rotate(position, position + 1, node.properties.end());
+    // These tiles start with a caption of their own, and a project does not store an empty one.
+    const StreamValue *caption = node.get(QStringLiteral("Caption"));
+    if ((node.info == &kButton || node.info == &kToggle || node.info == &kRadio) && caption &&
+        caption->text.isEmpty())
+        warn(tile.where, QStringLiteral("a %1 without a label cannot be kept in a project: read "
+                                        "again, it shows the caption a new %1 has")
+                             .arg(tile.kind));
     if (node.info->container)
         buildChildren(tile, node, false);
     // A radio cluster's value names its chosen radio button.
@@ -513,8 +523,10 @@ void Importer::applyAttribute(const Tile &tile, const Attribute &attribute, Node
         }
         return;
     }
-    // The standard tiles' own attributes are what a fresh tile already is.
-    if (attribute.where.isBuiltIn() || name == QLatin1String("key"))
+    // The standard tiles' own attributes are what a fresh tile already is, but for the boxed
+    // clusters' blank label.
+    const bool boxedLabel = name == QLatin1String("label") && node.info->boxed;
+    if ((attribute.where.isBuiltIn() && !boxedLabel) || name == QLatin1String("key"))
         return;
     if (name == QLatin1String("value") && node.info->container)
         return; // the radio cluster's choice, applied to its radio button
@@ -874,13 +886,14 @@ void reportDockedSizes(const Node &node, const TOwner &owner, dcl::Diagnostics &
         const bool column = node.info->columnOrder;
         const double written = column ? child.widthCharacters : child.heightCharacters;
         const TControl *tile = owner.findComponent(child.componentName);
-        if (written >= 0 && tile) {
+        const dcl::Position &where = column ? child.widthWhere : child.heightWhere;
+        // Sizes the standard tiles give are what DCL would size the tile to; they go unsaid.
+        if (written >= 0 && tile && !where.isBuiltIn()) {
             const QString kept =
                 column ? FormatDclSize(tile->width() / 7.0) : FormatDclSize(tile->height() / 15.0);
             if (kept != FormatDclSize(written))
                 warnings.append(
-                    {dcl::Severity::Warning, column ? child.widthWhere : child.heightWhere,
-                     QStringLiteral("import"),
+                    {dcl::Severity::Warning, where, QStringLiteral("import"),
                      QStringLiteral("%1 %2 cannot be kept: a tile in a %3 is as %4 as it (%5)")
                          .arg(column ? QStringLiteral("width") : QStringLiteral("height"))
                          .arg(FormatDclSize(written).trimmed(),

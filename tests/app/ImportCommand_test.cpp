@@ -43,7 +43,7 @@ const QByteArray kDcl = "first : dialog {\n"
                         "  ok_cancel;\n"
                         "}\n"
                         "second : dialog {\n"
-                        "  : toggle { key = \"t\"; }\n"
+                        "  : toggle { key = \"t\"; label = \"T\"; }\n"
                         "  ok_only;\n"
                         "}\n";
 

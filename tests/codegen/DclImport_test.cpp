@@ -409,14 +409,15 @@ const HandWritten kHandWritten[] = {
      {"14:49: aspect_ratio has no property"}},
     {"radio buttons, wrappers and clusters",
      R"(radios : dialog {
-  : radio_column { : radio_button { key = "a"; } : radio_button { key = "b"; value = "1"; } }
+  : radio_column { : radio_button { key = "a"; label = "A"; }
+                   : radio_button { key = "b"; label = "B"; value = "1"; } }
   : text { label = "between"; }
   : boxed_radio_row { key = "r"; label = "Pick"; value = "y";
     : radio_button { key = "x"; label = "X"; }
     : radio_button { key = "y"; label = "Y"; }
   }
   : row { alignment = centered; children_alignment = bottom;
-    : radio_button { key = "q"; }
+    : radio_button { key = "q"; label = "Q"; }
     : button { key = "k"; label = "K"; }
   }
   ok_cancel_help;
@@ -442,7 +443,8 @@ tight : dialog {
       "7:47: alignment top cannot be held by boxed_column tiles",
       "7:52: ok_cancel cannot be held here", "8:3: errtile cannot be held here",
       "9:3: spacer_1 has no tile of its own", "2:1: the dialog does not end with an exit",
-      "9:45: width 4.0 cannot be kept: a tile in a column is as wide as it"}},
+      "9:45: width 4.0 cannot be kept: a tile in a column is as wide as it",
+      "9:15: a button without a label cannot be kept in a project"}},
 };
 
 TEST(DclImport, HandWrittenDialogsComeBackTileForTile)
