@@ -2,6 +2,7 @@
 
 #include "app/DclCommands.h"
 #include "app/DesignFile.h"
+#include "app/ImportCommand.h"
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
 #include "component/Error.h"
@@ -33,6 +34,7 @@ const char *const kUsage =
     "                  --output OUT.png\n"
     "       tilewright --layout FILE.dcl [--dialog NAME]\n"
     "       tilewright --render-dcl FILE.dcl [--dialog NAME] --output OUT.png\n"
+    "       tilewright --import-dcl FILE.dcl [--dialog NAME] --output PROJECT.dcp\n"
     "       tilewright --help | --version\n"
     "\n"
     "  [PROJECT.dcp]        open the designer, with the project if given\n"
@@ -52,6 +54,10 @@ const char *const kUsage =
     "                       as JSON, every tile placed as the preview places it\n"
     "  --render-dcl FILE.dcl\n"
     "                       draw the preview of that dialog into a PNG file\n"
+    "  --import-dcl FILE.dcl\n"
+    "                       turn a dialog of a DCL file (the first, or NAME) into a new\n"
+    "                       project; the AutoLISP file Tilewright generated beside it\n"
+    "                       brings back actions and linked variables\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
@@ -205,6 +211,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 {
     if (isDclCommand(arguments))
         return runDclCommand(arguments, out, err);
+    if (isImportDclCommand(arguments))
+        return runImportDcl(arguments, out, err);
     try {
         const Options options = parse(arguments);
         if (options.mode == QLatin1String("--help")) {

@@ -2,6 +2,7 @@
 
 #include "app/Glyphs.h"
 #include "app/HelpWindows.h"
+#include "app/ImportDclAction.h"
 #include "app/LispGenerator.h"
 #include "app/PaletteTemplates.h"
 #include "component/ClassRegistry.h"
@@ -116,6 +117,8 @@ void TfrmTilewrightMain::createActions()
     connect(addAction("actOpenProject", QStringLiteral("&Open Project"),
                       QStringLiteral("Open Project"), QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &TfrmTilewrightMain::actOpenProjectExecute);
+    connect(addAction("actImportDcl", QStringLiteral("&Import DCL..."), QString(), {}),
+            &QAction::triggered, this, &TfrmTilewrightMain::actImportDclExecute);
     connect(addAction("actSaveProject", QStringLiteral("&Save Project"),
                       QStringLiteral("Save Project"), QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &TfrmTilewrightMain::actSaveProjectExecute);
@@ -191,7 +194,7 @@ void TfrmTilewrightMain::createMenus()
     m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
     for (const char *name :
-         {"actNewProject", "actOpenProject", "actSaveProject", "actSaveProjectAs",
+         {"actNewProject", "actOpenProject", "actImportDcl", "actSaveProject", "actSaveProjectAs",
           "actCloseProject", "", "actSaveDialog", "actSaveDiaogAs", "", "actNewLispFile",
           "actNewDcl", "actOpenSourceFile", "", "actGenerateCode", "", "actQuit"}) {
         if (*name)
@@ -554,6 +557,22 @@ void TfrmTilewrightMain::actOpenProjectExecute()
     if (file) {
         destroyController();
         createController()->OpenProjectFile(*file);
+        publish();
+    }
+    InDesignFocus();
+}
+
+void TfrmTilewrightMain::actImportDclExecute()
+{
+    if (m_controller && !m_controller->CanCloseProject())
+        return;
+    if (const std::optional<ImportedProject> imported = ImportDclProject(this, *this)) {
+        destroyController();
+        TLispGeneratorClass *controller = createController();
+        if (controller->OpenProjectFile(imported->file)) {
+            FitImportedDialog(controller->DesignForm, imported->dialogSize);
+            controller->SaveDesign();
+        }
         publish();
     }
     InDesignFocus();

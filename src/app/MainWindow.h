@@ -83,6 +83,7 @@ public:
 public slots:
     void actNewProjectExecute();
     void actOpenProjectExecute();
+    void actImportDclExecute();
     void actSaveProjectExecute();
     void actSaveProjectAsExecute();
     void actCloseProjectExecute();
