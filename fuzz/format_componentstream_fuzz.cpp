@@ -1,7 +1,7 @@
 // Component stream reader on arbitrary bytes: it either reads records or
 // throws TError; what it reads, written again, reads as the same text.
-#include "component/Error.h"
-#include "storage/ComponentStream.h"
+#include "format/ComponentStream.h"
+#include "format/Error.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // TMoxStreams::LoadFromStream on arbitrary bytes, once without a key and once with one:
 // it either loads or raises ECorruptFile (after OnCorrupt). What loads saves and loads
 // again to the same entries.
-#include "storage/MoxStreams.h"
+#include "format/MoxStreams.h"
 
 #include <QBuffer>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // DecompressStream on arbitrary bytes: it either produces exactly the length in the
 // header or raises ECorruptFile. The input, compressed, must also expand to itself.
-#include "storage/Lzh.h"
+#include "format/Lzh.h"
 
 #include <QBuffer>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Text-form reader on arbitrary bytes: it either parses or throws TError, and
 // whatever it parses writes out and reads back to the same text.
-#include "component/Error.h"
-#include "component/TextForm.h"
+#include "format/Error.h"
+#include "format/TextForm.h"
 
 #include <cstdint>
 #include <cstdlib>

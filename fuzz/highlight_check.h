@@ -3,8 +3,8 @@
 // Shared by the two highlighter fuzz targets: scans fuzzer-made lines and
 // checks each token against a plain re-statement of the scanning rules.
 
-#include "editors/SynHighlighter.h"
-#include "editors/TableSyn.h"
+#include "highlight/SynHighlighter.h"
+#include "highlight/TableSyn.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "editors/DCLSyn.h"
-#include "editors_highlight_check.h"
+#include "highlight/DCLSyn.h"
+#include "highlight_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

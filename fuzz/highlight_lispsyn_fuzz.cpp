@@ -1,5 +1,5 @@
-#include "editors/AutoLispSyn.h"
-#include "editors_highlight_check.h"
+#include "highlight/AutoLispSyn.h"
+#include "highlight_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

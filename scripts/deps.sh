@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
   libqscintilla2-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core locales-all fp-compiler fp-units-rtl
   lhasa 7zip jlha-utils default-jdk-headless

@@ -1,9 +1,9 @@
 #include "app/DesignFile.h"
 
-#include "component/Error.h"
-#include "component/TextForm.h"
-#include "storage/ProjectFile.h"
-#include "storage/StorageErrors.h"
+#include "format/Error.h"
+#include "format/ProjectFile.h"
+#include "format/StorageErrors.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 

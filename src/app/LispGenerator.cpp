@@ -1,13 +1,13 @@
 #include "app/LispGenerator.h"
 
 #include "codegen/DialogCode.h"
-#include "component/Error.h"
 #include "designer/DesignHost.h"
 #include "designer/DialogDesign.h"
 #include "designer/DsnRegister.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
-#include "storage/StorageErrors.h"
+#include "format/Error.h"
+#include "format/StorageErrors.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/TextHelpers.h"
 

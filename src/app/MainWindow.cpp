@@ -5,7 +5,6 @@
 #include "app/LispGenerator.h"
 #include "app/PaletteTemplates.h"
 #include "component/ClassRegistry.h"
-#include "component/Error.h"
 #include "component/Panel.h"
 #include "component/PropertyAccess.h"
 #include "designer/DialogDesign.h"
@@ -14,6 +13,7 @@
 #include "designer/DsnSelect.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
+#include "format/Error.h"
 #include "tiles/DCLPanel.h"
 
 #include <QAction>

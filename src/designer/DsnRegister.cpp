@@ -3,7 +3,6 @@
 #include "component/ClassRegistry.h"
 #include "component/ComponentStreaming.h"
 #include "component/Control.h"
-#include "component/Error.h"
 #include "component/Owner.h"
 #include "component/PropertyAccess.h"
 #include "designer/DsnClipboard.h"
@@ -13,7 +12,8 @@
 #include "designer/Handles.h"
 #include "designer/Inspector.h"
 #include "designer/Outline.h"
-#include "storage/ComponentStream.h"
+#include "format/ComponentStream.h"
+#include "format/Error.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "editctl/TextFile.h"
 
-#include "component/Cp1252.h"
+#include "format/Cp1252.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
-#include "storage/Blowfish.h"
+#include "format/Blowfish.h"
 
-#include "storage/BlowfishTables.h"
+#include "format/BlowfishTables.h"
 
 #include <algorithm>
 #include <utility>

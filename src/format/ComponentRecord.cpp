@@ -1,6 +1,6 @@
-#include "component/ComponentRecord.h"
+#include "format/ComponentRecord.h"
 
-#include "component/Cp1252.h"
+#include "format/Cp1252.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
-#include "storage/ComponentStream.h"
+#include "format/ComponentStream.h"
 
-#include "component/Cp1252.h"
-#include "component/Error.h"
-#include "component/TextForm.h"
+#include "format/Cp1252.h"
+#include "format/Error.h"
+#include "format/TextForm.h"
 
 #include <QtEndian>
 #include <cmath>

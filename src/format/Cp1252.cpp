@@ -1,4 +1,4 @@
-#include "component/Cp1252.h"
+#include "format/Cp1252.h"
 
 #include <array>
 

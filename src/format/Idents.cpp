@@ -1,4 +1,4 @@
-#include "component/Idents.h"
+#include "format/Idents.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "storage/Lzh.h"
+#include "format/Lzh.h"
 
-#include "storage/LzhFormat.h"
+#include "format/LzhFormat.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/StorageErrors.h"
+#include "format/StorageErrors.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,8 +1,8 @@
 // -lh5- decoder: 12-bit (C) and 8-bit (T, P) direct tables whose longer codes continue
 // in a binary tree, every length and count checked against its alphabet.
 
-#include "storage/Lzh.h"
-#include "storage/LzhFormat.h"
+#include "format/Lzh.h"
+#include "format/LzhFormat.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // -lh5- encoder: hash-chain match finder, lazy parsing by one byte, static Huffman
 // blocks.
 
-#include "storage/LzhFormat.h"
+#include "format/LzhFormat.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,7 @@
-#include "storage/ProjectFile.h"
+#include "format/ProjectFile.h"
 
-#include "storage/ComponentStream.h"
-#include "storage/MoxStreams.h"
-#include "tiles/DesignRoot.h"
+#include "format/ComponentStream.h"
+#include "format/MoxStreams.h"
 
 namespace tw
 {
@@ -27,26 +26,6 @@ std::vector<ComponentRecord> LoadProjectFile(const QString &fileName)
     streams.setCompressed(true);
     streams.LoadFromFile(fileName);
     return readComponentStream(streams.StreamData(kEntry));
-}
-
-bool SaveProject(TDesignRoot &design, const QString &fileName)
-{
-    design.setModified(true);
-    if (fileName.trimmed().isEmpty())
-        return false;
-    SaveProjectFile(fileName, design.save());
-    design.setModified(false);
-    return true;
-}
-
-bool LoadProject(TDesignRoot &design, const QString &fileName)
-{
-    design.setModified(true);
-    if (fileName.trimmed().isEmpty())
-        return false;
-    design.load(LoadProjectFile(fileName));
-    design.setModified(false);
-    return true;
 }
 
 } // namespace tw

@@ -1,7 +1,7 @@
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 
-#include "component/Cp1252.h"
-#include "component/Error.h"
+#include "format/Cp1252.h"
+#include "format/Error.h"
 
 #include <cctype>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "editors/AutoLispSyn.h"
+#include "highlight/AutoLispSyn.h"
 
 #include <array>
 

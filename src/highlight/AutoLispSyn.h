@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/TableSyn.h"
+#include "highlight/TableSyn.h"
 
 #include <span>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "editors/DCLSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "editors/SynHighlighter.h"
+#include "highlight/SynHighlighter.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editors/SynTables.h"
+#include "highlight/SynTables.h"
 
 #include <algorithm>
 #include <stdexcept>

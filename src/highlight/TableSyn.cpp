@@ -1,4 +1,4 @@
-#include "editors/TableSyn.h"
+#include "highlight/TableSyn.h"
 
 namespace tw
 {

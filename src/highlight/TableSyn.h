@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/SynHighlighter.h"
-#include "editors/SynTables.h"
+#include "highlight/SynHighlighter.h"
+#include "highlight/SynTables.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "TestData.h"
-#include "storage/ComponentStream.h"
-#include "storage/MoxStreams.h"
+#include "format/ComponentStream.h"
+#include "format/MoxStreams.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 #include "SaveLoopDesign.h"
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
-#include "component/TextForm.h"
-#include "storage/ProjectFile.h"
+#include "format/ProjectFile.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 

@@ -1,7 +1,7 @@
 #include "EditorTestSupport.h"
 #include "editctl/SynCompletionProposal.h"
-#include "editors/AutoLispSyn.h"
-#include "editors/DCLSyn.h"
+#include "highlight/AutoLispSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <QListWidget>
 #include <gtest/gtest.h>

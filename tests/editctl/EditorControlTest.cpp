@@ -1,6 +1,6 @@
 #include "EditorTestSupport.h"
 #include "TestData.h"
-#include "editors/DCLSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <QApplication>
 #include <QClipboard>

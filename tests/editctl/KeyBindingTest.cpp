@@ -1,5 +1,5 @@
 #include "EditorTestSupport.h"
-#include "editors/AutoLispSyn.h"
+#include "highlight/AutoLispSyn.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "EditorTestSupport.h"
 #include "editctl/SynLexer.h"
-#include "editors/AutoLispSyn.h"
-#include "editors/DCLSyn.h"
+#include "highlight/AutoLispSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <gtest/gtest.h>
 

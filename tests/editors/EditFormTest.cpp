@@ -3,9 +3,9 @@
 #include "EditorsTestSupport.h"
 #include "TestData.h"
 #include "editctl/SynCompletionProposal.h"
-#include "editors/AutoLispSyn.h"
-#include "editors/DCLSyn.h"
 #include "editors/VexStringsHold.h"
+#include "highlight/AutoLispSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "storage/Blowfish.h"
+#include "format/Blowfish.h"
 
 #include <QByteArray>
 #include <gtest/gtest.h>

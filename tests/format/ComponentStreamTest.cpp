@@ -1,7 +1,7 @@
-#include "storage/ComponentStream.h"
+#include "format/ComponentStream.h"
 
-#include "component/Error.h"
-#include "component/TextForm.h"
+#include "format/Error.h"
+#include "format/TextForm.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "LhaArchive.h"
 
-#include "storage/Lzh.h"
+#include "format/Lzh.h"
 
 namespace tw::test
 {

@@ -2,7 +2,7 @@
 // codes, and every corrupt-input rule.
 
 #include "BitBuilder.h"
-#include "storage/Lzh.h"
+#include "format/Lzh.h"
 
 #include <QBuffer>
 #include <functional>

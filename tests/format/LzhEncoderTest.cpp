@@ -3,7 +3,7 @@
 // closing).
 
 #include "Corpus.h"
-#include "storage/Lzh.h"
+#include "format/Lzh.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 
 #include "Corpus.h"
 #include "LhaArchive.h"
-#include "storage/Lzh.h"
+#include "format/Lzh.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,7 +119,7 @@ TEST(LzhFromJlha, JlhaStreamsExpandToTheSource)
     ASSERT_TRUE(QFile::exists(jar)) << "jlha library (package jlha-utils) is missing";
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QStringList args{"-cp", jar, QStringLiteral(TW_SOURCE_DIR "/tests/storage/JlhaPack.java"),
+    QStringList args{"-cp", jar, QStringLiteral(TW_SOURCE_DIR "/tests/format/JlhaPack.java"),
                      dir.filePath("jlha.lzh")};
     const auto &corpus = test::lzhCorpus();
     for (std::size_t i = 0; i < corpus.size(); ++i) {

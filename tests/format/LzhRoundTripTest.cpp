@@ -1,5 +1,5 @@
 #include "Corpus.h"
-#include "storage/Lzh.h"
+#include "format/Lzh.h"
 
 #include <QBuffer>
 #include <atomic>

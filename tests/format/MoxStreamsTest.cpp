@@ -1,7 +1,7 @@
-#include "storage/MoxStreams.h"
+#include "format/MoxStreams.h"
 
-#include "storage/Blowfish.h"
-#include "storage/Lzh.h"
+#include "format/Blowfish.h"
+#include "format/Lzh.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,11 +1,9 @@
-#include "storage/ProjectFile.h"
+#include "format/ProjectFile.h"
 
-#include "component/Error.h"
-#include "component/TextForm.h"
-#include "storage/ComponentStream.h"
-#include "storage/MoxStreams.h"
-#include "tiles/DCLPanel.h"
-#include "tiles/DesignRoot.h"
+#include "format/ComponentStream.h"
+#include "format/Error.h"
+#include "format/MoxStreams.h"
+#include "format/TextForm.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,10 +35,7 @@ protected:
 
 TEST_F(ProjectFile, SavedDesignLoadsBackTheSame)
 {
-    TDesignRoot design;
-    design.load(readTextForm(kDesign));
-    ASSERT_TRUE(SaveProject(design, path("p.dcp")));
-    EXPECT_FALSE(design.isModified());
+    SaveProjectFile(path("p.dcp"), readTextForm(kDesign));
 
     TMoxStreams streams;
     streams.LoadFromFile(path("p.dcp"));
@@ -54,26 +49,10 @@ TEST_F(ProjectFile, SavedDesignLoadsBackTheSame)
                                   "DCLPanelBasic"));
     EXPECT_TRUE(stream.endsWith(QByteArray("\x00\x00\x00", 3)));
 
-    TDesignRoot loaded;
-    loaded.setModified(true);
-    ASSERT_TRUE(LoadProject(loaded, path("p.dcp")));
-    EXPECT_FALSE(loaded.isModified());
-    EXPECT_EQ(writeTextForm(loaded.save()).toStdString(), kDesign.toStdString());
+    EXPECT_EQ(writeTextForm(LoadProjectFile(path("p.dcp"))).toStdString(), kDesign.toStdString());
 }
 
-TEST_F(ProjectFile, BlankNamesDoNothingAndReportFailure)
-{
-    TDesignRoot design;
-    design.load(readTextForm(kDesign));
-    EXPECT_FALSE(SaveProject(design, QStringLiteral("   ")));
-    EXPECT_TRUE(design.isModified());
-    design.setModified(false);
-    EXPECT_FALSE(LoadProject(design, QString()));
-    EXPECT_TRUE(design.isModified());
-    EXPECT_NE(design.dialog(), nullptr);
-}
-
-TEST_F(ProjectFile, UnreadableFilesLeaveTheDesignAsItWas)
+TEST_F(ProjectFile, UnreadableFilesReportTheirError)
 {
     {
         QFile corrupt(path("corrupt.dcp"));
@@ -83,19 +62,14 @@ TEST_F(ProjectFile, UnreadableFilesLeaveTheDesignAsItWas)
     TMoxStreams empty;
     empty.SaveToFile(path("noentry.dcp"));
 
-    TDesignRoot design;
-    design.load(readTextForm(kDesign));
-    EXPECT_THROW(LoadProject(design, path("corrupt.dcp")), ECorruptFile);
-    EXPECT_TRUE(design.isModified());
+    EXPECT_THROW(LoadProjectFile(path("corrupt.dcp")), ECorruptFile);
     try {
-        LoadProject(design, path("noentry.dcp"));
+        LoadProjectFile(path("noentry.dcp"));
         ADD_FAILURE() << "an empty collection loaded";
     } catch (const TError &error) {
         EXPECT_EQ(error.message(), QStringLiteral("Stream read error"));
     }
-    EXPECT_THROW(LoadProject(design, path("missing.dcp")), EFileError);
-    ASSERT_NE(design.dialog(), nullptr);
-    EXPECT_EQ(design.dialog()->dialogName(), QStringLiteral("saved"));
+    EXPECT_THROW(LoadProjectFile(path("missing.dcp")), EFileError);
 }
 
 } // namespace

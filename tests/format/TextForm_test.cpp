@@ -1,5 +1,5 @@
-#include "component/Error.h"
-#include "component/TextForm.h"
+#include "format/Error.h"
+#include "format/TextForm.h"
 
 #include <gtest/gtest.h>
 

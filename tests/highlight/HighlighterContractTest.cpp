@@ -1,6 +1,6 @@
 #include "ScanHelpers.h"
-#include "editors/AutoLispSyn.h"
-#include "editors/DCLSyn.h"
+#include "highlight/AutoLispSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/SynHighlighter.h"
+#include "highlight/SynHighlighter.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,7 +1,7 @@
-#include "editors/SynTables.h"
+#include "highlight/SynTables.h"
 
-#include "editors/AutoLispSyn.h"
-#include "editors/DCLSyn.h"
+#include "highlight/AutoLispSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <array>
 #include <gtest/gtest.h>

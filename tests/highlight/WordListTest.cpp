@@ -1,5 +1,5 @@
-#include "editors/AutoLispSyn.h"
-#include "editors/DCLSyn.h"
+#include "highlight/AutoLispSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
