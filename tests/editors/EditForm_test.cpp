@@ -1,8 +1,7 @@
-#include "editors/EditForm.h"
-
 #include "EditorsTestSupport.h"
 #include "TestData.h"
 #include "editctl/SynCompletionProposal.h"
+#include "editors/EditForm.h"
 #include "editors/VexStringsHold.h"
 #include "highlight/AutoLispSyn.h"
 #include "highlight/DCLSyn.h"

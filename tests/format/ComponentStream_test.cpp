@@ -1,5 +1,4 @@
 #include "format/ComponentStream.h"
-
 #include "format/Error.h"
 #include "format/TextForm.h"
 

@@ -1,6 +1,5 @@
-#include "highlight/AutoLispSyn.h"
-
 #include "ScanHelpers.h"
+#include "highlight/AutoLispSyn.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,5 @@
-#include "highlight/DCLSyn.h"
-
 #include "ScanHelpers.h"
+#include "highlight/DCLSyn.h"
 
 #include <cctype>
 #include <gtest/gtest.h>

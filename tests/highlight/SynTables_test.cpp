@@ -1,7 +1,6 @@
-#include "highlight/SynTables.h"
-
 #include "highlight/AutoLispSyn.h"
 #include "highlight/DCLSyn.h"
+#include "highlight/SynTables.h"
 
 #include <array>
 #include <gtest/gtest.h>

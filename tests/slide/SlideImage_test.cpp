@@ -1,6 +1,5 @@
-#include "slide/SlideImage.h"
-
 #include "SlideBuilder.h"
+#include "slide/SlideImage.h"
 
 #include <QFile>
 #include <QImage>
