@@ -1,5 +1,5 @@
 // TMoxStreams::LoadFromStream on arbitrary bytes, once without a key and once with one:
-// it either loads or raises ECorruptFile (after OnCorrupt). What loads saves and loads
+// it either loads or raises TError (after OnCorrupt). What loads saves and loads
 // again to the same entries.
 #include "format/MoxStreams.h"
 
@@ -21,8 +21,8 @@ void load(const QByteArray &bytes, const QString &key)
     source.open(QIODevice::ReadOnly);
     try {
         c.LoadFromStream(source);
-    } catch (const tw::ECorruptFile &) {
-        if (fired != 1)
+    } catch (const tw::TError &error) {
+        if (fired != 1 || error.kind() != tw::TErrorKind::Format)
             std::abort();
         return;
     }

@@ -1,5 +1,5 @@
 // DecompressStream on arbitrary bytes: it either produces exactly the length in the
-// header or raises ECorruptFile. The input, compressed, must also expand to itself.
+// header or raises TError. The input, compressed, must also expand to itself.
 #include "format/Lzh.h"
 
 #include <QBuffer>
@@ -43,7 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 : qint64(data[0] | data[1] << 8 | data[2] << 16 | std::uint32_t(data[3]) << 24);
         if (sink.total != stated)
             std::abort();
-    } catch (const tw::ECorruptFile &) {
+    } catch (const tw::TError &error) {
+        if (error.kind() != tw::TErrorKind::Format)
+            std::abort();
     }
     if (size <= 65536 && tw::DecompressBytes(tw::CompressBytes(bytes)) != bytes)
         std::abort();

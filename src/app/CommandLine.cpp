@@ -4,6 +4,7 @@
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
 #include "format/Error.h"
+#include "format/SaveFile.h"
 #include "format/TextForm.h"
 #include "slide/SlideThumbnail.h"
 #include "tiles/DCLPanel.h"
@@ -148,12 +149,8 @@ void generate(const Options &options)
     if (!QDir().mkpath(folder))
         throw TError(QStringLiteral("Cannot create folder %1").arg(folder));
     const QDir dir(folder);
-    QString error;
-    if (!saveFileAtomically(dir.filePath(ExtractFileName(names.lispFile)),
-                            encodeGeneratedText(lisp), &error) ||
-        !saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)), encodeGeneratedText(dcl),
-                            &error))
-        throw TError(error);
+    saveFileAtomically(dir.filePath(ExtractFileName(names.lispFile)), encodeGeneratedText(lisp));
+    saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)), encodeGeneratedText(dcl));
 }
 
 void renderSlide(const Options &options)
@@ -168,9 +165,7 @@ void renderSlide(const Options &options)
     QImageWriter writer(&buffer, "png");
     if (!writer.write(thumbnail.image))
         throw TError(QStringLiteral("Cannot write PNG: %1").arg(writer.errorString()));
-    QString error;
-    if (!saveFileAtomically(options.output, png, &error))
-        throw TError(error);
+    saveFileAtomically(options.output, png);
 }
 
 } // namespace

@@ -741,13 +741,10 @@ void TfrmTilewrightMain::FormCreate(const QStringList &arguments)
     showMaximized();
     if (arguments.isEmpty())
         return;
-    try {
-        createController()->OpenProjectFile(arguments.first());
-        publish();
-        InDesignFocus();
-    } catch (const std::exception &) {
-        destroyController();
-    }
+    // The controller reports a file it cannot open and keeps its empty design.
+    createController()->OpenProjectFile(arguments.first());
+    publish();
+    InDesignFocus();
 }
 
 void TfrmTilewrightMain::activateFromOtherCopy()

@@ -11,8 +11,8 @@
 #include "editors/EditData.h"
 #include "editors/EditList.h"
 #include "editors/EditorDialogs.h"
+#include "format/Error.h"
 #include "format/ProjectFile.h"
-#include "format/StorageErrors.h"
 #include "tiles/DCLEditLabel.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DCLRadio.h"
@@ -610,7 +610,7 @@ bool TfrmDialogDesign::LoadProject(const QString &FileName)
         return record.className == QLatin1String("TDCLPanel");
     });
     if (!hasDialog)
-        throw ECorruptFile(QString::fromLatin1(kFileCorrupt));
+        throw TError(QString::fromLatin1(kFileCorrupt), TErrorKind::Format);
 
     const bool designing = Dsn8Register1->designMode();
     Dsn8Register1->SetDesignMode(false);

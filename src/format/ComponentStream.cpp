@@ -227,7 +227,7 @@ public:
         // A single object converted by other tools may lack the closing zero.
         while (!(left() == 0 && !records.empty()) && peek() != 0) {
             if (left() < 4 || std::memcmp(m_bytes.constData() + m_pos, kSignature, 4) != 0)
-                throw TError(QStringLiteral("Invalid stream format"));
+                throw TError(QStringLiteral("Invalid stream format"), TErrorKind::Format);
             m_pos += 4;
             records.push_back(record(0));
         }
@@ -235,7 +235,10 @@ public:
     }
 
 private:
-    [[noreturn]] static void readError() { throw TError(QStringLiteral("Stream read error")); }
+    [[noreturn]] static void readError()
+    {
+        throw TError(QStringLiteral("Stream read error"), TErrorKind::Format);
+    }
 
     qsizetype left() const { return m_bytes.size() - m_pos; }
 
@@ -288,14 +291,14 @@ private:
         case ValueTag::Int64:
             return integer<qint64>();
         default:
-            throw TError(QStringLiteral("Invalid property value"));
+            throw TError(QStringLiteral("Invalid property value"), TErrorKind::Format);
         }
     }
 
     static void checkDepth(int depth)
     {
         if (depth > kMaxStreamNesting)
-            throw TError(QStringLiteral("Invalid stream format"));
+            throw TError(QStringLiteral("Invalid stream format"), TErrorKind::Format);
     }
 
     std::vector<NamedValue> properties(int depth)
@@ -363,7 +366,7 @@ private:
                 if (itemTag != ValueTag::List) {
                     item.order = intOf(itemTag);
                     if (byte() != int(ValueTag::List))
-                        throw TError(QStringLiteral("Invalid property value"));
+                        throw TError(QStringLiteral("Invalid property value"), TErrorKind::Format);
                 }
                 checkDepth(depth + 1);
                 item.properties = properties(depth + 1);
@@ -390,7 +393,7 @@ private:
             break;
         }
         default:
-            throw TError(QStringLiteral("Invalid property value"));
+            throw TError(QStringLiteral("Invalid property value"), TErrorKind::Format);
         }
         return v;
     }
@@ -407,7 +410,7 @@ private:
         r.className = shortString();
         // Without a class name a record could not be told from the end of a list.
         if (r.className.isEmpty())
-            throw TError(QStringLiteral("Invalid stream format"));
+            throw TError(QStringLiteral("Invalid stream format"), TErrorKind::Format);
         r.name = shortString();
         r.properties = properties(depth);
         while (peek() != 0)

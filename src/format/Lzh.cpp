@@ -12,13 +12,13 @@ namespace
 void writeAll(QIODevice &dest, const char *data, qint64 size)
 {
     if (size > 0 && dest.write(data, size) != size)
-        throw EStreamError(QString::fromLatin1(kStreamWriteError));
+        throw TError(QString::fromLatin1(kStreamWriteError), TErrorKind::File);
 }
 
 std::vector<std::uint8_t> compress(QByteArrayView data)
 {
     if (data.size() > kLzhMaxLength)
-        throw EStreamError(QString::fromLatin1(kStreamTooLarge));
+        throw TError(QString::fromLatin1(kStreamTooLarge), TErrorKind::Limit);
     std::vector<std::uint8_t> out;
     out.reserve(std::size_t(data.size()) / 2 + 64);
     lzh::encode(reinterpret_cast<const std::uint8_t *>(data.data()), std::size_t(data.size()), out);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "format/StorageErrors.h"
+#include "format/Error.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -18,7 +18,7 @@ namespace tw
 //   buffer rule, so the same input always gives the same bytes.
 // - DecompressStream never reads or writes outside its tables or output, never loops
 //   without consuming input and allocates only as output is produced. Corrupt input
-//   raises ECorruptFile "Compressed file is corrupt": incomplete or over-full codes,
+//   raises TError (Format) "Compressed file is corrupt": incomplete or over-full codes,
 //   code lengths above 16, counts that overrun an alphabet, matches reaching before the
 //   start of the output, a header shorter than 4 bytes, a length that is negative or
 //   above kLzhMaxLength, and a stream that needs more than 8 bytes beyond its end.
@@ -26,12 +26,12 @@ namespace tw
 inline constexpr qint64 kLzhMaxLength = qint64(256) * 1024 * 1024;
 
 // Compresses from the source's position to its end, writing at the destination's
-// position. Throws EStreamError when the input exceeds kLzhMaxLength or the destination
-// refuses bytes.
+// position. Throws TError: "Stream too large" (Limit) when the input exceeds
+// kLzhMaxLength, "Stream write error" (File) when the destination refuses bytes.
 void CompressStream(QIODevice &source, QIODevice &dest);
 
 // Expands from the source's position to its end, writing at the destination's position
-// in pieces of at most 8192 bytes. Throws ECorruptFile or EStreamError.
+// in pieces of at most 8192 bytes. Throws TError (Format, or File from the destination).
 void DecompressStream(QIODevice &source, QIODevice &dest);
 
 // The same on byte arrays: header and bit stream in, plain bytes out, and back.

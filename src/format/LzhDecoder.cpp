@@ -17,7 +17,7 @@ namespace
 
 [[noreturn]] void corrupt()
 {
-    throw ECorruptFile(QString::fromLatin1(kCompressedFileCorrupt));
+    throw TError(QString::fromLatin1(kCompressedFileCorrupt), TErrorKind::Format);
 }
 
 constexpr std::uint16_t kEmpty = 0xFFFF;

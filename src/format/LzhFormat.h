@@ -33,7 +33,7 @@ using Sink = std::function<void(const std::uint8_t *data, std::size_t size)>;
 void encode(const std::uint8_t *data, std::size_t size, std::vector<std::uint8_t> &out);
 
 // Expands a header and bit stream, handing the output to `sink` in pieces of at most
-// kPiece bytes. Throws ECorruptFile.
+// kPiece bytes. Throws TError (Format).
 void decode(const std::uint8_t *data, std::size_t size, const Sink &sink);
 
 // Code lengths to canonical codes: for each length the codes follow all shorter ones,

@@ -2,10 +2,10 @@
 
 #include "format/Blowfish.h"
 #include "format/Lzh.h"
+#include "format/SaveFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 
@@ -143,7 +143,7 @@ void TMoxStreams::GetStream(const QString &name, QIODevice *dest) const
     const auto it = find(name);
     if (it != m_entries.end() && !it->second.isEmpty() &&
         dest->write(it->second) != it->second.size())
-        throw EStreamError(QString::fromLatin1(kStreamWriteError));
+        throw TError(QString::fromLatin1(kStreamWriteError), TErrorKind::File);
     dest->seek(0);
 }
 
@@ -178,7 +178,7 @@ QByteArray TMoxStreams::image() const
     for (const Entry &e : m_entries) {
         const QByteArray name = e.first.toLatin1();
         if (e.second.size() > std::numeric_limits<qint32>::max() - out.size())
-            throw EStreamError(QString::fromLatin1(kStreamTooLarge));
+            throw TError(QString::fromLatin1(kStreamTooLarge), TErrorKind::Limit);
         appendLe(out, quint32(name.size()), 2);
         out.append(name);
         appendLe(out, quint32(e.second.size()), 4);
@@ -205,24 +205,21 @@ void TMoxStreams::SaveToStream(QIODevice &dest) const
 {
     const QByteArray file = SaveToBytes();
     if (dest.write(file) != file.size())
-        throw EStreamError(QString::fromLatin1(kStreamWriteError));
+        throw TError(QString::fromLatin1(kStreamWriteError), TErrorKind::File);
 }
 
 void TMoxStreams::SaveToFile(const QString &fileName) const
 {
-    const QByteArray file = SaveToBytes();
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size() || !out.commit())
-        throw EFileError(QString("Cannot create file \"%1\". %2")
-                             .arg(QDir::toNativeSeparators(fileName), out.errorString()));
+    saveFileAtomically(fileName, SaveToBytes());
 }
 
 void TMoxStreams::LoadFromFile(const QString &fileName)
 {
     QFile in(fileName);
     if (!in.open(QIODevice::ReadOnly))
-        throw EFileError(QString("Cannot open file \"%1\". %2")
-                             .arg(QDir::toNativeSeparators(fileName), in.errorString()));
+        throw TError(QString("Cannot open file \"%1\". %2")
+                         .arg(QDir::toNativeSeparators(fileName), in.errorString()),
+                     TErrorKind::File);
     LoadFromStream(in);
 }
 
@@ -250,7 +247,9 @@ void TMoxStreams::LoadFromBytes(const QByteArray &file)
     if (compressed) {
         try {
             payload = DecompressBytes(payload);
-        } catch (const ECorruptFile &) {
+        } catch (const TError &error) {
+            if (error.kind() != TErrorKind::Format)
+                throw;
             corrupt();
         }
     }
@@ -289,7 +288,7 @@ void TMoxStreams::corrupt()
 {
     if (OnCorrupt)
         OnCorrupt(this);
-    throw ECorruptFile(QString::fromLatin1(kFileCorrupt));
+    throw TError(QString::fromLatin1(kFileCorrupt), TErrorKind::Format);
 }
 
 } // namespace tw

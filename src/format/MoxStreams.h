@@ -1,6 +1,6 @@
 #pragma once
 
-#include "format/StorageErrors.h"
+#include "format/Error.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -26,16 +26,16 @@ namespace tw
 // - Names are unique without regard to case and kept sorted that way; the first entry
 //   of a name wins (AddStream and loading alike).
 // - Loading never reads outside the bytes present and allocates only what they hold;
-//   any corrupt file raises ECorruptFile "File is corrupt." after OnCorrupt has run:
+//   any corrupt file raises TError (Format) "File is corrupt." after OnCorrupt has run:
 //   wrong signature, failed expansion, failed deciphering (an empty key, a pad count
 //   larger than the payload), and short or over-long count, name and data fields.
 //   The collection has then been cleared only if the signature was right, and holds
 //   the entries read before the fault.
-// - Loading a file that cannot be opened raises EFileError "Cannot open file ..."; saving
-//   one that cannot be written raises EFileError "Cannot create file ..." and leaves any
-//   existing file as it was (saving is atomic). EStreamError "Stream write error" when
-//   a destination device refuses bytes, "Stream too large" when the image exceeds what
-//   the layout or the codec can hold.
+// - Loading a file that cannot be opened raises TError (File) "Cannot open file ...";
+//   saving one that cannot be written raises TError (File) "Cannot create file ..." and
+//   leaves any existing file as it was (saveFileAtomically). "Stream write error" (File)
+//   when a destination device refuses bytes, "Stream too large" (Limit) when the image
+//   exceeds what the layout or the codec can hold.
 // - A key whose schedule leaves two equal entries in an S-box is refused: the payload is
 //   then stored and read as it is, although the cipher mark says "*".
 // - Key bytes are the key's Latin-1 bytes, used cyclically over the 72 subkey bytes.

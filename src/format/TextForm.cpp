@@ -188,7 +188,8 @@ public:
 private:
     [[noreturn]] void fail(const QString &message) const
     {
-        throw TError(QStringLiteral("Line %1: %2").arg(m_token.line).arg(message));
+        throw TError(QStringLiteral("Line %1: %2").arg(m_token.line).arg(message),
+                     TErrorKind::Format);
     }
 
     bool isWord(const char *word) const
@@ -424,10 +425,12 @@ private:
             else if (std::isxdigit(static_cast<unsigned char>(c)))
                 digits += c;
             else if (!std::isspace(static_cast<unsigned char>(c)))
-                throw TError(QStringLiteral("Line %1: hexadecimal digit expected").arg(m_line));
+                throw TError(QStringLiteral("Line %1: hexadecimal digit expected").arg(m_line),
+                             TErrorKind::Format);
         }
         if (m_pos >= m_text.size() || digits.size() % 2 != 0)
-            throw TError(QStringLiteral("Line %1: binary data not closed").arg(line));
+            throw TError(QStringLiteral("Line %1: binary data not closed").arg(line),
+                         TErrorKind::Format);
         ++m_pos;
         value.bytes = QByteArray::fromHex(digits);
         advance();

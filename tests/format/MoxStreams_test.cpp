@@ -1,7 +1,6 @@
-#include "format/MoxStreams.h"
-
 #include "format/Blowfish.h"
 #include "format/Lzh.h"
+#include "format/MoxStreams.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -328,7 +327,8 @@ TEST(MoxStreams, FileErrorsNameTheFileAndChangeNothing)
     try {
         c.LoadFromFile(missing);
         FAIL() << "no error";
-    } catch (const EFileError &e) {
+    } catch (const TError &e) {
+        EXPECT_EQ(e.kind(), TErrorKind::File);
         EXPECT_TRUE(e.message().startsWith(
             QString("Cannot open file \"%1\".").arg(QDir::toNativeSeparators(missing))));
     }
@@ -338,7 +338,8 @@ TEST(MoxStreams, FileErrorsNameTheFileAndChangeNothing)
     try {
         c.SaveToFile(noDir);
         FAIL() << "no error";
-    } catch (const EFileError &e) {
+    } catch (const TError &e) {
+        EXPECT_EQ(e.kind(), TErrorKind::File);
         EXPECT_TRUE(e.message().startsWith(
             QString("Cannot create file \"%1\".").arg(QDir::toNativeSeparators(noDir))));
     }
@@ -440,7 +441,8 @@ TEST_P(MoxCorrupt, IsTheCorruptFileErrorAfterOnCorrupt)
     try {
         c.LoadFromBytes(k.file());
         FAIL() << "no error";
-    } catch (const ECorruptFile &e) {
+    } catch (const TError &e) {
+        EXPECT_EQ(e.kind(), TErrorKind::Format);
         EXPECT_EQ(e.message(), QString("File is corrupt."));
         EXPECT_STREQ(e.what(), "File is corrupt.");
     }
@@ -461,7 +463,7 @@ TEST(MoxStreams, OnAskForKeyReturningNothingIsCorrupt)
     TMoxStreams c;
     c.setKey("secret"); // ignored: the event decides
     c.OnAskForKey = [](TMoxStreams *) { return QString(); };
-    EXPECT_THROW(c.LoadFromBytes(file), ECorruptFile);
+    EXPECT_THROW(c.LoadFromBytes(file), TError);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-#include "format/ProjectFile.h"
-
 #include "format/ComponentStream.h"
 #include "format/Error.h"
 #include "format/MoxStreams.h"
+#include "format/ProjectFile.h"
 #include "format/TextForm.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -62,14 +62,26 @@ TEST_F(ProjectFile, UnreadableFilesReportTheirError)
     TMoxStreams empty;
     empty.SaveToFile(path("noentry.dcp"));
 
-    EXPECT_THROW(LoadProjectFile(path("corrupt.dcp")), ECorruptFile);
-    try {
-        LoadProjectFile(path("noentry.dcp"));
-        ADD_FAILURE() << "an empty collection loaded";
-    } catch (const TError &error) {
-        EXPECT_EQ(error.message(), QStringLiteral("Stream read error"));
+    const struct {
+        const char *file;
+        TErrorKind kind;
+        QString message;
+    } cases[] = {
+        {"corrupt.dcp", TErrorKind::Format, QStringLiteral("File is corrupt.")},
+        {"noentry.dcp", TErrorKind::Format, QStringLiteral("Stream read error")},
+        {"missing.dcp", TErrorKind::File,
+         QStringLiteral("Cannot open file \"%1\".")
+             .arg(QDir::toNativeSeparators(path("missing.dcp")))},
+    };
+    for (const auto &c : cases) {
+        try {
+            LoadProjectFile(path(c.file));
+            ADD_FAILURE() << c.file << " loaded";
+        } catch (const TError &error) {
+            EXPECT_EQ(error.kind(), c.kind) << c.file;
+            EXPECT_TRUE(error.message().startsWith(c.message)) << error.what();
+        }
     }
-    EXPECT_THROW(LoadProjectFile(path("missing.dcp")), EFileError);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
-#include "slide/SlideLibrary.h"
-
 #include "SlideBuilder.h"
 #include "slide/Slide.h"
+#include "slide/SlideLibrary.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
@@ -35,7 +34,7 @@ QString readSlide(const QByteArray &library, int index, QByteArray *data = nullp
         slide.LoadFromBytes(slideData);
         if (data)
             *data = slideData;
-    } catch (const ESlideError &e) {
+    } catch (const TError &e) {
         return e.message();
     }
     return {};
@@ -63,7 +62,7 @@ TEST(SlideLibrary, EmptyDirectoryHasNoSlides)
     ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
     const SlideLibrary library = SlideLibrary::ReadDirectory(buffer);
     EXPECT_EQ(library.SlideCount(), 0);
-    EXPECT_THROW(library.ReadSlideData(buffer, 0), ESlideError);
+    EXPECT_THROW(library.ReadSlideData(buffer, 0), TError);
 }
 
 TEST(SlideLibrary, UnreadableDirectoryIsRefused)
@@ -86,7 +85,7 @@ TEST(SlideLibrary, UnreadableDirectoryIsRefused)
         try {
             SlideLibrary::ReadDirectory(buffer);
             ADD_FAILURE() << c.what;
-        } catch (const ESlideError &e) {
+        } catch (const TError &e) {
             EXPECT_EQ(e.message(), "Invalid slide file") << c.what;
         }
     }

@@ -23,7 +23,7 @@ QString loadError(const QByteArray &bytes)
     Tslide slide;
     try {
         slide.LoadFromBytes(bytes);
-    } catch (const ESlideError &e) {
+    } catch (const TError &e) {
         EXPECT_TRUE(slide.Empty());
         return e.message();
     }
@@ -144,7 +144,7 @@ TEST(SlideReader, FailedLoadKeepsThePreviousSlide)
     Tslide slide;
     const QByteArray good = SlideBuilder(99, 49).vector(1, 1, 2, 2).end().data();
     slide.LoadFromBytes(good);
-    EXPECT_THROW(slide.LoadFromBytes(good.left(20)), ESlideError);
+    EXPECT_THROW(slide.LoadFromBytes(good.left(20)), TError);
     EXPECT_FALSE(slide.Empty());
     EXPECT_EQ(slide.SaveToBytes(), good);
 }
@@ -270,7 +270,7 @@ TEST(SlideReader, AssignAndClipboardRefusals)
         try {
             c.action();
             ADD_FAILURE() << "no error for " << c.message;
-        } catch (const ESlideError &e) {
+        } catch (const TError &e) {
             EXPECT_EQ(e.message(), c.message);
         }
     }
