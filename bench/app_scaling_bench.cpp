@@ -4,9 +4,9 @@
 // no faster than linear growth and under 0.5 s for 1000 tiles. Peak memory is
 // printed at the end (resident set high-water mark of the whole run).
 #include "codegen/DialogCode.h"
-#include "component/TextForm.h"
-#include "storage/ComponentStream.h"
-#include "storage/ProjectFile.h"
+#include "format/ComponentStream.h"
+#include "format/ProjectFile.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 

@@ -3,7 +3,7 @@
 // alone, in this process. Run from the repository root: ./build/bench/dcl_import_bench
 #include "codegen/DclImport.h"
 #include "dcl/Document.h"
-#include "storage/ProjectFile.h"
+#include "format/ProjectFile.h"
 #include "tiles/DesignRoot.h"
 
 #include <QApplication>

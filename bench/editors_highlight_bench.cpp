@@ -1,8 +1,8 @@
 // Tokens per second of both highlighters over about 10 MB of generated source,
 // scanned line by line the way the editor paints.
 
-#include "editors/AutoLispSyn.h"
-#include "editors/DCLSyn.h"
+#include "highlight/AutoLispSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>

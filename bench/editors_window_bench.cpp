@@ -4,8 +4,8 @@
 // styled (SCI_GETENDSTYLED equals the length). Goal: the window within 1.5
 // times the built-in lexer's time.
 
-#include "editors/AutoLispSyn.h"
 #include "editors/EditForm.h"
+#include "highlight/AutoLispSyn.h"
 
 #include <QApplication>
 #include <QFile>

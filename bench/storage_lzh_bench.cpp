@@ -9,7 +9,7 @@
 // Run: storage_lzh_bench [--benchmark_filter=...]   (needs 7zz, lhasa, java, jlha.jar)
 
 #include "LhaArchive.h"
-#include "storage/Lzh.h"
+#include "format/Lzh.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -25,17 +25,14 @@ function(tw_add_test name)
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
-# tw_module_libraries(VAR): every module library defined so far, for tools that
-# link against all of them (benchmarks, fuzz targets).
+# tw_module_libraries(VAR): every module library defined so far, for the
+# benchmarks, which may use any layer. Fuzz targets name their own libraries.
 function(tw_module_libraries var)
   set(libs)
   foreach(module IN LISTS TILEWRIGHT_MODULES)
-    foreach(lib IN ITEMS tw_${module} tw_highlight)
-      if(TARGET ${lib})
-        list(APPEND libs ${lib})
-      endif()
-    endforeach()
+    if(TARGET tw_${module})
+      list(APPEND libs tw_${module})
+    endif()
   endforeach()
-  list(REMOVE_DUPLICATES libs)
   set(${var} ${libs} PARENT_SCOPE)
 endfunction()

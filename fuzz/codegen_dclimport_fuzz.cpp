@@ -1,5 +1,5 @@
 #include "codegen/DclImport.h"
-#include "component/Error.h"
+#include "format/Error.h"
 #include "dcl/Syntax.h"
 #include "tiles/DesignRoot.h"
 

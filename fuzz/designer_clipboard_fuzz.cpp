@@ -1,6 +1,6 @@
-#include "component/Error.h"
 #include "designer/DsnClipboard.h"
-#include "storage/ComponentStream.h"
+#include "format/ComponentStream.h"
+#include "format/Error.h"
 
 #include <cstddef>
 #include <cstdint>

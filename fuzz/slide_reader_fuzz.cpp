@@ -26,7 +26,7 @@ void readSlide(const QByteArray &bytes)
     tw::Tslide slide;
     try {
         slide.LoadFromBytes(bytes);
-    } catch (const tw::ESlideError &) {
+    } catch (const tw::TError &) {
         return;
     }
     // What was read is written back unchanged: a prefix of the input.
@@ -47,10 +47,10 @@ void readLibrary(QByteArray bytes)
                 if (data.size() > bytes.size())
                     std::abort();
                 readSlide(data);
-            } catch (const tw::ESlideError &) {
+            } catch (const tw::TError &) {
             }
         }
-    } catch (const tw::ESlideError &) {
+    } catch (const tw::TError &) {
     }
 }
 

@@ -17,6 +17,8 @@ case "${1:-}" in
     # The test and benchmark frameworks; clang and its sanitizer runtimes for fuzzing.
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
+    # The formatter that CI holds every source file to.
+    clang-format-14
     # The comma locale that the code generation tests switch to.
     locales-all
     # Peer programs of the interoperability tests: Free Pascal (the stream

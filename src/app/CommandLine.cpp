@@ -5,8 +5,9 @@
 #include "app/ImportCommand.h"
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
-#include "component/Error.h"
-#include "component/TextForm.h"
+#include "format/Error.h"
+#include "format/SaveFile.h"
+#include "format/TextForm.h"
 #include "slide/SlideThumbnail.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
@@ -172,12 +173,9 @@ void generate(const Options &options)
     if (!QDir().mkpath(folder))
         throw TError(QStringLiteral("Cannot create folder %1").arg(folder));
     const QDir dir(folder);
-    QString error;
-    if (!saveFileAtomically(dir.filePath(ExtractFileName(names.lispFile)),
-                            encodeGeneratedText(lisp), &error) ||
-        (!options.singleFile && !saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)),
-                                                    encodeGeneratedText(dcl), &error)))
-        throw TError(error);
+    saveFileAtomically(dir.filePath(ExtractFileName(names.lispFile)), encodeGeneratedText(lisp));
+    if (!options.singleFile)
+        saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)), encodeGeneratedText(dcl));
 }
 
 void renderSlide(const Options &options)
@@ -192,9 +190,7 @@ void renderSlide(const Options &options)
     QImageWriter writer(&buffer, "png");
     if (!writer.write(thumbnail.image))
         throw TError(QStringLiteral("Cannot write PNG: %1").arg(writer.errorString()));
-    QString error;
-    if (!saveFileAtomically(options.output, png, &error))
-        throw TError(error);
+    saveFileAtomically(options.output, png);
 }
 
 } // namespace

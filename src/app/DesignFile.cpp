@@ -1,9 +1,8 @@
 #include "app/DesignFile.h"
 
-#include "component/Error.h"
-#include "component/TextForm.h"
-#include "storage/ProjectFile.h"
-#include "storage/StorageErrors.h"
+#include "format/Error.h"
+#include "format/ProjectFile.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 
@@ -16,7 +15,8 @@ std::unique_ptr<TDesignRoot> loadDesignFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw TError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()),
+                     TErrorKind::File);
     const QByteArray bytes = file.readAll();
     file.close();
     auto root = std::make_unique<TDesignRoot>();
@@ -26,25 +26,20 @@ std::unique_ptr<TDesignRoot> loadDesignFile(const QString &path)
         // Whatever fails inside a project file, the file as a whole is corrupt.
         try {
             root->load(LoadProjectFile(path));
-        } catch (const EFileError &error) {
-            throw TError(error.message());
-        } catch (const std::runtime_error &) {
-            throw TError(QString::fromLatin1(kFileCorrupt));
+        } catch (const TError &error) {
+            if (error.kind() == TErrorKind::File)
+                throw;
+            throw TError(QString::fromLatin1(kFileCorrupt), TErrorKind::Format);
         }
     }
     if (!root->dialog())
-        throw TError(QStringLiteral("The design holds no dialog tile."));
+        throw TError(QStringLiteral("The design holds no dialog tile."), TErrorKind::Format);
     return root;
 }
 
 void convertTextToProject(const QString &textPath, const QString &projectPath)
 {
-    auto root = loadDesignFile(textPath);
-    try {
-        SaveProjectFile(projectPath, root->save());
-    } catch (const EStorageError &error) {
-        throw TError(error.message());
-    }
+    SaveProjectFile(projectPath, loadDesignFile(textPath)->save());
 }
 
 } // namespace tw

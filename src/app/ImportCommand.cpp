@@ -1,9 +1,8 @@
 #include "app/ImportCommand.h"
 
 #include "codegen/DclImport.h"
-#include "component/Error.h"
-#include "storage/ProjectFile.h"
-#include "storage/StorageErrors.h"
+#include "format/Error.h"
+#include "format/ProjectFile.h"
 #include "tiles/DesignRoot.h"
 
 #include <QTextStream>
@@ -40,11 +39,7 @@ int runImportDcl(const QStringList &arguments, QTextStream &out, QTextStream &er
         if (output.isEmpty())
             throw TError(QStringLiteral("--import-dcl needs --output PROJECT.dcp"));
         const DclImport imported = importDclFile(dclFile, dialog);
-        try {
-            SaveProjectFile(output, imported.design->save());
-        } catch (const EStorageError &error) {
-            throw TError(error.message());
-        }
+        SaveProjectFile(output, imported.design->save());
         for (const dcl::Diagnostic &warning : imported.warnings)
             out << dcl::formatDiagnostic(warning) << '\n';
     } catch (const TError &error) {

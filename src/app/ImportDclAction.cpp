@@ -1,13 +1,12 @@
 #include "app/ImportDclAction.h"
 
 #include "codegen/DclImport.h"
-#include "component/Error.h"
+#include "format/Error.h"
 #include "dcl/Document.h"
 #include "designer/DesignHost.h"
 #include "designer/DialogDesign.h"
 #include "editors/EditorDialogs.h"
-#include "storage/ProjectFile.h"
-#include "storage/StorageErrors.h"
+#include "format/ProjectFile.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 
@@ -92,8 +91,6 @@ std::optional<ImportedProject> ImportDclProject(QWidget *parent, TDesignHost &ho
         }
         return ImportedProject{*project, imported.design->dialog()->size()};
     } catch (const TError &error) {
-        EditorDialogs().ShowError(parent, error.message());
-    } catch (const EStorageError &error) {
         EditorDialogs().ShowError(parent, error.message());
     }
     return std::nullopt;

@@ -1,13 +1,12 @@
 #include "app/LispGenerator.h"
 
 #include "codegen/DialogCode.h"
-#include "component/Error.h"
 #include "designer/DesignHost.h"
 #include "designer/DialogDesign.h"
 #include "designer/DsnRegister.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
-#include "storage/StorageErrors.h"
+#include "format/Error.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/TextHelpers.h"
 
@@ -188,8 +187,8 @@ bool TLispGeneratorClass::WriteProject()
 {
     try {
         return DesignForm->SaveProject(ProjectFile);
-    } catch (const std::exception &error) {
-        ShowError(QString::fromUtf8(error.what()));
+    } catch (const TError &error) {
+        ShowError(error.message());
         return false;
     }
 }
@@ -288,13 +287,9 @@ bool TLispGeneratorClass::OpenProjectFile(const QString &FileName)
         tile->setDclFileName(DCLFile);
         DesignForm->SetModified(false);
         return true;
-    } catch (const EStorageError &error) {
+    } catch (const TError &error) {
         // Say why, rather than silently showing an empty design.
         EditorDialogs().ShowError(DesignForm, error.message());
-    } catch (const TError &error) {
-        EditorDialogs().ShowError(DesignForm, error.message());
-    } catch (const std::exception &error) {
-        EditorDialogs().ShowError(DesignForm, QString::fromLocal8Bit(error.what()));
     }
     return false;
 }

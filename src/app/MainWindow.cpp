@@ -6,7 +6,6 @@
 #include "app/LispGenerator.h"
 #include "app/PaletteTemplates.h"
 #include "component/ClassRegistry.h"
-#include "component/Error.h"
 #include "component/Panel.h"
 #include "component/PropertyAccess.h"
 #include "designer/DialogDesign.h"
@@ -15,6 +14,7 @@
 #include "designer/DsnSelect.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
+#include "format/Error.h"
 #include "tiles/DCLPanel.h"
 
 #include <QAction>
@@ -760,13 +760,10 @@ void TfrmTilewrightMain::FormCreate(const QStringList &arguments)
     showMaximized();
     if (arguments.isEmpty())
         return;
-    try {
-        createController()->OpenProjectFile(arguments.first());
-        publish();
-        InDesignFocus();
-    } catch (const std::exception &) {
-        destroyController();
-    }
+    // The controller reports a file it cannot open and keeps its empty design.
+    createController()->OpenProjectFile(arguments.first());
+    publish();
+    InDesignFocus();
 }
 
 void TfrmTilewrightMain::activateFromOtherCopy()

@@ -2,7 +2,7 @@
 
 #include "app/Resources.h"
 #include "component/ComponentStreaming.h"
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 #include "tiles/TileRegistry.h"
 
 #include <QFile>

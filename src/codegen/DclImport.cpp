@@ -3,9 +3,9 @@
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedLispReader.h"
 #include "component/ClassRegistry.h"
-#include "component/ComponentRecord.h"
+#include "format/ComponentRecord.h"
 #include "component/Control.h"
-#include "component/Error.h"
+#include "format/Error.h"
 #include "dcl/Document.h"
 #include "dcl/StandardTiles.h"
 #include "slide/SlideLibrary.h"
@@ -703,7 +703,7 @@ int librarySlideNumber(const QString &path, const QString &name)
         for (int i = 0; i < library.SlideCount(); ++i)
             if (library.Entries()[std::size_t(i)].name.compare(name, Qt::CaseInsensitive) == 0)
                 return i;
-    } catch (const std::exception &) {
+    } catch (const TError &) {
         return -1;
     }
     return -1;

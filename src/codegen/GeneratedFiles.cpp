@@ -3,7 +3,6 @@
 #include "tiles/DCLPanel.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tw
 {
@@ -16,17 +15,6 @@ QByteArray encodeGeneratedText(const QStringList &lines)
         bytes += "\r\n";
     }
     return bytes;
-}
-
-bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
 }
 
 CodeFileNames settleCodeFileNames(TDCLPanel *dialog, const QString &designPath)

@@ -13,10 +13,6 @@ class TDCLPanel;
 // line ended by CR LF, as AutoCAD's platform expects.
 QByteArray encodeGeneratedText(const QStringList &lines);
 
-// Writes `bytes` to `path` atomically: on failure the previous file is kept
-// and `error` says why.
-bool saveFileAtomically(const QString &path, const QByteArray &bytes, QString *error);
-
 // The AutoLISP and DCL file names of a design: the dialog tile's own, else the
 // design's base name with ".lsp" and ".DCL", which are then stored into the
 // dialog tile so that the generated code loads the derived DCL file.

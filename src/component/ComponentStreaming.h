@@ -1,6 +1,6 @@
 #pragma once
 
-#include "component/ComponentRecord.h"
+#include "format/ComponentRecord.h"
 
 #include <QList>
 #include <functional>

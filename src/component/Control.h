@@ -2,8 +2,8 @@
 
 #include "component/Enums.h"
 #include "component/Font.h"
-#include "component/Idents.h"
 #include "component/Method.h"
+#include "format/Idents.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "component/Enums.h"
-#include "component/Idents.h"
+#include "format/Idents.h"
 
 #include <QFont>
 #include <QObject>

@@ -2,8 +2,8 @@
 
 #include "component/ClassRegistry.h"
 #include "component/Control.h"
-#include "component/Error.h"
 #include "component/Method.h"
+#include "format/Error.h"
 
 #include <QHash>
 #include <QMetaEnum>

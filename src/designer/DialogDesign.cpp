@@ -13,8 +13,8 @@
 #include "editors/EditData.h"
 #include "editors/EditList.h"
 #include "editors/EditorDialogs.h"
-#include "storage/ProjectFile.h"
-#include "storage/StorageErrors.h"
+#include "format/Error.h"
+#include "format/ProjectFile.h"
 #include "tiles/DCLEditLabel.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DCLRadio.h"
@@ -627,7 +627,7 @@ bool TfrmDialogDesign::LoadProject(const QString &FileName)
         return record.className == QLatin1String("TDCLPanel");
     });
     if (!hasDialog)
-        throw ECorruptFile(QString::fromLatin1(kFileCorrupt));
+        throw TError(QString::fromLatin1(kFileCorrupt), TErrorKind::Format);
 
     const bool designing = Dsn8Register1->designMode();
     Dsn8Register1->SetDesignMode(false);

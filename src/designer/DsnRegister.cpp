@@ -3,7 +3,6 @@
 #include "component/ClassRegistry.h"
 #include "component/ComponentStreaming.h"
 #include "component/Control.h"
-#include "component/Error.h"
 #include "component/Owner.h"
 #include "component/PropertyAccess.h"
 #include "designer/DsnClipboard.h"
@@ -13,11 +12,14 @@
 #include "designer/Handles.h"
 #include "designer/Inspector.h"
 #include "designer/Outline.h"
-#include "storage/ComponentStream.h"
+#include "format/ComponentStream.h"
+#include "format/Error.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMetaEnum>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -27,6 +29,11 @@ namespace tw
 {
 namespace
 {
+
+void showError(QWidget *parent, const TError &error)
+{
+    QMessageBox::critical(parent, QApplication::applicationName(), error.message());
+}
 
 int depthBelow(const QWidget *widget, const QWidget *stage)
 {
@@ -694,8 +701,8 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
             const QList<TControl *> read = readComponents(
                 readComponentStream(stream), m_stage->owner(), parent, m_stage->readHooks(true));
             created = read.value(0);
-        } catch (const std::exception &) {
-            created = nullptr;
+        } catch (const TError &error) {
+            showError(m_stage, error);
         }
     }
     if (created) {
@@ -804,7 +811,9 @@ void TDsnRegister::PasteClipboard()
     std::vector<ComponentRecord> records;
     try {
         records = readComponentStream(*stream);
-    } catch (const std::exception &) {
+    } catch (const TError &error) {
+        // Another program's clipboard data that does not read: say why.
+        showError(m_stage, error);
         return;
     }
     m_selection->clear();

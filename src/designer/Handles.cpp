@@ -1,7 +1,7 @@
 #include "designer/Handles.h"
 
 #include "component/Control.h"
-#include "component/Idents.h"
+#include "format/Idents.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

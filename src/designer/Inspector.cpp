@@ -2,9 +2,9 @@
 
 #include "component/ClassRegistry.h"
 #include "component/Control.h"
-#include "component/Error.h"
 #include "designer/DsnStage.h"
 #include "designer/InspectorForm.h"
+#include "format/Error.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "designer/Outline.h"
 
-#include "component/Idents.h"
+#include "format/Idents.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 
 #include "editctl/SynCompletionProposal.h"
 #include "editctl/SynLexer.h"
-#include "editors/SynHighlighter.h"
+#include "highlight/SynHighlighter.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/SynHighlighter.h"
+#include "highlight/SynHighlighter.h"
 
 #include <QFont>
 #include <Qsci/qscilexercustom.h>

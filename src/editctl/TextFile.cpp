@@ -1,9 +1,10 @@
 #include "editctl/TextFile.h"
 
-#include "component/Cp1252.h"
+#include "format/Cp1252.h"
+#include "format/Error.h"
+#include "format/SaveFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace tw
@@ -108,9 +109,11 @@ std::optional<QString> ReadTextFile(const QString &path, TDecodedText &text, qin
 
 std::optional<QString> WriteTextFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString());
+    try {
+        saveFileAtomically(path, bytes);
+    } catch (const TError &error) {
+        return error.message();
+    }
     return std::nullopt;
 }
 

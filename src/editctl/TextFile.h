@@ -38,8 +38,8 @@ QByteArray EncodeText(const QByteArray &utf8, TTextFileFormat &format);
 constexpr qint64 MaxTextFileSize = qint64(512) * 1024 * 1024;
 
 // Reading and writing whole files; the result is the error message, or nothing
-// on success. Writing goes through QSaveFile, so a failed write leaves the old
-// file as it was.
+// on success. Writing goes through saveFileAtomically, so a failed write leaves
+// the old file as it was.
 std::optional<QString> ReadTextFile(const QString &path, TDecodedText &text,
                                     qint64 maxSize = MaxTextFileSize);
 std::optional<QString> WriteTextFile(const QString &path, const QByteArray &bytes);

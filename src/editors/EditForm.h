@@ -1,9 +1,9 @@
 #pragma once
 
 #include "editctl/SynEdit.h"
-#include "editors/AutoLispSyn.h"
-#include "editors/DCLSyn.h"
 #include "editors/EditorDialogs.h"
+#include "highlight/AutoLispSyn.h"
+#include "highlight/DCLSyn.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editctl/SynEdit.h"
-#include "editors/AutoLispSyn.h"
+#include "highlight/AutoLispSyn.h"
 
 #include <QDialog>
 

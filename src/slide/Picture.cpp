@@ -47,7 +47,7 @@ bool TPicture::LoadFromFile(const QString &fileName, QString *error)
         auto slide = std::make_unique<Tslide>();
         try {
             slide->LoadFromFile(fileName);
-        } catch (const ESlideError &e) {
+        } catch (const TError &e) {
             if (error)
                 *error = e.message();
             return false;

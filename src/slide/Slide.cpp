@@ -94,10 +94,6 @@ int cappedSize(float value)
 
 } // namespace
 
-ESlideError::ESlideError(const QString &message) : std::runtime_error(message.toStdString())
-{
-}
-
 QColor AciToColor(int aci)
 {
     if (aci < 0 || aci > 255)
@@ -150,7 +146,7 @@ void Tslide::LoadFromFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw ESlideError(file.errorString());
+        throw TError(file.errorString(), TErrorKind::File);
     LoadFromStream(file);
 }
 
@@ -159,20 +155,20 @@ void Tslide::LoadFromBytes(const QByteArray &bytes)
     const auto *data = reinterpret_cast<const std::uint8_t *>(bytes.constData());
     const qsizetype size = bytes.size();
     if (size < kHeaderSize || std::memcmp(data, kIdentification, kIdentificationSize) != 0)
-        throw ESlideError(kInvalidSlideFile);
+        throw TError(QString::fromLatin1(kInvalidSlideFile), TErrorKind::Format);
     if (data[kLevelOffset] == 1)
-        throw ESlideError(kUnsupportedLevel1);
+        throw TError(QString::fromLatin1(kUnsupportedLevel1), TErrorKind::Format);
     if (word(data + kTestNumberOffset) != 0x1234)
-        throw ESlideError(kNotIntelSlide);
+        throw TError(QString::fromLatin1(kNotIntelSlide), TErrorKind::Format);
 
     std::vector<SlideRecord> records;
     qsizetype pos = kHeaderSize;
     while (pos < size) {
         if (size - pos < 2)
-            throw ESlideError(kInvalidSlideFile);
+            throw TError(QString::fromLatin1(kInvalidSlideFile), TErrorKind::Format);
         const RecordShape shape = shapeOf(data[pos + 1]);
         if (shape.size == 0 || size - pos < shape.size)
-            throw ESlideError(kInvalidSlideFile);
+            throw TError(QString::fromLatin1(kInvalidSlideFile), TErrorKind::Format);
         SlideRecord record;
         record.kind = shape.kind;
         record.size = shape.size;
@@ -223,7 +219,7 @@ void Tslide::Assign(const QObject *source)
 {
     const auto *other = qobject_cast<const Tslide *>(source);
     if (!other)
-        throw ESlideError(kAssignOnlyFromSlide);
+        throw TError(QString::fromLatin1(kAssignOnlyFromSlide));
     if (other == this)
         return;
     Clear();
@@ -241,12 +237,12 @@ void Tslide::Assign(const QObject *source)
 
 void Tslide::LoadFromClipboardFormat()
 {
-    throw ESlideError(kNoClipboardLoad);
+    throw TError(QString::fromLatin1(kNoClipboardLoad));
 }
 
 void Tslide::SaveToClipboardFormat() const
 {
-    throw ESlideError(kNoClipboardSave);
+    throw TError(QString::fromLatin1(kNoClipboardSave));
 }
 
 void Tslide::Clear()

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "format/Error.h"
+
 #include <QColor>
 #include <QObject>
 #include <QRect>
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <vector>
 
 class QIODevice;
@@ -15,16 +16,8 @@ class QPainter;
 namespace tw
 {
 
-// Error of the slide reader; what() and message() carry the program's exact text
-// ("Invalid slide file", "unsupported level 1 slide", ...).
-class ESlideError : public std::runtime_error
-{
-public:
-    explicit ESlideError(const QString &message);
-    QString message() const { return QString::fromUtf8(what()); }
-};
-
-// Message texts of the slide reader.
+// Message texts of the slide reader, thrown as TError: of kind Format for the
+// file's bytes, Invalid for the operations a slide does not offer.
 inline constexpr const char *kInvalidSlideFile = "Invalid slide file";
 inline constexpr const char *kUnsupportedLevel1 = "unsupported level 1 slide";
 inline constexpr const char *kNotIntelSlide = "SLD file not from an Intel-based machine";
@@ -59,7 +52,7 @@ QColor AciToColor(int aci);
 QColor ContrastColor(const QColor &background);
 
 // An AutoCAD slide read into a list of drawing records.
-// Guarantees: a load either succeeds completely or throws ESlideError with the
+// Guarantees: a load either succeeds completely or throws TError with the
 // program's message and leaves the slide as it was; reading never goes past the bytes
 // present; SaveToStream writes back the header and records byte for byte; Width
 // and Height follow Scale, keep the aspect ratio and never exceed 32767.
@@ -82,7 +75,7 @@ public:
     bool SaveToStream(QIODevice &stream) const;
     QByteArray SaveToBytes() const;
 
-    // Only another Tslide can be assigned; anything else throws ESlideError.
+    // Only another Tslide can be assigned; anything else throws TError.
     void Assign(const QObject *source);
     [[noreturn]] void LoadFromClipboardFormat();
     [[noreturn]] void SaveToClipboardFormat() const;

@@ -45,7 +45,7 @@ void TSlideImage::SetPictureFile(const QString &fileName)
     } else {
         try {
             m_slide.LoadFromFile(fileName);
-        } catch (const ESlideError &) {
+        } catch (const TError &) {
             m_isLoaded = false;
         }
         m_slideNo = 0;
@@ -87,7 +87,7 @@ void TSlideImage::loadLibrarySlide(int slideNo)
         m_slideName = m_slideNames.value(slideNo);
         m_slide.LoadFromBytes(library.ReadSlideData(file, slideNo));
         m_isLoaded = true;
-    } catch (const ESlideError &) {
+    } catch (const TError &) {
         m_isLoaded = false;
     }
 }

@@ -15,10 +15,10 @@ SlideLibrary SlideLibrary::ReadDirectory(QIODevice &device)
     qint64 pos = kHeaderSize;
     for (;;) {
         if (library.m_fileSize - pos < kEntrySize || !device.seek(pos))
-            throw ESlideError(kInvalidSlideFile);
+            throw TError(QString::fromLatin1(kInvalidSlideFile), TErrorKind::Format);
         const QByteArray entry = device.read(kEntrySize);
         if (entry.size() != kEntrySize)
-            throw ESlideError(kInvalidSlideFile);
+            throw TError(QString::fromLatin1(kInvalidSlideFile), TErrorKind::Format);
         pos += kEntrySize;
         const auto nameEnd = std::find(entry.cbegin(), entry.cbegin() + kNameSize, '\0');
         const qsizetype nameLength = nameEnd - entry.cbegin();
@@ -40,14 +40,14 @@ SlideLibrary SlideLibrary::ReadDirectory(QIODevice &device)
 QByteArray SlideLibrary::ReadSlideData(QIODevice &device, int index) const
 {
     if (index < 0 || index >= SlideCount())
-        throw ESlideError(kInvalidSlideFile);
+        throw TError(QString::fromLatin1(kInvalidSlideFile), TErrorKind::Format);
     const qint64 size = std::min(m_fileSize, device.size());
     const qint64 start = m_entries[static_cast<std::size_t>(index)].address;
     // A slide whose own address points into the directory or past the file is
     // refused. When only the next entry's address is out of place, this slide runs
     // to the end of the file: its end-of-file record still ends it.
     if (start < m_directoryEnd || start >= size)
-        throw ESlideError(kInvalidSlideFile);
+        throw TError(QString::fromLatin1(kInvalidSlideFile), TErrorKind::Format);
     qint64 end = size;
     if (index + 1 < SlideCount()) {
         const qint64 next = m_entries[static_cast<std::size_t>(index) + 1].address;
@@ -55,10 +55,10 @@ QByteArray SlideLibrary::ReadSlideData(QIODevice &device, int index) const
             end = next;
     }
     if (!device.seek(start))
-        throw ESlideError(kInvalidSlideFile);
+        throw TError(QString::fromLatin1(kInvalidSlideFile), TErrorKind::Format);
     const QByteArray data = device.read(end - start);
     if (data.size() != end - start)
-        throw ESlideError(kInvalidSlideFile);
+        throw TError(QString::fromLatin1(kInvalidSlideFile), TErrorKind::Format);
     return data;
 }
 

@@ -17,7 +17,7 @@ struct SlideDirectoryEntry {
 
 // The directory of a slide library (.slb): names and start addresses of its slides.
 // Guarantees: every read is checked against the device's size first; a directory
-// that runs past the end of the file throws ESlideError("Invalid slide file"); a
+// that runs past the end of the file throws TError("Invalid slide file"); a
 // slide whose address does not fit the file is refused alone, with the same
 // message, when it is read; a slide followed by a misplaced address is read to the
 // end of the file.

@@ -30,7 +30,7 @@ SlideThumbnail RenderSlideThumbnail(const QString &fileName, int slideNo, const 
         } else {
             slide.LoadFromStream(file);
         }
-    } catch (const ESlideError &e) {
+    } catch (const TError &e) {
         return {{}, e.message()};
     }
     QImage image(size, QImage::Format_RGB32);

@@ -38,12 +38,8 @@ void TImageTile::setDisplayEnabled(bool value)
 
 void TImageTile::setImage(const QString &value)
 {
-    try {
-        m_display->SetPictureFile(value);
-    } catch (const std::exception &) {
-        // The design keeps its previous picture name.
-        return;
-    }
+    // The display shows nothing for a file it cannot read; the name stays.
+    m_display->SetPictureFile(value);
     m_image = value;
     // A library opens on the slide the tile names, whichever was set first.
     m_display->SetSlideNo(m_slideNo);

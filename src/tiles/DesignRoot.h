@@ -1,7 +1,7 @@
 #pragma once
 
-#include "component/ComponentRecord.h"
 #include "component/Owner.h"
+#include "format/ComponentRecord.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "app/DesignFile.h"
-#include "component/Error.h"
-#include "component/TextForm.h"
-#include "storage/ComponentStream.h"
-#include "storage/MoxStreams.h"
+#include "format/ComponentStream.h"
+#include "format/Error.h"
+#include "format/MoxStreams.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 

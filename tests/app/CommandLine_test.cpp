@@ -1,7 +1,7 @@
 #include "SlideSets.h"
 #include "TestData.h"
-#include "storage/ComponentStream.h"
-#include "storage/MoxStreams.h"
+#include "format/ComponentStream.h"
+#include "format/MoxStreams.h"
 
 #include <QDir>
 #include <QFile>

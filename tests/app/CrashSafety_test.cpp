@@ -2,8 +2,8 @@
 #include "TestData.h"
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
-#include "component/TextForm.h"
-#include "storage/ProjectFile.h"
+#include "format/ProjectFile.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 

@@ -3,7 +3,7 @@
 #include "app/ImportDclAction.h"
 #include "app/LispGenerator.h"
 #include "codegen/DialogCode.h"
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 #include "designer/DialogDesign.h"
 #include "editors/EditorDialogs.h"
 #include "tiles/DCLPanel.h"

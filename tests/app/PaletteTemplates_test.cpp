@@ -3,7 +3,7 @@
 #include "component/Owner.h"
 #include "component/Panel.h"
 #include "component/PropertyAccess.h"
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

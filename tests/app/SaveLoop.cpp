@@ -3,8 +3,9 @@
 #include "SaveLoopDesign.h"
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
-#include "component/TextForm.h"
-#include "storage/ProjectFile.h"
+#include "format/ProjectFile.h"
+#include "format/SaveFile.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 
@@ -25,11 +26,9 @@ int main(int argc, char **argv)
         QStringList lisp;
         tw::GenerateDialogCode(design.dialog(), dcl, lisp);
         tw::SaveProjectFile(dir.filePath(QStringLiteral("loop.dcp")), design.save());
-        QString error;
-        if (!tw::saveFileAtomically(dir.filePath(QStringLiteral("loop.lsp")),
-                                    tw::encodeGeneratedText(lisp), &error) ||
-            !tw::saveFileAtomically(dir.filePath(QStringLiteral("loop.DCL")),
-                                    tw::encodeGeneratedText(dcl), &error))
-            return 1;
+        tw::saveFileAtomically(dir.filePath(QStringLiteral("loop.lsp")),
+                               tw::encodeGeneratedText(lisp));
+        tw::saveFileAtomically(dir.filePath(QStringLiteral("loop.DCL")),
+                               tw::encodeGeneratedText(dcl));
     }
 }

@@ -1,6 +1,6 @@
 #include "TestData.h"
 #include "codegen/DialogCode.h"
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 

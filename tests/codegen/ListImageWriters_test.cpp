@@ -6,7 +6,7 @@
 #include "codegen/ListImageWriters.h"
 #include "codegen/TileWriters.h"
 #include "component/Owner.h"
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 #include "tiles/DCLImage.h"
 #include "tiles/DCLImageBtn.h"
 #include "tiles/DCLListLabel.h"

@@ -1,7 +1,7 @@
 #include "TestControls.h"
 #include "component/ClassRegistry.h"
 #include "component/ComponentStreaming.h"
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 
 #include <gtest/gtest.h>
 

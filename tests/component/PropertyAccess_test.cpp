@@ -1,6 +1,6 @@
 #include "TestControls.h"
-#include "component/Error.h"
 #include "component/PropertyAccess.h"
+#include "format/Error.h"
 
 #include <gtest/gtest.h>
 

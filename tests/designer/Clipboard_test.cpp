@@ -1,7 +1,7 @@
 #include "DesignerFixture.h"
 #include "designer/DsnClipboard.h"
 #include "designer/DsnSelect.h"
-#include "storage/ComponentStream.h"
+#include "format/ComponentStream.h"
 
 #include <QClipboard>
 #include <QMimeData>

@@ -13,7 +13,7 @@
 #include "editors/EditData.h"
 #include "editors/EditList.h"
 #include "editors/EditorDialogs.h"
-#include "storage/ProjectFile.h"
+#include "format/ProjectFile.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DclColumn.h"
 #include "tiles/DclRow.h"

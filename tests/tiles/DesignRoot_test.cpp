@@ -1,4 +1,4 @@
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 

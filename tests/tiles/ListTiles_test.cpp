@@ -5,7 +5,7 @@
 #include "component/ComponentStreaming.h"
 #include "component/Owner.h"
 #include "component/PropertyAccess.h"
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 #include "slide/SlideImage.h"
 #include "tiles/DCLImage.h"
 #include "tiles/DCLImageBtn.h"

@@ -3,7 +3,7 @@
 #include "component/ComponentStreaming.h"
 #include "component/Owner.h"
 #include "component/PropertyAccess.h"
-#include "component/TextForm.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 #include "tiles/TileRegistry.h"
