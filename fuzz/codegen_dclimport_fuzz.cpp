@@ -1,6 +1,6 @@
 #include "codegen/DclImport.h"
-#include "format/Error.h"
 #include "dcl/Syntax.h"
+#include "format/Error.h"
 #include "tiles/DesignRoot.h"
 
 #include <QApplication>

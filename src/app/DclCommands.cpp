@@ -4,6 +4,8 @@
 #include "dcl/Document.h"
 #include "dcl/Layout.h"
 #include "editors/DclPreview.h"
+#include "format/Error.h"
+#include "format/SaveFile.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -23,10 +25,6 @@ struct DclOptions {
     QString output;
 };
 
-struct Failure {
-    QString message;
-};
-
 DclOptions parseDclOptions(const QStringList &arguments)
 {
     DclOptions options;
@@ -34,13 +32,13 @@ DclOptions parseDclOptions(const QStringList &arguments)
         const QString &argument = arguments[i];
         auto value = [&](const char *what) {
             if (i + 1 >= arguments.size())
-                throw Failure{QStringLiteral("%1 needs %2").arg(argument, QLatin1String(what))};
+                throw TError(QStringLiteral("%1 needs %2").arg(argument, QLatin1String(what)));
             return arguments[++i];
         };
         if (argument == QLatin1String("--layout") || argument == QLatin1String("--render-dcl")) {
             if (!options.mode.isEmpty())
-                throw Failure{
-                    QStringLiteral("%1 cannot be combined with %2").arg(argument, options.mode)};
+                throw TError(
+                    QStringLiteral("%1 cannot be combined with %2").arg(argument, options.mode));
             options.mode = argument;
             options.file = value("a DCL file");
         } else if (argument == QLatin1String("--dialog")) {
@@ -48,14 +46,14 @@ DclOptions parseDclOptions(const QStringList &arguments)
         } else if (argument == QLatin1String("--output")) {
             options.output = value("a PNG file name");
         } else {
-            throw Failure{QStringLiteral("Unknown argument: %1").arg(argument)};
+            throw TError(QStringLiteral("Unknown argument: %1").arg(argument));
         }
     }
     const bool rendering = options.mode == QLatin1String("--render-dcl");
     if (rendering && options.output.isEmpty())
-        throw Failure{QStringLiteral("--render-dcl needs --output OUT.png")};
+        throw TError(QStringLiteral("--render-dcl needs --output OUT.png"));
     if (!rendering && !options.output.isEmpty())
-        throw Failure{QStringLiteral("--output goes with --render-dcl")};
+        throw TError(QStringLiteral("--output goes with --render-dcl"));
     return options;
 }
 
@@ -63,19 +61,19 @@ DclOptions parseDclOptions(const QStringList &arguments)
 const dcl::Tile &chosenDialog(const dcl::Document &document, const DclOptions &options)
 {
     if (!document.readError().isEmpty())
-        throw Failure{document.readError()};
+        throw TError(document.readError());
     for (const dcl::Diagnostic &diagnostic : document.diagnostics())
         if (diagnostic.severity == dcl::Severity::Error)
-            throw Failure{dcl::formatDiagnostic(diagnostic)};
+            throw TError(dcl::formatDiagnostic(diagnostic));
     const auto dialogs = document.dialogs();
     if (options.dialog.isEmpty()) {
         if (dialogs.empty())
-            throw Failure{QStringLiteral("%1 defines no dialog").arg(options.file)};
+            throw TError(QStringLiteral("%1 defines no dialog").arg(options.file));
         return *dialogs.front();
     }
     if (const dcl::Tile *dialog = document.dialog(options.dialog))
         return *dialog;
-    throw Failure{QStringLiteral("%1 defines no dialog %2").arg(options.file, options.dialog)};
+    throw TError(QStringLiteral("%1 defines no dialog %2").arg(options.file, options.dialog));
 }
 
 void renderDcl(const dcl::Tile &dialog, const QString &output)
@@ -88,10 +86,8 @@ void renderDcl(const dcl::Tile &dialog, const QString &output)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(view.grab().toImage()))
-        throw Failure{QStringLiteral("Cannot write PNG: %1").arg(writer.errorString())};
-    QString error;
-    if (!saveFileAtomically(output, png, &error))
-        throw Failure{error};
+        throw TError(QStringLiteral("Cannot write PNG: %1").arg(writer.errorString()));
+    saveFileAtomically(output, png);
 }
 
 } // namespace
@@ -115,8 +111,8 @@ int runDclCommand(const QStringList &arguments, QTextStream &out, QTextStream &e
         } else {
             renderDcl(dialog, options.output);
         }
-    } catch (const Failure &failure) {
-        err << failure.message.simplified() << '\n';
+    } catch (const TError &error) {
+        err << error.message().simplified() << '\n';
         return 1;
     }
     out.flush();

@@ -1,11 +1,11 @@
 #include "app/ImportDclAction.h"
 
 #include "codegen/DclImport.h"
-#include "format/Error.h"
 #include "dcl/Document.h"
 #include "designer/DesignHost.h"
 #include "designer/DialogDesign.h"
 #include "editors/EditorDialogs.h"
+#include "format/Error.h"
 #include "format/ProjectFile.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"

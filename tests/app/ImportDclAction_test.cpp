@@ -3,9 +3,9 @@
 #include "app/ImportDclAction.h"
 #include "app/LispGenerator.h"
 #include "codegen/DialogCode.h"
-#include "format/TextForm.h"
 #include "designer/DialogDesign.h"
 #include "editors/EditorDialogs.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 

@@ -2,9 +2,9 @@
 #include "TestData.h"
 #include "codegen/DclImport.h"
 #include "codegen/DialogCode.h"
+#include "dcl/Document.h"
 #include "format/Error.h"
 #include "format/TextForm.h"
-#include "dcl/Document.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 

@@ -1,6 +1,5 @@
-#include "editors/DclPreview.h"
-
 #include "EditorsTestSupport.h"
+#include "editors/DclPreview.h"
 #include "editors/EditForm.h"
 
 #include <QAction>
