@@ -270,7 +270,7 @@ private:
     {
         m_warnings.append({dcl::Severity::Warning, where, QStringLiteral("import"), message});
     }
-    void build(const Tile &tile, Node &node);
+    void build(const Tile &tile, Node &node, bool inRow);
     void buildChildren(const Tile &tile, Node &node, bool dialog);
     bool unwraps(const Tile &parent, std::size_t index, bool dialog, bool previousUnwrapped) const;
     void applyAttribute(const Tile &tile, const Attribute &attribute, Node &node);
@@ -380,7 +380,7 @@ void Importer::buildChildren(const Tile &tile, Node &node, bool dialog)
         if (unwraps(tile, i, dialog, previousUnwrapped)) {
             for (const Tile &radio : child.children) {
                 node.children.emplace_back();
-                build(radio, node.children.back());
+                build(radio, node.children.back(), !node.info->columnOrder);
             }
             previousUnwrapped = true;
             continue;
@@ -392,7 +392,7 @@ void Importer::buildChildren(const Tile &tile, Node &node, bool dialog)
             continue;
         }
         node.children.emplace_back();
-        build(child, node.children.back());
+        build(child, node.children.back(), !node.info->columnOrder);
     }
     if (dialog && !node.get(QStringLiteral("Retirement_Button"))) {
         node.set(QStringLiteral("Retirement_Button"),
@@ -402,7 +402,7 @@ void Importer::buildChildren(const Tile &tile, Node &node, bool dialog)
     }
 }
 
-void Importer::build(const Tile &tile, Node &node)
+void Importer::build(const Tile &tile, Node &node, bool inRow)
 {
     node.info = classFor(tile);
     warnPrototypes(tile);
@@ -423,12 +423,22 @@ void Importer::build(const Tile &tile, Node &node)
         node.set(QStringLiteral("Caption"), StreamValue::fromString(QString()));
     if (node.info->carries & TabStop)
         node.set(QStringLiteral("Tabstop"), StreamValue::fromBool(true));
+    // Without an alignment line DCL aligns a tile by its parent's direction. The design takes
+    // a word the generator leaves out there (Top in a column, Left in a row), so that
+    // generating again writes no line either; the toolkit's alignment has no such word in a
+    // column, where left is DCL's own default.
     if (node.info->carries & (CadAlignment | ToolkitAlignment)) {
         const bool cad = node.info->carries & CadAlignment;
-        node.set(
-            QStringLiteral("Alignment"),
-            StreamValue::fromIdent(cad ? QStringLiteral("Top") : QStringLiteral("taLeftJustify")));
+        node.set(QStringLiteral("Alignment"),
+                 StreamValue::fromIdent(!cad    ? QStringLiteral("taLeftJustify")
+                                        : inRow ? QStringLiteral("Left")
+                                                : QStringLiteral("Top")));
     }
+    // The same for children_alignment, by the cluster's own direction.
+    if ((node.info->carries & ClusterFlags) && (node.info->carries & CadAlignment))
+        node.set(QStringLiteral("Children_alignment"),
+                 StreamValue::fromIdent(node.info->columnOrder ? QStringLiteral("Top")
+                                                               : QStringLiteral("Left")));
     // Key first, so that the other properties can be matched to the tile it names.
     if (const Attribute *key = tile.attribute(u"key"); key && !key->where.isBuiltIn())
         node.set(QStringLiteral("Key"), StreamValue::fromString(key->value.text));

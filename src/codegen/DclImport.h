@@ -14,7 +14,9 @@ class TDesignRoot;
 // One dialog of a DCL file turned into a design: the tiles the generator writes each DCL kind
 // from, with every attribute a tile property carries (sizes converted to pixels as the inverse
 // of the generator's conversion, so that generating again writes the same numbers), laid out
-// in DCL's order as the design stage docks them.
+// in DCL's order as the design stage docks them. A tile or cluster without an alignment or
+// children_alignment line takes a word the generator leaves out in that direction, so that the
+// dialog keeps DCL's default and generating again writes no line either.
 //
 // Guarantees: what the design cannot hold (text parts, paragraphs and concatenations, an exit
 // group or errtile that does not end the dialog, attributes no property carries, the

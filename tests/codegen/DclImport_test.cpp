@@ -58,13 +58,33 @@ QStringList designFiles()
 // DCL and AutoLISP text, and nothing is reported lost.
 TEST(DclImport, GeneratedFilesComeBackAsTheSameFiles)
 {
+    // Designs whose dialog name DCL cannot hold: the header writes the name as it stands, so
+    // the file is refused at the name; under another name the rest comes back.
+    const QHash<QString, QString> refusedNames = {
+        {QStringLiteral("escapes_design.txt"),
+         QStringLiteral("dialog.dcl holds no dialog: dialog.dcl:1:4: error: unexpected "
+                        "character '\\'")}};
     const QStringList files = designFiles();
     ASSERT_GE(files.size(), 3);
+    int refused = 0;
     for (const QString &file : files) {
         SCOPED_TRACE(file.toStdString());
         TDesignRoot original;
         original.load(readTextForm(test::readFile(file)));
         ASSERT_NE(original.dialog(), nullptr);
+        const auto refusal = refusedNames.constFind(QFileInfo(file).fileName());
+        if (refusal != refusedNames.cend()) {
+            const Generated named = generate(original.dialog());
+            try {
+                importDclText(named.dcl, QStringLiteral("dialog.dcl"), named.lisp,
+                              QStringLiteral("dialog.lsp"));
+                ADD_FAILURE() << "imported";
+            } catch (const TError &error) {
+                EXPECT_EQ(error.message().toStdString(), refusal->toStdString());
+            }
+            original.dialog()->setDialogName(QStringLiteral("renamed"));
+            ++refused;
+        }
         const Generated first = generate(original.dialog());
         const DclImport imported = importDclText(first.dcl, QStringLiteral("dialog.dcl"),
                                                  first.lisp, QStringLiteral("dialog.lsp"));
@@ -75,6 +95,7 @@ TEST(DclImport, GeneratedFilesComeBackAsTheSameFiles)
         EXPECT_EQ(second.dcl.toStdString(), first.dcl.toStdString());
         EXPECT_EQ(second.lisp.toStdString(), first.lisp.toStdString());
     }
+    EXPECT_EQ(refused, refusedNames.size());
 }
 
 // Whether the DCL text holds a backslash that is not one of the escapes the writers put there
@@ -152,6 +173,14 @@ TEST(DclImport, GeneratedTileBlocksComeBackAsTheSameBlocks)
             continue;
         }
         SCOPED_TRACE(name.toStdString());
+        // A radio button alone in a dialog is written inside a radio column.
+        if (block.startsWith(QLatin1String("        : radio_button {"))) {
+            QStringList lines = block.split(QLatin1Char('\n'));
+            for (QString &line : lines)
+                line.prepend(QLatin1String("    "));
+            block = QStringLiteral("        : radio_column {\n") + lines.join(QLatin1Char('\n')) +
+                    QStringLiteral("\n        }");
+        }
         const QString head = QStringLiteral("empty_one : dialog { \n    label=\"\";\n");
         const QString tail = QStringLiteral("\nok_cancel_help;\n}");
         const QString lispName = QFileInfo(name).completeBaseName() + QStringLiteral(".lsp");
@@ -172,7 +201,8 @@ TEST(DclImport, GeneratedTileBlocksComeBackAsTheSameBlocks)
     EXPECT_GE(blocks, 25);
 }
 
-// The attributes a design can hold, with the value DCL gives a tile that does not set them.
+// The attributes a design can hold, with the value DCL gives a tile that does not set them;
+// alignments are compared as DCL applies them.
 const QHash<QString, QString> &comparedAttributes()
 {
     static const QHash<QString, QString> attributes = {
@@ -181,8 +211,6 @@ const QHash<QString, QString> &comparedAttributes()
         {QStringLiteral("value"), {}},
         {QStringLiteral("list"), {}},
         {QStringLiteral("tabs"), {}},
-        {QStringLiteral("alignment"), {}},
-        {QStringLiteral("children_alignment"), {}},
         {QStringLiteral("is_enabled"), QStringLiteral("true")},
         {QStringLiteral("is_tab_stop"), QStringLiteral("true")},
         {QStringLiteral("fixed_width"), QStringLiteral("false")},
@@ -250,6 +278,27 @@ QString colorName(const QString &value)
     return ok && number >= 0 && number < names.size() ? names[number] : value;
 }
 
+// Whether DCL gives an alignment word a meaning across a row or a column; it ignores any other.
+bool alignsAcross(const QString &word, bool row)
+{
+    if (word == QLatin1String("centered"))
+        return true;
+    return row ? word == QLatin1String("top") || word == QLatin1String("bottom")
+               : word == QLatin1String("left") || word == QLatin1String("right");
+}
+
+// The alignment DCL applies: the word where it means something, else `fallback`.
+QString effectiveAlignment(const QString &word, bool row, const QString &fallback)
+{
+    return alignsAcross(word, row) ? word : fallback;
+}
+
+// What children of a row or a column are aligned by when nothing says otherwise.
+QString defaultAlignment(bool row)
+{
+    return row ? QStringLiteral("centered") : QStringLiteral("left");
+}
+
 // A radio cluster without attributes running in its container's direction.
 bool isWrapper(const dcl::Tile &tile, bool inColumn)
 {
@@ -275,14 +324,63 @@ public:
         }
     }
 
+    void compareDialogs(const dcl::Tile &original, const dcl::Tile &generated)
+    {
+        compare(original, generated, false, original.name, nullptr);
+    }
+
+private:
+    // The alignment a parent gives the children that set none of their own, in the original
+    // and in the generated dialog; `known` is false when the original's was reported lost.
+    struct Inherited {
+        QString original;
+        QString generated;
+        bool known = true;
+    };
+
+    bool reported(const dcl::Attribute *attribute) const
+    {
+        return attribute && (m_reported.contains(key(attribute->where)) ||
+                             m_reported.contains(key(attribute->value.where)));
+    }
+
+    // Alignment is compared as DCL applies it: a word that means nothing in the direction
+    // counts as not written, and a tile without one takes its parent's children_alignment.
+    Inherited compareAlignment(const dcl::Tile &original, const dcl::Tile &generated, bool inRow,
+                               const Inherited *inherited) const
+    {
+        const QString alignment = QStringLiteral("alignment");
+        const dcl::Attribute *own = original.attribute(alignment);
+        const bool ownApplies = alignsAcross(original.value(alignment), inRow);
+        if (inherited && !reported(own) && !notWritten(original, alignment) &&
+            (ownApplies || inherited->known)) {
+            EXPECT_EQ(effectiveAlignment(generated.value(alignment), inRow, inherited->generated)
+                          .toStdString(),
+                      effectiveAlignment(original.value(alignment), inRow, inherited->original)
+                          .toStdString())
+                << "alignment";
+        }
+        const QString childrenAlignment = QStringLiteral("children_alignment");
+        const bool row = original.value(u"layout") != QLatin1String("vertical");
+        const Inherited byParent{
+            effectiveAlignment(original.value(childrenAlignment), row, defaultAlignment(row)),
+            effectiveAlignment(generated.value(childrenAlignment), row, defaultAlignment(row)),
+            !reported(original.attribute(childrenAlignment))};
+        if (byParent.known) {
+            EXPECT_EQ(byParent.generated.toStdString(), byParent.original.toStdString())
+                << "children_alignment";
+        }
+        return byParent;
+    }
+
     void compare(const dcl::Tile &original, const dcl::Tile &generated, bool inRow,
-                 const QString &path)
+                 const QString &path, const Inherited *inherited)
     {
         SCOPED_TRACE(path.toStdString());
         EXPECT_EQ(designKind(original).toStdString(), designKind(generated).toStdString());
+        const Inherited byParent = compareAlignment(original, generated, inRow, inherited);
         for (const dcl::Attribute &attribute : original.attributes) {
-            if (attribute.where.isBuiltIn() || m_reported.contains(key(attribute.where)) ||
-                m_reported.contains(key(attribute.value.where)))
+            if (attribute.where.isBuiltIn() || reported(&attribute))
                 continue;
             const QString &name = attribute.name;
             if ((name == QLatin1String("width") && inRow) ||
@@ -318,10 +416,9 @@ public:
         const bool row = original.value(u"layout") != QLatin1String("vertical");
         for (std::size_t i = 0; i < left.size(); ++i)
             compare(*left[i], *right[i], row,
-                    path + QLatin1Char('/') + designKind(*left[i]) + QString::number(i));
+                    path + QLatin1Char('/') + designKind(*left[i]) + QString::number(i), &byParent);
     }
 
-private:
     static QString key(const dcl::Position &where)
     {
         return QStringLiteral("%1:%2:%3").arg(where.file).arg(where.line).arg(where.column);
@@ -370,7 +467,7 @@ QStringList roundTripHandWritten(const QString &text, const QString &path,
     const dcl::Tile &back = *again.dialogs().front();
     EXPECT_EQ(back.name, dialog.name);
     EXPECT_EQ(back.value(u"label"), dialog.value(u"label", dialog.value(u"value")));
-    TreeComparison(imported.warnings).compare(dialog, back, false, dialog.name);
+    TreeComparison(imported.warnings).compareDialogs(dialog, back);
     if (retirement)
         *retirement = enumName(imported.design->dialog()->retirementButton());
     return warningTexts(imported);
@@ -424,6 +521,21 @@ const HandWritten kHandWritten[] = {
   errtile;
 })",
      "ok_cancel_help_errtile",
+     {}},
+    {"alignment words that mean nothing in their direction",
+     R"(aligned : dialog {
+  : row { children_alignment = left;
+    : text { label = "L"; alignment = left; }
+    : button { key = "t"; label = "T"; alignment = top; }
+    : edit_box { key = "e"; label = "E"; }
+  }
+  : column { children_alignment = right;
+    : toggle { key = "x"; label = "X"; alignment = bottom; }
+    : button { key = "c"; label = "C"; }
+  }
+  ok_only;
+})",
+     "ok_only",
      {}},
     {"what a design cannot hold",
      R"(big : button { width = 20; }
@@ -553,9 +665,11 @@ TEST(DclImport, LispFileBesideIsMatchedToTheDialogsTiles)
               "two.lsp:5:1: warning: action Third() names no tile \"none\" of the dialog that "
               "can hold it: left out");
     const Generated generated = generate(imported.design->dialog());
+    // A bare action name, as files written before actions always had an argument list carry
+    // it, is generated again with the empty list defun needs.
     for (const char *line :
-         {"(defun First  ;Start of First", "(defun Second(a / b)  ;Start", "   (body \"x\")",
-          "(if v (set_tile \"e\\\"\" v))", "(load_dialog \"tw.dcl\")"})
+         {"(defun First()  ;Start of First()", ");End of First()", "(defun Second(a / b)  ;Start",
+          "   (body \"x\")", "(if v (set_tile \"e\\\"\" v))", "(load_dialog \"tw.dcl\")"})
         EXPECT_TRUE(generated.lisp.contains(QLatin1String(line))) << line;
     EXPECT_LT(generated.lisp.indexOf(QLatin1String("\"k\" \"(First)\"")),
               generated.lisp.indexOf(QLatin1String("\"k\" \"(Second)\"")));
