@@ -5,6 +5,7 @@
 #include "codegen/GeneratedFiles.h"
 #include "component/Error.h"
 #include "component/TextForm.h"
+#include "dcl/Checker.h"
 #include "slide/SlideThumbnail.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
@@ -29,6 +30,7 @@ const char *const kUsage =
     "       tilewright --from-text DESIGN.txt PROJECT.dcp\n"
     "       tilewright --render-slide FILE [--slide N] [--size WxH] [--background NAME]\n"
     "                  --output OUT.png\n"
+    "       tilewright --check FILE... [--include-dir DIR]... [--werror]\n"
     "       tilewright --help | --version\n"
     "\n"
     "  [PROJECT.dcp]        open the designer, with the project if given\n"
@@ -42,6 +44,10 @@ const char *const kUsage =
     "                       stretched to WxH (default 400x300) on the background NAME\n"
     "                       (an image tile colour such as black, white or\n"
     "                       dialog_background; default black) into a PNG file\n"
+    "  --check FILE...      check DCL (.dcl) and AutoLISP (.lsp) files and print each\n"
+    "                       problem as FILE:LINE:COLUMN: error|warning: MESSAGE; exit\n"
+    "                       status 1 when an error was found (--werror: or a warning);\n"
+    "                       DCL includes are searched beside the file, then in each DIR\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
@@ -49,7 +55,8 @@ const char *const kUsage =
 
 const QStringList kModes = {QStringLiteral("--generate"),  QStringLiteral("--to-text"),
                             QStringLiteral("--from-text"), QStringLiteral("--render-slide"),
-                            QStringLiteral("--help"),      QStringLiteral("--version")};
+                            QStringLiteral("--help"),      QStringLiteral("--version"),
+                            QStringLiteral("--check")};
 const QStringList kSlideOptions = {QStringLiteral("--slide"), QStringLiteral("--size"),
                                    QStringLiteral("--background"), QStringLiteral("--output")};
 
@@ -63,6 +70,9 @@ struct Options {
     QString background = QStringLiteral("black");
     QString output;
     bool slideOptionGiven = false;
+    QStringList files;
+    QStringList includeDirs;
+    bool werror = false;
 };
 
 int parseSlideNumber(const QString &text)
@@ -119,10 +129,22 @@ Options parse(const QStringList &arguments)
             options.slideOptionGiven = true;
         } else if (argument == QLatin1String("--output-dir")) {
             options.outputDir = value("a folder");
+        } else if (argument == QLatin1String("--include-dir")) {
+            options.includeDirs.append(value("a folder"));
+        } else if (argument == QLatin1String("--werror")) {
+            options.werror = true;
+        } else if (options.mode == QLatin1String("--check") &&
+                   !argument.startsWith(QLatin1String("--"))) {
+            options.files.append(argument);
         } else {
             throw TError(QStringLiteral("Unknown argument: %1").arg(argument));
         }
     }
+    const bool checking = options.mode == QLatin1String("--check");
+    if ((!options.includeDirs.isEmpty() || options.werror) && !checking)
+        throw TError(QStringLiteral("--include-dir and --werror go with --check"));
+    if (checking && options.files.isEmpty())
+        throw TError(QStringLiteral("--check needs at least one .dcl or .lsp file"));
     if (!options.outputDir.isEmpty() && options.mode != QLatin1String("--generate"))
         throw TError(QStringLiteral("--output-dir goes with --generate"));
     const bool rendering = options.mode == QLatin1String("--render-slide");
@@ -173,6 +195,39 @@ void renderSlide(const Options &options)
         throw TError(error);
 }
 
+// Prints every problem of every file; the exit status is 1 when an error (or, with --werror, a
+// warning) was found or a file could not be read.
+int check(const Options &options, QTextStream &out, QTextStream &err)
+{
+    dcl::LoadOptions load;
+    load.includeDirs = options.includeDirs;
+    int status = 0;
+    for (const QString &file : options.files) {
+        const QString suffix = QFileInfo(file).suffix().toLower();
+        QString readError;
+        dcl::Diagnostics found;
+        if (suffix == QLatin1String("dcl"))
+            found = dcl::checkDclFile(file, load, &readError);
+        else if (suffix == QLatin1String("lsp"))
+            found = dcl::checkLispFile(file, &readError);
+        else
+            readError = QStringLiteral("%1: --check reads .dcl and .lsp files").arg(file);
+        if (!readError.isEmpty()) {
+            err << readError.simplified() << '\n';
+            status = 1;
+            continue;
+        }
+        for (const dcl::Diagnostic &diagnostic : found) {
+            out << dcl::formatDiagnostic(diagnostic).simplified() << '\n';
+            if (diagnostic.severity == dcl::Severity::Error || options.werror)
+                status = 1;
+        }
+    }
+    out.flush();
+    err.flush();
+    return status;
+}
+
 } // namespace
 
 bool isCommandLineMode(const QStringList &arguments)
@@ -200,6 +255,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
             convertTextToProject(options.design, options.project);
         } else if (options.mode == QLatin1String("--generate")) {
             generate(options);
+        } else if (options.mode == QLatin1String("--check")) {
+            return check(options, out, err);
         } else {
             throw TError(QStringLiteral("Nothing to do; see tilewright --help"));
         }

@@ -145,6 +145,13 @@ private:
     void readInclude(const IncludeNode &include, const QString &from, const QStringList &chain)
     {
         const QString name = include.fileName;
+        if (name.isEmpty() || std::any_of(name.begin(), name.end(), [](QChar c) {
+                return c.category() == QChar::Other_Control;
+            })) {
+            report(Severity::Error, include.where, QStringLiteral("include"),
+                   QStringLiteral("@include needs a file name without control characters"));
+            return;
+        }
         if (QFileInfo(name).fileName().compare(u"acad.dcl", Qt::CaseInsensitive) == 0) {
             report(Severity::Error, include.where, QStringLiteral("include"),
                    QStringLiteral("acad.dcl may not be included"));
