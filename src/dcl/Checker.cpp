@@ -369,9 +369,11 @@ private:
             const bool across = value.text == u"left" || value.text == u"right";
             if (vertical != across)
                 warn(value.where, "alignment",
-                     QStringLiteral("alignment %1 means nothing in a %2 (%3); use %4")
-                         .arg(value.text, parent->kind,
-                              vertical ? QStringLiteral("a column") : QStringLiteral("a row"),
+                     QStringLiteral("alignment %1 means nothing in %2, whose tiles stand %3; use "
+                                    "%4")
+                         .arg(value.text, withArticle(parent->kind),
+                              vertical ? QStringLiteral("one above the other")
+                                       : QStringLiteral("side by side"),
                               vertical ? QStringLiteral("left, right or centered")
                                        : QStringLiteral("top, bottom or centered")));
         }

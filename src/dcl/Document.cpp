@@ -45,7 +45,7 @@ public:
             return parseDcl(standardTilesText(), Position::builtInFile(), ignored, {}, true);
         }();
         for (const TileNode &node : standard.definitions)
-            addEntry(node, false);
+            addEntry(TileNode(node), false);
     }
 
     void readMain(const QString &text, const QString &path)
@@ -95,12 +95,13 @@ private:
         enum State { New, Visiting, Done, Failed } state = New;
     };
 
-    void addEntry(const TileNode &node, bool user)
+    void addEntry(TileNode &&written, bool user)
     {
         Entry entry;
         entry.definition = std::make_shared<Document::Definition>();
-        entry.definition->node = node;
+        entry.definition->node = std::move(written);
         entry.user = user;
+        const TileNode &node = entry.definition->node;
         QList<int> &same = m_names[node.name];
         if (user && !same.isEmpty()) {
             const Entry &earlier = m_entries[std::size_t(same.last())];
@@ -130,16 +131,15 @@ private:
                        .arg(m_options.limits.maxFileSize));
             return;
         }
-        const FileNode file =
-            parseDcl(text, path, m_document.m_diagnostics, m_options.limits.syntax);
+        FileNode file = parseDcl(text, path, m_document.m_diagnostics, m_options.limits.syntax);
         std::size_t next = 0;
         for (const IncludeNode &include : file.includes) {
             for (; next < include.definitionsBefore; ++next)
-                addEntry(file.definitions[next], true);
+                addEntry(std::move(file.definitions[next]), true);
             readInclude(include, path, chain);
         }
         for (; next < file.definitions.size(); ++next)
-            addEntry(file.definitions[next], true);
+            addEntry(std::move(file.definitions[next]), true);
     }
 
     void readInclude(const IncludeNode &include, const QString &from, const QStringList &chain)
@@ -312,6 +312,7 @@ private:
         if (!spend(1, node.where))
             return std::nullopt;
         Tile tile;
+        tile.attributes.reserve(node.attributes.size());
         tile.where = node.where;
         tile.name = node.isReference ? node.parents.front().name : node.name;
         for (const Attribute &attribute : node.attributes) {
@@ -350,6 +351,7 @@ private:
             if (!haveKind) {
                 tile.primitive = parent->primitive;
                 tile.lineage = parent->lineage;
+                tile.attributes.reserve(tile.attributes.size() + parent->attributes.size());
                 haveKind = true;
             }
             for (const Attribute &inherited : parent->attributes)

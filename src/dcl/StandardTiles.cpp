@@ -1,5 +1,7 @@
 #include "dcl/StandardTiles.h"
 
+#include <QHash>
+
 namespace tw::dcl
 {
 namespace
@@ -210,12 +212,15 @@ bool isActivePrimitive(QStringView primitive)
     return kActive.contains(primitive);
 }
 
-const AttributeInfo *findAttribute(QStringView name)
+const AttributeInfo *findAttribute(const QString &name)
 {
-    for (const AttributeInfo &info : attributes())
-        if (info.name == name)
-            return &info;
-    return nullptr;
+    static const QHash<QString, const AttributeInfo *> byName = [] {
+        QHash<QString, const AttributeInfo *> table;
+        for (const AttributeInfo &info : attributes())
+            table.insert(info.name, &info);
+        return table;
+    }();
+    return byName.value(name);
 }
 
 const AttributeInfo *findAttributeIgnoringCase(QStringView name)

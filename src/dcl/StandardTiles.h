@@ -48,7 +48,7 @@ struct AttributeInfo {
 };
 
 // The attribute called `name` (case-sensitive), or nullptr for a user-defined attribute.
-const AttributeInfo *findAttribute(QStringView name);
+const AttributeInfo *findAttribute(const QString &name);
 // The documented attribute whose name differs from `name` only in case, or nullptr.
 const AttributeInfo *findAttributeIgnoringCase(QStringView name);
 
