@@ -74,6 +74,13 @@ public:
                 checkDialog(tile);
         }
         sort();
+        if (m_truncated || m_document.diagnostics().size() >= kMaxDiagnostics)
+            m_found.append({Severity::Error,
+                            {m_document.files().value(0), 1, 1},
+                            QStringLiteral("limit"),
+                            QStringLiteral("more than %1 problems were found; only the first are "
+                                           "listed")
+                                .arg(kMaxDiagnostics)});
         return m_found;
     }
 
@@ -87,6 +94,10 @@ private:
                                .arg(rule, message);
         if (m_seen.contains(id))
             return;
+        if (m_found.size() >= kMaxDiagnostics) {
+            m_truncated = true;
+            return;
+        }
         m_seen.insert(id);
         m_found.append({severity, where, rule, message});
     }
@@ -516,6 +527,7 @@ private:
     const Document &m_document;
     Diagnostics m_found;
     QSet<QString> m_seen;
+    bool m_truncated = false;
 };
 
 } // namespace

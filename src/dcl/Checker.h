@@ -34,7 +34,8 @@ namespace tw::dcl
 // | include              | error   | @include of a missing file, of acad.dcl, or an include cycle |
 // | limit                | error   | a file above 4 MB, tiles nested deeper than 64, includes     |
 // |                      |         | nested deeper than 8 or more than 64 files, a file building  |
-// |                      |         | more than 200000 tiles                                       |
+// |                      |         | more than 200000 tiles; more than 1000 problems (the rest    |
+// |                      |         | are not listed)                                              |
 // | unknown-tile         | error   | a parent or reference names no tile (case-sensitive)         |
 // | circular-definition  | error   | a tile derives from itself                                   |
 // | forward-reference    | warning | a tile is used above its definition (open: resolved, as the  |

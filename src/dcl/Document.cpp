@@ -78,7 +78,8 @@ public:
     void report(Severity severity, const Position &where, const QString &rule,
                 const QString &message)
     {
-        m_document.m_diagnostics.append({severity, where, rule, message});
+        if (m_document.m_diagnostics.size() < kMaxDiagnostics)
+            m_document.m_diagnostics.append({severity, where, rule, message});
     }
 
 private:

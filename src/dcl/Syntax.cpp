@@ -113,7 +113,8 @@ private:
 
     void report(Severity severity, const QString &rule, int line, int col, const QString &text)
     {
-        m_diagnostics.append({severity, {m_file, line, col}, rule, text});
+        if (severity == Severity::Error || m_diagnostics.size() < kMaxDiagnostics)
+            m_diagnostics.append({severity, {m_file, line, col}, rule, text});
     }
 
     void error(const Token &token, const QString &text,
@@ -404,10 +405,11 @@ private:
     void straySemicolon(const QString &where)
     {
         while (m_token.type == Tok::Semicolon) {
-            m_diagnostics.append({Severity::Warning, here(), QStringLiteral("stray-semicolon"),
-                                  QStringLiteral("';' %1: DCL does not use one there, and "
-                                                 "AutoCAD's reading of it is not documented")
-                                      .arg(where)});
+            if (m_diagnostics.size() < kMaxDiagnostics)
+                m_diagnostics.append({Severity::Warning, here(), QStringLiteral("stray-semicolon"),
+                                      QStringLiteral("';' %1: DCL does not use one there, and "
+                                                     "AutoCAD's reading of it is not documented")
+                                          .arg(where)});
             advance();
         }
     }

@@ -185,6 +185,17 @@ TEST(DclChecker, ProblemsOfAPrototypeAreReportedOnceWhereTheyAreWritten)
                           "\"1\", not \"2\""));
 }
 
+TEST(DclChecker, AFloodOfProblemsIsCutShortAndSaysSo)
+{
+    const Diagnostics found =
+        check(QStringLiteral("d : dialog { ok_only; }") + QString(5000, u';'));
+    ASSERT_EQ(found.size(), kMaxDiagnostics + 1);
+    EXPECT_EQ(found.back().rule, QStringLiteral("limit"));
+    EXPECT_EQ(found.back().severity, Severity::Error);
+    EXPECT_EQ(found.back().message,
+              QStringLiteral("more than 1000 problems were found; only the first are listed"));
+}
+
 TEST(DclChecker, AutoLispBalanceIsCheckedWhereTheUnmatchedOneOpened)
 {
     const struct {
