@@ -19,6 +19,7 @@ class QStatusBar;
 namespace tw
 {
 
+class TSourceCheck;
 class TSynCompletionProposal;
 class TVexStringsHold;
 
@@ -82,6 +83,8 @@ public:
     void Redo2Click();
     void Font1Click();
     void Edit1Click();
+    // Checks the text as it stands (also after each save) and marks the problems.
+    void Check1Click();
 
     // Called by the main window when this window becomes or stops being the
     // active child; ActivationHook then adjusts the designer.
@@ -123,6 +126,8 @@ public:
     QAction *Save1 = nullptr;
     QAction *SaveAs1 = nullptr;
     QAction *Font1 = nullptr;
+    QAction *Check1 = nullptr;
+    TSourceCheck *SourceCheck1 = nullptr;
     QAction *QuickHelp1 = nullptr;
     QAction *About1 = nullptr;
 
