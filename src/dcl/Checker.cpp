@@ -401,8 +401,10 @@ private:
                                        : QStringLiteral("top, bottom or centered")));
         }
         if (name == u"key") {
-            if (value.text.isEmpty() || value.text.contains(u' ') || value.text.contains(u'"') ||
-                value.text.contains(u'\t'))
+            const bool awkward = std::any_of(value.text.begin(), value.text.end(), [](QChar c) {
+                return c == u' ' || c == u'"' || c == u'\t';
+            });
+            if (value.text.isEmpty() || awkward)
                 warn(value.where, "key-format",
                      QStringLiteral("the key \"%1\" is empty or holds a blank or a quote; "
                                     "programs cannot name it reliably")

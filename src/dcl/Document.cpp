@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <optional>
 
@@ -312,8 +313,29 @@ private:
     {
         if (!spend(1, node.where))
             return std::nullopt;
+        // Parents first, so the attributes are gathered in one allocation.
+        QVarLengthArray<std::pair<const Tile *, const NameRef *>, 2> parents;
+        qsizetype inherited = 0;
+        for (const NameRef &parentName : node.parents) {
+            const int index = lookup(parentName, from);
+            if (index < 0)
+                continue;
+            if (m_entries[std::size_t(index)].state == Entry::Visiting) {
+                report(Severity::Error, parentName.where, QStringLiteral("circular-definition"),
+                       QStringLiteral("circular definition: %1 is built from itself")
+                           .arg(parentName.name));
+                continue;
+            }
+            if (const Tile *parent = resolve(index)) {
+                parents.append({parent, &parentName});
+                inherited += qsizetype(parent->attributes.size());
+            }
+        }
+        if (!node.parents.empty() && parents.isEmpty())
+            return std::nullopt;
+
         Tile tile;
-        tile.attributes.reserve(node.attributes.size());
+        tile.attributes.reserve(node.attributes.size() + std::size_t(inherited));
         tile.where = node.where;
         tile.name = node.isReference ? node.parents.front().name : node.name;
         for (const Attribute &attribute : node.attributes) {
@@ -335,51 +357,34 @@ private:
             return tile;
         }
         const Tile *childSource = nullptr;
-        bool haveKind = false;
-        for (const NameRef &parentName : node.parents) {
-            const int index = lookup(parentName, from);
-            if (index < 0)
-                continue;
-            if (m_entries[std::size_t(index)].state == Entry::Visiting) {
-                report(Severity::Error, parentName.where, QStringLiteral("circular-definition"),
-                       QStringLiteral("circular definition: %1 is built from itself")
-                           .arg(parentName.name));
-                continue;
-            }
-            const Tile *parent = resolve(index);
-            if (!parent)
-                continue;
-            if (!haveKind) {
-                tile.primitive = parent->primitive;
-                tile.lineage = parent->lineage;
-                tile.attributes.reserve(tile.attributes.size() + parent->attributes.size());
-                haveKind = true;
-            }
-            for (const Attribute &inherited : parent->attributes)
-                if (!tile.attribute(inherited.name))
-                    tile.attributes.push_back(inherited);
+        const qsizetype own = qsizetype(tile.attributes.size());
+        for (const auto &[parent, parentName] : parents) {
+            for (const Attribute &attribute : parent->attributes)
+                if (own == 0 && parent == parents.front().first)
+                    tile.attributes.push_back(attribute);
+                else if (!tile.attribute(attribute.name))
+                    tile.attributes.push_back(attribute);
             if (!parent->children.empty() && !childSource) {
                 childSource = parent;
                 if (!node.isReference && (!node.attributes.empty() || !node.children.empty()))
-                    report(Severity::Warning, parentName.where, QStringLiteral("subassembly"),
+                    report(Severity::Warning, parentName->where, QStringLiteral("subassembly"),
                            QStringLiteral("%1 holds tiles of its own (a subassembly): refer to it "
                                           "as \"%1;\", since only a prototype may be changed "
                                           "where it is used")
-                               .arg(parentName.name));
+                               .arg(parentName->name));
             }
         }
-        if (!haveKind)
-            return std::nullopt;
-        if (!node.name.isEmpty())
+        const Tile &first = *parents.front().first;
+        tile.primitive = first.primitive;
+        tile.lineage = first.lineage;
+        if (!node.name.isEmpty()) {
             tile.lineage.prepend(node.name);
-        for (const QString &name : tile.lineage)
-            if (isStandardKind(name)) {
-                tile.kind = name;
-                break;
-            }
-        if (tile.kind.isEmpty())
-            tile.kind = tile.primitive;
+            tile.kind = isStandardKind(node.name) ? node.name : first.kind;
+        } else {
+            tile.kind = first.kind;
+        }
         if (!node.children.empty()) {
+            tile.children.reserve(node.children.size());
             for (const TileNode &child : node.children)
                 if (std::optional<Tile> built = build(child, from, depth + 1))
                     tile.children.push_back(std::move(*built));

@@ -1,6 +1,7 @@
 #include "dcl/StandardTiles.h"
 
 #include <QHash>
+#include <QSet>
 
 namespace tw::dcl
 {
@@ -198,12 +199,15 @@ const QStringList &primitiveTiles()
     return primitives;
 }
 
-bool isStandardKind(QStringView name)
+bool isStandardKind(const QString &name)
 {
-    static const QStringList kinds =
-        primitiveTiles() + words("row column radio_row radio_column boxed_row boxed_column "
-                                 "boxed_radio_row boxed_radio_column concatenation paragraph "
-                                 "text_part spacer_0 spacer_1");
+    static const QSet<QString> kinds = [] {
+        const QStringList names =
+            primitiveTiles() + words("row column radio_row radio_column boxed_row boxed_column "
+                                     "boxed_radio_row boxed_radio_column concatenation paragraph "
+                                     "text_part spacer_0 spacer_1");
+        return QSet<QString>(names.begin(), names.end());
+    }();
     return kinds.contains(name);
 }
 

@@ -176,7 +176,7 @@ private:
         return true;
     }
 
-    // Names repeat (attributes, tile kinds): one shared copy of each.
+    // Names and numbers repeat (attributes, tile kinds, sizes): one shared copy of each.
     QString intern(QStringView name)
     {
         const std::u16string_view key(reinterpret_cast<const char16_t *>(name.utf16()),
@@ -297,7 +297,7 @@ private:
                   QStringLiteral("number"));
             return bad();
         }
-        token.text = m_text.mid(start, m_pos - start).toString();
+        token.text = intern(m_text.mid(start, m_pos - start));
         return token;
     }
 
