@@ -4,6 +4,7 @@
 #include "dcl/Document.h"
 #include "editctl/SynEdit.h"
 
+#include <QFileInfo>
 #include <QListWidget>
 #include <QToolTip>
 
@@ -72,11 +73,13 @@ void TSourceCheck::Show(const dcl::Diagnostic &problem, bool own)
 {
     const bool error = problem.severity == dcl::Severity::Error;
     auto *item = new QListWidgetItem(
-        QStringLiteral("%1  %2  line %3: %4")
-            .arg(error ? QStringLiteral("error") : QStringLiteral("warning"), problem.where.file)
+        QStringLiteral("%1:%2:%3: %4: %5")
+            .arg(QFileInfo(problem.where.file).fileName())
             .arg(problem.where.line)
-            .arg(problem.message),
+            .arg(problem.where.column)
+            .arg(error ? QStringLiteral("error") : QStringLiteral("warning"), problem.message),
         m_list);
+    item->setToolTip(problem.where.file);
     if (!own)
         return;
     const int line = qMax(problem.where.line, 1) - 1;

@@ -43,7 +43,8 @@ TEST(SourceCheck, F7MarksTheProblemsAndChoosingOneMovesTheCursor)
     ASSERT_EQ(form.SourceCheck1->Problems().size(), 2);
     EXPECT_TRUE(list->isVisibleTo(&form));
     ASSERT_EQ(list->count(), 2);
-    EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral("label takes a quoted string")));
+    EXPECT_EQ(list->item(1)->text(),
+              QStringLiteral("d.dcl:3:20: error: label takes a quoted string, not a word"));
     EXPECT_EQ(form.Editor->markersAtLine(1) & (ErrorMark | WarningMark), WarningMark);
     EXPECT_EQ(form.Editor->markersAtLine(2) & (ErrorMark | WarningMark), ErrorMark);
     EXPECT_EQ(form.Editor->markersAtLine(0) & (ErrorMark | WarningMark), 0u);
