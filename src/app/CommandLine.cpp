@@ -8,6 +8,7 @@
 #include "format/Error.h"
 #include "format/SaveFile.h"
 #include "format/TextForm.h"
+#include "dcl/Checker.h"
 #include "slide/SlideThumbnail.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
@@ -36,6 +37,7 @@ const char *const kUsage =
     "       tilewright --layout FILE.dcl [--dialog NAME]\n"
     "       tilewright --render-dcl FILE.dcl [--dialog NAME] --output OUT.png\n"
     "       tilewright --import-dcl FILE.dcl [--dialog NAME] --output PROJECT.dcp\n"
+    "       tilewright --check FILE... [--include-dir DIR]... [--werror]\n"
     "       tilewright --help | --version\n"
     "\n"
     "  [PROJECT.dcp]        open the designer, with the project if given\n"
@@ -59,6 +61,10 @@ const char *const kUsage =
     "                       turn a dialog of a DCL file (the first, or NAME) into a new\n"
     "                       project; the AutoLISP file Tilewright generated beside it\n"
     "                       brings back actions and linked variables\n"
+    "  --check FILE...      check DCL (.dcl) and AutoLISP (.lsp) files and print each\n"
+    "                       problem as FILE:LINE:COLUMN: error|warning: MESSAGE; exit\n"
+    "                       status 1 when an error was found (--werror: or a warning);\n"
+    "                       DCL includes are searched beside the file, then in each DIR\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
@@ -66,7 +72,8 @@ const char *const kUsage =
 
 const QStringList kModes = {QStringLiteral("--generate"),  QStringLiteral("--to-text"),
                             QStringLiteral("--from-text"), QStringLiteral("--render-slide"),
-                            QStringLiteral("--help"),      QStringLiteral("--version")};
+                            QStringLiteral("--help"),      QStringLiteral("--version"),
+                            QStringLiteral("--check")};
 const QStringList kSlideOptions = {QStringLiteral("--slide"), QStringLiteral("--size"),
                                    QStringLiteral("--background"), QStringLiteral("--output")};
 
@@ -81,6 +88,9 @@ struct Options {
     QString output;
     bool slideOptionGiven = false;
     bool singleFile = false;
+    QStringList files;
+    QStringList includeDirs;
+    bool werror = false;
 };
 
 int parseSlideNumber(const QString &text)
@@ -139,10 +149,22 @@ Options parse(const QStringList &arguments)
             options.outputDir = value("a folder");
         } else if (argument == QLatin1String("--single-file")) {
             options.singleFile = true;
+        } else if (argument == QLatin1String("--include-dir")) {
+            options.includeDirs.append(value("a folder"));
+        } else if (argument == QLatin1String("--werror")) {
+            options.werror = true;
+        } else if (options.mode == QLatin1String("--check") &&
+                   !argument.startsWith(QLatin1String("--"))) {
+            options.files.append(argument);
         } else {
             throw TError(QStringLiteral("Unknown argument: %1").arg(argument));
         }
     }
+    const bool checking = options.mode == QLatin1String("--check");
+    if ((!options.includeDirs.isEmpty() || options.werror) && !checking)
+        throw TError(QStringLiteral("--include-dir and --werror go with --check"));
+    if (checking && options.files.isEmpty())
+        throw TError(QStringLiteral("--check needs at least one .dcl or .lsp file"));
     if (!options.outputDir.isEmpty() && options.mode != QLatin1String("--generate"))
         throw TError(QStringLiteral("--output-dir goes with --generate"));
     if (options.singleFile && options.mode != QLatin1String("--generate"))
@@ -193,6 +215,39 @@ void renderSlide(const Options &options)
     saveFileAtomically(options.output, png);
 }
 
+// Prints every problem of every file; the exit status is 1 when an error (or, with --werror, a
+// warning) was found or a file could not be read.
+int check(const Options &options, QTextStream &out, QTextStream &err)
+{
+    dcl::LoadOptions load;
+    load.includeDirs = options.includeDirs;
+    int status = 0;
+    for (const QString &file : options.files) {
+        const QString suffix = QFileInfo(file).suffix().toLower();
+        QString readError;
+        dcl::Diagnostics found;
+        if (suffix == QLatin1String("dcl"))
+            found = dcl::checkDclFile(file, load, &readError);
+        else if (suffix == QLatin1String("lsp"))
+            found = dcl::checkLispFile(file, &readError);
+        else
+            readError = QStringLiteral("%1: --check reads .dcl and .lsp files").arg(file);
+        if (!readError.isEmpty()) {
+            err << readError.simplified() << '\n';
+            status = 1;
+            continue;
+        }
+        for (const dcl::Diagnostic &diagnostic : found) {
+            out << dcl::formatDiagnostic(diagnostic).simplified() << '\n';
+            if (diagnostic.severity == dcl::Severity::Error || options.werror)
+                status = 1;
+        }
+    }
+    out.flush();
+    err.flush();
+    return status;
+}
+
 } // namespace
 
 bool isCommandLineMode(const QStringList &arguments)
@@ -224,6 +279,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
             convertTextToProject(options.design, options.project);
         } else if (options.mode == QLatin1String("--generate")) {
             generate(options);
+        } else if (options.mode == QLatin1String("--check")) {
+            return check(options, out, err);
         } else {
             throw TError(QStringLiteral("Nothing to do; see tilewright --help"));
         }

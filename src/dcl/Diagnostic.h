@@ -34,6 +34,10 @@ struct Diagnostic {
 
 using Diagnostics = QList<Diagnostic>;
 
+// Readers and the checker keep at most this many problems for one file and what it includes;
+// the checker then says that more were found.
+constexpr qsizetype kMaxDiagnostics = 1000;
+
 // "FILE:LINE:COLUMN: error: MESSAGE", the form compilers use and editors understand.
 QString formatDiagnostic(const Diagnostic &diagnostic);
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <optional>
 
@@ -45,7 +46,7 @@ public:
             return parseDcl(standardTilesText(), Position::builtInFile(), ignored, {}, true);
         }();
         for (const TileNode &node : standard.definitions)
-            addEntry(node, false);
+            addEntry(TileNode(node), false);
     }
 
     void readMain(const QString &text, const QString &path)
@@ -78,7 +79,8 @@ public:
     void report(Severity severity, const Position &where, const QString &rule,
                 const QString &message)
     {
-        m_document.m_diagnostics.append({severity, where, rule, message});
+        if (m_document.m_diagnostics.size() < kMaxDiagnostics)
+            m_document.m_diagnostics.append({severity, where, rule, message});
     }
 
 private:
@@ -95,12 +97,13 @@ private:
         enum State { New, Visiting, Done, Failed } state = New;
     };
 
-    void addEntry(const TileNode &node, bool user)
+    void addEntry(TileNode &&written, bool user)
     {
         Entry entry;
         entry.definition = std::make_shared<Document::Definition>();
-        entry.definition->node = node;
+        entry.definition->node = std::move(written);
         entry.user = user;
+        const TileNode &node = entry.definition->node;
         QList<int> &same = m_names[node.name];
         if (user && !same.isEmpty()) {
             const Entry &earlier = m_entries[std::size_t(same.last())];
@@ -130,21 +133,27 @@ private:
                        .arg(m_options.limits.maxFileSize));
             return;
         }
-        const FileNode file =
-            parseDcl(text, path, m_document.m_diagnostics, m_options.limits.syntax);
+        FileNode file = parseDcl(text, path, m_document.m_diagnostics, m_options.limits.syntax);
         std::size_t next = 0;
         for (const IncludeNode &include : file.includes) {
             for (; next < include.definitionsBefore; ++next)
-                addEntry(file.definitions[next], true);
+                addEntry(std::move(file.definitions[next]), true);
             readInclude(include, path, chain);
         }
         for (; next < file.definitions.size(); ++next)
-            addEntry(file.definitions[next], true);
+            addEntry(std::move(file.definitions[next]), true);
     }
 
     void readInclude(const IncludeNode &include, const QString &from, const QStringList &chain)
     {
         const QString name = include.fileName;
+        if (name.isEmpty() || std::any_of(name.begin(), name.end(), [](QChar c) {
+                return c.category() == QChar::Other_Control;
+            })) {
+            report(Severity::Error, include.where, QStringLiteral("include"),
+                   QStringLiteral("@include needs a file name without control characters"));
+            return;
+        }
         if (QFileInfo(name).fileName().compare(u"acad.dcl", Qt::CaseInsensitive) == 0) {
             report(Severity::Error, include.where, QStringLiteral("include"),
                    QStringLiteral("acad.dcl may not be included"));
@@ -304,7 +313,29 @@ private:
     {
         if (!spend(1, node.where))
             return std::nullopt;
+        // Parents first, so the attributes are gathered in one allocation.
+        QVarLengthArray<std::pair<const Tile *, const NameRef *>, 2> parents;
+        qsizetype inherited = 0;
+        for (const NameRef &parentName : node.parents) {
+            const int index = lookup(parentName, from);
+            if (index < 0)
+                continue;
+            if (m_entries[std::size_t(index)].state == Entry::Visiting) {
+                report(Severity::Error, parentName.where, QStringLiteral("circular-definition"),
+                       QStringLiteral("circular definition: %1 is built from itself")
+                           .arg(parentName.name));
+                continue;
+            }
+            if (const Tile *parent = resolve(index)) {
+                parents.append({parent, &parentName});
+                inherited += qsizetype(parent->attributes.size());
+            }
+        }
+        if (!node.parents.empty() && parents.isEmpty())
+            return std::nullopt;
+
         Tile tile;
+        tile.attributes.reserve(node.attributes.size() + std::size_t(inherited));
         tile.where = node.where;
         tile.name = node.isReference ? node.parents.front().name : node.name;
         for (const Attribute &attribute : node.attributes) {
@@ -326,50 +357,34 @@ private:
             return tile;
         }
         const Tile *childSource = nullptr;
-        bool haveKind = false;
-        for (const NameRef &parentName : node.parents) {
-            const int index = lookup(parentName, from);
-            if (index < 0)
-                continue;
-            if (m_entries[std::size_t(index)].state == Entry::Visiting) {
-                report(Severity::Error, parentName.where, QStringLiteral("circular-definition"),
-                       QStringLiteral("circular definition: %1 is built from itself")
-                           .arg(parentName.name));
-                continue;
-            }
-            const Tile *parent = resolve(index);
-            if (!parent)
-                continue;
-            if (!haveKind) {
-                tile.primitive = parent->primitive;
-                tile.lineage = parent->lineage;
-                haveKind = true;
-            }
-            for (const Attribute &inherited : parent->attributes)
-                if (!tile.attribute(inherited.name))
-                    tile.attributes.push_back(inherited);
+        const qsizetype own = qsizetype(tile.attributes.size());
+        for (const auto &[parent, parentName] : parents) {
+            for (const Attribute &attribute : parent->attributes)
+                if (own == 0 && parent == parents.front().first)
+                    tile.attributes.push_back(attribute);
+                else if (!tile.attribute(attribute.name))
+                    tile.attributes.push_back(attribute);
             if (!parent->children.empty() && !childSource) {
                 childSource = parent;
                 if (!node.isReference && (!node.attributes.empty() || !node.children.empty()))
-                    report(Severity::Warning, parentName.where, QStringLiteral("subassembly"),
+                    report(Severity::Warning, parentName->where, QStringLiteral("subassembly"),
                            QStringLiteral("%1 holds tiles of its own (a subassembly): refer to it "
                                           "as \"%1;\", since only a prototype may be changed "
                                           "where it is used")
-                               .arg(parentName.name));
+                               .arg(parentName->name));
             }
         }
-        if (!haveKind)
-            return std::nullopt;
-        if (!node.name.isEmpty())
+        const Tile &first = *parents.front().first;
+        tile.primitive = first.primitive;
+        tile.lineage = first.lineage;
+        if (!node.name.isEmpty()) {
             tile.lineage.prepend(node.name);
-        for (const QString &name : tile.lineage)
-            if (isStandardKind(name)) {
-                tile.kind = name;
-                break;
-            }
-        if (tile.kind.isEmpty())
-            tile.kind = tile.primitive;
+            tile.kind = isStandardKind(node.name) ? node.name : first.kind;
+        } else {
+            tile.kind = first.kind;
+        }
         if (!node.children.empty()) {
+            tile.children.reserve(node.children.size());
             for (const TileNode &child : node.children)
                 if (std::optional<Tile> built = build(child, from, depth + 1))
                     tile.children.push_back(std::move(*built));

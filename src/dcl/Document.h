@@ -64,7 +64,8 @@ class Document
 {
 public:
     // Reads the file `path` ("FILE" in messages is `path` as given). When it cannot be read at
-    // all, readError() says why and the document is empty.
+    // all (missing, unreadable, larger than LoadLimits::maxFileSize), readError() says why and
+    // the document is empty.
     static Document load(const QString &path, const LoadOptions &options = {});
     // Reads DCL text held in memory, named `path` (includes are searched beside that path).
     static Document fromText(const QString &text, const QString &path,
@@ -79,9 +80,13 @@ public:
         bool resolved = false;
     };
     // Top-level definitions of the main file and its includes, in reading order.
-    const std::vector<std::shared_ptr<Definition>> &definitions() const { return m_definitions; }
+    const std::vector<std::shared_ptr<const Definition>> &definitions() const
+    {
+        return m_definitions;
+    }
     // The dialogs among definitions(), in reading order.
     std::vector<const Tile *> dialogs() const;
+    // The dialog called `name` (the last one, should the name be defined twice), or nullptr.
     const Tile *dialog(const QString &name) const;
     // Files read, main file first, each as the path its positions carry.
     const QStringList &files() const { return m_files; }
@@ -90,7 +95,7 @@ private:
     friend class DocumentBuilder;
     QString m_readError;
     Diagnostics m_diagnostics;
-    std::vector<std::shared_ptr<Definition>> m_definitions;
+    std::vector<std::shared_ptr<const Definition>> m_definitions;
     QStringList m_files;
 };
 

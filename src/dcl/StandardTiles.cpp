@@ -1,5 +1,8 @@
 #include "dcl/StandardTiles.h"
 
+#include <QHash>
+#include <QSet>
+
 namespace tw::dcl
 {
 namespace
@@ -196,12 +199,15 @@ const QStringList &primitiveTiles()
     return primitives;
 }
 
-bool isStandardKind(QStringView name)
+bool isStandardKind(const QString &name)
 {
-    static const QStringList kinds =
-        primitiveTiles() + words("row column radio_row radio_column boxed_row boxed_column "
-                                 "boxed_radio_row boxed_radio_column concatenation paragraph "
-                                 "text_part spacer_0 spacer_1");
+    static const QSet<QString> kinds = [] {
+        const QStringList names =
+            primitiveTiles() + words("row column radio_row radio_column boxed_row boxed_column "
+                                     "boxed_radio_row boxed_radio_column concatenation paragraph "
+                                     "text_part spacer_0 spacer_1");
+        return QSet<QString>(names.begin(), names.end());
+    }();
     return kinds.contains(name);
 }
 
@@ -210,12 +216,15 @@ bool isActivePrimitive(QStringView primitive)
     return kActive.contains(primitive);
 }
 
-const AttributeInfo *findAttribute(QStringView name)
+const AttributeInfo *findAttribute(const QString &name)
 {
-    for (const AttributeInfo &info : attributes())
-        if (info.name == name)
-            return &info;
-    return nullptr;
+    static const QHash<QString, const AttributeInfo *> byName = [] {
+        QHash<QString, const AttributeInfo *> table;
+        for (const AttributeInfo &info : attributes())
+            table.insert(info.name, &info);
+        return table;
+    }();
+    return byName.value(name);
 }
 
 const AttributeInfo *findAttributeIgnoringCase(QStringView name)

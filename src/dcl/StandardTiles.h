@@ -20,7 +20,7 @@ const QStringList &primitiveTiles();
 
 // Tile kinds a resolved tile reports (Tile::kind): the primitives and the standard tiles a
 // previewer must tell apart (row, boxed_radio_column, spacer_0, text_part, ...).
-bool isStandardKind(QStringView name);
+bool isStandardKind(const QString &name);
 
 // Active tiles: selectable, may carry an action and a key.
 bool isActivePrimitive(QStringView primitive);
@@ -48,7 +48,7 @@ struct AttributeInfo {
 };
 
 // The attribute called `name` (case-sensitive), or nullptr for a user-defined attribute.
-const AttributeInfo *findAttribute(QStringView name);
+const AttributeInfo *findAttribute(const QString &name);
 // The documented attribute whose name differs from `name` only in case, or nullptr.
 const AttributeInfo *findAttributeIgnoringCase(QStringView name);
 

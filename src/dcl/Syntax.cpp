@@ -1,6 +1,8 @@
 #include "dcl/Syntax.h"
 
 #include <QStringDecoder>
+#include <string_view>
+#include <unordered_map>
 
 namespace tw::dcl
 {
@@ -89,7 +91,7 @@ public:
             while (m_pos < m_text.size() && isNameChar(m_text[m_pos]))
                 ++m_pos;
             token.type = Tok::Name;
-            token.text = m_text.mid(start, m_pos - start).toString();
+            token.text = intern(m_text.mid(start, m_pos - start));
             return token;
         }
         if (isDigit(c) || c == u'-' || c == u'.')
@@ -111,7 +113,8 @@ private:
 
     void report(Severity severity, const QString &rule, int line, int col, const QString &text)
     {
-        m_diagnostics.append({severity, {m_file, line, col}, rule, text});
+        if (severity == Severity::Error || m_diagnostics.size() < kMaxDiagnostics)
+            m_diagnostics.append({severity, {m_file, line, col}, rule, text});
     }
 
     void error(const Token &token, const QString &text,
@@ -173,9 +176,31 @@ private:
         return true;
     }
 
+    // Names and numbers repeat (attributes, tile kinds, sizes): one shared copy of each.
+    QString intern(QStringView name)
+    {
+        const std::u16string_view key(reinterpret_cast<const char16_t *>(name.utf16()),
+                                      std::size_t(name.size()));
+        auto found = m_names.find(key);
+        if (found == m_names.end())
+            found = m_names.emplace(key, name.toString()).first;
+        return found->second;
+    }
+
     Token string(Token &token)
     {
         ++m_pos;
+        // Most strings hold no escape: taken whole.
+        qsizetype end = m_pos;
+        while (end < m_text.size() && m_text[end] != u'"' && m_text[end] != u'\\' &&
+               m_text[end] != u'\n' && m_text[end] != u'\r')
+            ++end;
+        if (end < m_text.size() && m_text[end] == u'"') {
+            token.type = Tok::String;
+            token.text = m_text.mid(m_pos, end - m_pos).toString();
+            m_pos = end + 1;
+            return token;
+        }
         QString value;
         while (m_pos < m_text.size()) {
             const QChar c = m_text[m_pos];
@@ -272,13 +297,14 @@ private:
                   QStringLiteral("number"));
             return bad();
         }
-        token.text = m_text.mid(start, m_pos - start).toString();
+        token.text = intern(m_text.mid(start, m_pos - start));
         return token;
     }
 
     QStringView m_text;
     QString m_file;
     Diagnostics &m_diagnostics;
+    std::unordered_map<std::u16string_view, QString> m_names;
     qsizetype m_pos = 0;
     qsizetype m_lineStart = 0;
     int m_line = 1;
@@ -379,10 +405,11 @@ private:
     void straySemicolon(const QString &where)
     {
         while (m_token.type == Tok::Semicolon) {
-            m_diagnostics.append({Severity::Warning, here(), QStringLiteral("stray-semicolon"),
-                                  QStringLiteral("';' %1: DCL does not use one there, and "
-                                                 "AutoCAD's reading of it is not documented")
-                                      .arg(where)});
+            if (m_diagnostics.size() < kMaxDiagnostics)
+                m_diagnostics.append({Severity::Warning, here(), QStringLiteral("stray-semicolon"),
+                                      QStringLiteral("';' %1: DCL does not use one there, and "
+                                                     "AutoCAD's reading of it is not documented")
+                                          .arg(where)});
             advance();
         }
     }

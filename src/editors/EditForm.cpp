@@ -2,6 +2,7 @@
 
 #include "editctl/SynCompletionProposal.h"
 #include "editors/DclPreview.h"
+#include "editors/SourceCheck.h"
 #include "editors/VexStringsHold.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -67,6 +69,8 @@ TEditForm::TEditForm(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(Editor, 1);
+    SourceCheck1 = new TSourceCheck(Editor);
+    layout->addWidget(SourceCheck1->List());
     layout->addWidget(StatusBar1);
 
     // The menu bar is not shown in the window: the main window shows these
@@ -128,6 +132,10 @@ TEditForm::TEditForm(QWidget *parent) : QWidget(parent)
     Edit1->addAction(AddStandIn(M::Delete, "Delete1", "&Delete", {}));
     Edit1->addSeparator();
     Edit1->addAction(AddStandIn(M::SelectAll, "Selectall1", "Select &All", {}));
+    Edit1->addSeparator();
+    Check1 = own(QStringLiteral("Check1"), QStringLiteral("Chec&k"), Qt::Key_F7);
+    connect(Check1, &QAction::triggered, this, &TEditForm::Check1Click);
+    Edit1->addAction(Check1);
 
     Font1 = own(QStringLiteral("Font1"), QStringLiteral("&Font..."), {});
     connect(Font1, &QAction::triggered, this, &TEditForm::Font1Click);
@@ -286,7 +294,13 @@ bool TEditForm::Save1Click()
         EditorDialogs().ShowError(this, *error);
         return false;
     }
+    Check1Click();
     return true;
+}
+
+void TEditForm::Check1Click()
+{
+    SourceCheck1->Run(m_isLispEditor, m_pathName);
 }
 
 bool TEditForm::Saveas1Click()

@@ -20,6 +20,7 @@ namespace tw
 {
 
 class DclPreviewLink;
+class TSourceCheck;
 class TSynCompletionProposal;
 class TVexStringsHold;
 
@@ -83,6 +84,8 @@ public:
     void Redo2Click();
     void Font1Click();
     void Edit1Click();
+    // Checks the text as it stands (also after each save) and marks the problems.
+    void Check1Click();
 
     // Called by the main window when this window becomes or stops being the
     // active child; ActivationHook then adjusts the designer.
@@ -124,6 +127,8 @@ public:
     QAction *Save1 = nullptr;
     QAction *SaveAs1 = nullptr;
     QAction *Font1 = nullptr;
+    QAction *Check1 = nullptr;
+    TSourceCheck *SourceCheck1 = nullptr;
     QAction *QuickHelp1 = nullptr;
     QAction *About1 = nullptr;
     // Preview Dialog (F5), DCL editors only.

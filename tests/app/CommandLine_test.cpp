@@ -20,7 +20,7 @@ struct Outcome {
 };
 
 // Runs the real executable without a display, as scripts do.
-Outcome tilewright(const QStringList &arguments)
+Outcome tilewright(const QStringList &arguments, const QString &workingDirectory = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -28,6 +28,7 @@ Outcome tilewright(const QStringList &arguments)
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(TW_TILEWRIGHT_EXE), arguments);
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -298,3 +299,82 @@ TEST_F(CommandLine, RenderSlideRefusalsWriteNoPicture)
 }
 
 } // namespace
+
+TEST_F(CommandLine, CheckPrintsProblemsInCompilerFormAndSetsTheStatus)
+{
+    writeFile(path(QStringLiteral("warn.dcl")),
+              "w : dialog {\n  : toggle { label = \"T\"; }\n  ok_cancel;\n}\n");
+    writeFile(path(QStringLiteral("bad.dcl")), "@include \"parts.dcl\"\n"
+                                               "b : dialog {\n"
+                                               "  : part { alignment = Left; }\n"
+                                               "}\n");
+    QDir(dir.path()).mkdir(QStringLiteral("lib"));
+    writeFile(path(QStringLiteral("lib/parts.dcl")), "part : text { label = \"x\"; }\n");
+    writeFile(path(QStringLiteral("code.lsp")), "(defun c:go ()\n  (princ \"(\")\n");
+
+    // Warnings alone leave the status at 0; --werror counts them.
+    const Outcome warned =
+        tilewright({QStringLiteral("--check"), QStringLiteral("warn.dcl")}, dir.path());
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.out.toStdString(),
+              "warn.dcl:2:3: warning: this toggle has no key, so no program can reach it\n");
+    EXPECT_TRUE(warned.err.isEmpty());
+    EXPECT_EQ(tilewright({QStringLiteral("--check"), QStringLiteral("warn.dcl"),
+                          QStringLiteral("--werror")},
+                         dir.path())
+                  .status,
+              1);
+
+    // Every file in the order given, each problem in file order; FILE as given.
+    const Outcome all = tilewright({QStringLiteral("--check"), QStringLiteral("bad.dcl"),
+                                    QStringLiteral("code.lsp"), QStringLiteral("--include-dir"),
+                                    QStringLiteral("lib"), QStringLiteral("warn.dcl")},
+                                   dir.path());
+    EXPECT_EQ(all.status, 1);
+    EXPECT_EQ(all.out.toStdString(),
+              "bad.dcl:2:1: error: dialog b has neither an OK nor a Cancel button (such as "
+              "ok_cancel), so AutoCAD cannot close it\n"
+              "bad.dcl:3:24: warning: reserved words are lower case: write left, not Left\n"
+              "code.lsp:1:1: error: '(' opened here is never closed (1 unclosed in all)\n"
+              "warn.dcl:2:3: warning: this toggle has no key, so no program can reach it\n");
+    EXPECT_TRUE(all.err.isEmpty()) << all.err.constData();
+
+    // Without the folder the include is missing; a file that cannot be read is one line on
+    // standard error, and the other files are still checked.
+    const Outcome missing = tilewright({QStringLiteral("--check"), QStringLiteral("bad.dcl"),
+                                        QStringLiteral("none.dcl"), QStringLiteral("notes.txt"),
+                                        QStringLiteral("warn.dcl")},
+                                       dir.path());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.out.startsWith("bad.dcl:1:1: error: included file parts.dcl not found"))
+        << missing.out.constData();
+    EXPECT_TRUE(missing.out.endsWith("warn.dcl:2:3: warning: this toggle has no key, so no "
+                                     "program can reach it\n"));
+    const QList<QByteArray> errors = missing.err.trimmed().split('\n');
+    ASSERT_EQ(errors.size(), 2) << missing.err.constData();
+    EXPECT_TRUE(errors[0].startsWith("cannot read none.dcl"));
+    EXPECT_EQ(errors[1], QByteArray("notes.txt: --check reads .dcl and .lsp files"));
+
+    // Options that do not fit.
+    for (const QStringList &wrong :
+         {QStringList{QStringLiteral("--check")},
+          QStringList{QStringLiteral("--to-text"), QStringLiteral("x.txt"),
+                      QStringLiteral("--werror")}}) {
+        const Outcome refused = tilewright(wrong);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_TRUE(refused.out.isEmpty());
+        EXPECT_EQ(refused.err.count('\n'), 1) << refused.err.constData();
+    }
+}
+
+TEST_F(CommandLine, GeneratedDclChecksClean)
+{
+    writeFile(path(QStringLiteral("design.txt")), kDesign);
+    ASSERT_EQ(tilewright({QStringLiteral("--generate"), path(QStringLiteral("design.txt"))}).status,
+              0);
+    const Outcome run =
+        tilewright({QStringLiteral("--check"), path(QStringLiteral("design.DCL")),
+                    path(QStringLiteral("design.lsp")), QStringLiteral("--werror")});
+    EXPECT_EQ(run.status, 0) << run.out.constData();
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.constData();
+}
