@@ -1,7 +1,6 @@
-#include "editors/SourceCheck.h"
-
 #include "editctl/SynEdit.h"
 #include "editors/EditForm.h"
+#include "editors/SourceCheck.h"
 
 #include <QAction>
 #include <QListWidget>
