@@ -879,6 +879,7 @@ void TfrmTilewrightMain::FormCreate(const QStringList &arguments)
         createController()->OpenProjectFile(arguments.first());
         publish();
         InDesignFocus();
+        showDesignStatus();
     } catch (const std::exception &) {
         destroyController();
     }
