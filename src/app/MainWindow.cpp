@@ -362,6 +362,14 @@ QMdiSubWindow *TfrmTilewrightMain::addChild(QWidget *child, Qt::WindowFlags fram
     const QSize wanted = child->size();
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child, frame);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The area maximises a window activated after a maximised one; a frame
+    // that offers no maximise stays as it is.
+    if (!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint))
+        connect(window, &QMdiSubWindow::windowStateChanged, window,
+                [window](Qt::WindowStates, Qt::WindowStates now) {
+                    if (now.testFlag(Qt::WindowMaximized))
+                        window->showNormal();
+                });
     child->show();
     // A window that chose its size keeps it inside the frame; otherwise the
     // frame would shrink it to its layout's hint.

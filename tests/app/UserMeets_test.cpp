@@ -293,6 +293,13 @@ TEST_F(UserMeets, TheDesignFrameOffersNoMaximiseThatWouldResizeTheDialog)
     EXPECT_FALSE(frame->isMaximized());
     EXPECT_EQ(frame->size(), before);
     EXPECT_NE(design()->DCLPanelBasic->dialogWidth(), window.mdiArea()->viewport()->width());
+    // Nor is it maximised by coming after a maximised editor.
+    frameOf(window.CurrentController()->LispEditor)->showMaximized();
+    window.mdiArea()->setActiveSubWindow(frame);
+    settle();
+    EXPECT_FALSE(frame->isMaximized());
+    EXPECT_EQ(frame->size(), before);
+    EXPECT_NE(design()->DCLPanelBasic->dialogWidth(), window.mdiArea()->viewport()->width());
 }
 
 TEST_F(UserMeets, NextWindowActivatesEveryChildInTurnInBothModes)
