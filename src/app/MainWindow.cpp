@@ -436,11 +436,11 @@ void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
                 claimed = claimed || own->shortcut() == shortcut;
         command->setShortcut(claimed ? QKeySequence() : shortcut);
     }
-    // An active editor window shows its own menus in the bar.
     // With no child window there is nothing for the edit commands to act on.
     if (!window)
         EnableEditActions(false);
     showDesignStatus();
+    // An active editor window shows its own menus in the bar.
     menuBar()->clear();
     if (editor && editor->MainMenu1) {
         for (QAction *menu : editor->MainMenu1->actions())

@@ -251,7 +251,7 @@ void TInspectorFm::editRow(int row, bool focus)
         m_combo->setCurrentIndex(m_combo->findText(entry.value));
     }
     placeEditors();
-    if (m_edit->isVisible() && m_edit->isEnabled()) {
+    if (!m_edit->isHidden() && m_edit->isEnabled()) {
         m_edit->selectAll();
         if (focus)
             m_edit->setFocus();
