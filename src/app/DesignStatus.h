@@ -52,7 +52,9 @@ private:
     QLabel *m_mode;
     QLabel *m_selection;
     QPointer<TDsnRegister> m_reg;
-    QPointer<TControl> m_tile;
+    // The one selected tile watched for moves; kept as an object, since its
+    // events may come while it is being destroyed.
+    QPointer<QObject> m_tile;
 };
 
 } // namespace tw
