@@ -1,10 +1,12 @@
 #include "app/MainWindow.h"
 
+#include "app/DesignStatus.h"
 #include "app/Glyphs.h"
 #include "app/HelpWindows.h"
 #include "app/ImportDclAction.h"
 #include "app/LispGenerator.h"
 #include "app/PaletteTemplates.h"
+#include "app/RecentProjects.h"
 #include "component/ClassRegistry.h"
 #include "component/Panel.h"
 #include "component/PropertyAccess.h"
@@ -12,6 +14,7 @@
 #include "designer/DsnPanel.h"
 #include "designer/DsnRegister.h"
 #include "designer/DsnSelect.h"
+#include "designer/Inspector.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
 #include "format/Error.h"
@@ -19,6 +22,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -73,13 +78,27 @@ TfrmTilewrightMain::TfrmTilewrightMain(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(m_mdiArea);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setAccessibleName(QStringLiteral("Status"));
+    m_status = new TDesignStatus(statusBar());
+    m_status->KindOf = [this](const TControl *tile) {
+        if (qobject_cast<const TDCLPanel *>(tile))
+            return QStringLiteral("Dialog");
+        // The palette's caption for the template of the tile's class.
+        const QString kind = className(tile);
+        for (const PaletteEntry &entry : kPalette) {
+            const TControl *model = findComponent(QLatin1String(entry.geneName));
+            if (model && className(model) == kind)
+                return QString::fromLatin1(entry.caption);
+        }
+        return kind;
+    };
 
     createActions();
     createMenus();
     createToolBars();
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TfrmTilewrightMain::showMenusOf);
-    enableEditMenu(false);
+    EnableEditActions(false);
     OutDesignFocus();
+    showProjectTitle(QString(), false);
 }
 
 TfrmTilewrightMain::~TfrmTilewrightMain()
@@ -161,7 +180,7 @@ void TfrmTilewrightMain::createActions()
                       QStringLiteral("Next Windows"), QKeySequence(Qt::CTRL | Qt::Key_F6)),
             &QAction::triggered, this, &TfrmTilewrightMain::actNextWindowExecute);
     connect(
-        addAction("actQuickHelp", QStringLiteral("&Quich Help"), QStringLiteral("Quick Help"), {}),
+        addAction("actQuickHelp", QStringLiteral("&Quick Help"), QStringLiteral("Quick Help"), {}),
         &QAction::triggered, this, &TfrmTilewrightMain::actQuickHelpExecute);
     connect(addAction("actAbout", QStringLiteral("&About"), QString(), {}), &QAction::triggered,
             this, &TfrmTilewrightMain::actAboutExecute);
@@ -195,13 +214,19 @@ void TfrmTilewrightMain::createMenus()
     m_fileMenu->setObjectName(QStringLiteral("File1"));
     for (const char *name :
          {"actNewProject", "actOpenProject", "actImportDcl", "actSaveProject", "actSaveProjectAs",
-          "actCloseProject", "", "actSaveDialog", "actSaveDiaogAs", "", "actNewLispFile",
+          "actCloseProject", "recent", "", "actSaveDialog", "actSaveDiaogAs", "", "actNewLispFile",
           "actNewDcl", "actOpenSourceFile", "", "actGenerateCode", "", "actQuit"}) {
-        if (*name)
+        if (QLatin1String(name) == QLatin1String("recent")) {
+            m_recentMenu = m_fileMenu->addMenu(QStringLiteral("&Recent Projects"));
+            m_recentMenu->setObjectName(QStringLiteral("RecentProjects1"));
+            m_recentMenu->setAccessibleName(QStringLiteral("Recent Projects"));
+        } else if (*name) {
             m_fileMenu->addAction(action(QLatin1String(name)));
-        else
+        } else {
             m_fileMenu->addSeparator();
+        }
     }
+    fillRecentMenu();
     action(QStringLiteral("actGenerateCode"))->setProperty("menuName", QStringLiteral("mnGenCode"));
     m_editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     m_editMenu->setObjectName(QStringLiteral("Edit1"));
@@ -239,8 +264,8 @@ void TfrmTilewrightMain::createToolBars()
     m_btDesign->setText(QStringLiteral("Design"));
     m_btDesign->setIcon(glyphIcon(TGlyph::DesignMode));
     m_btDesign->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_btDesign->setToolTip(QStringLiteral("Togle Design Mode"));
-    m_btDesign->setAccessibleName(QStringLiteral("Togle Design Mode"));
+    m_btDesign->setToolTip(QStringLiteral("Toggle Design Mode"));
+    m_btDesign->setAccessibleName(QStringLiteral("Toggle Design Mode"));
     m_btDesign->setCheckable(true);
     m_btDesign->setFixedSize(kPaletteButton, kPaletteButton);
     connect(m_btDesign, &QToolButton::clicked, this, &TfrmTilewrightMain::btDesignClick);
@@ -334,12 +359,20 @@ void TfrmTilewrightMain::adoptEditor(TEditForm *editor)
     addChild(editor);
 }
 
-QMdiSubWindow *TfrmTilewrightMain::addChild(QWidget *child)
+QMdiSubWindow *TfrmTilewrightMain::addChild(QWidget *child, Qt::WindowFlags frame)
 {
     const bool sized = child->testAttribute(Qt::WA_Resized);
     const QSize wanted = child->size();
-    QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
+    QMdiSubWindow *window = m_mdiArea->addSubWindow(child, frame);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The area maximises a window activated after a maximised one; a frame
+    // that offers no maximise stays as it is.
+    if (!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint))
+        connect(window, &QMdiSubWindow::windowStateChanged, window,
+                [window](Qt::WindowStates, Qt::WindowStates now) {
+                    if (now.testFlag(Qt::WindowMaximized))
+                        window->showNormal();
+                });
     child->show();
     // A window that chose its size keeps it inside the frame; otherwise the
     // frame would shrink it to its layout's hint.
@@ -362,6 +395,7 @@ TEditForm *TfrmTilewrightMain::OpenSourceFile()
     settings.Filter = QStringLiteral(
         "AutoLisp Source File (*.lsp)|*.lsp|DCL Defination (*.dcl)|*.dcl|All files|*.*");
     settings.DefaultExt = QStringLiteral("lsp");
+    settings.FilterIndex = &m_sourceFilter;
     const std::optional<QString> path = EditorDialogs().OpenFileName(this, settings);
     if (!path)
         return nullptr;
@@ -405,6 +439,10 @@ void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
                 claimed = claimed || own->shortcut() == shortcut;
         command->setShortcut(claimed ? QKeySequence() : shortcut);
     }
+    // With no child window there is nothing for the edit commands to act on.
+    if (!window)
+        EnableEditActions(false);
+    showDesignStatus();
     // An active editor window shows its own menus in the bar.
     menuBar()->clear();
     if (editor && editor->MainMenu1) {
@@ -425,6 +463,10 @@ void TfrmTilewrightMain::enableDesignBar(bool on)
 
 void TfrmTilewrightMain::editorActivation(TEditForm &editor, bool active)
 {
+    // Passing from one editor to another, designing keeps waiting: resumed
+    // in between, it would pull the keyboard into the design window.
+    if (!active && activeEditor())
+        return;
     // Designing waits while an editor has the keyboard.
     enableDesignBar(!active);
     auto *design = qobject_cast<TfrmDialogDesign *>(editor.DesignWindow.data());
@@ -437,6 +479,9 @@ void TfrmTilewrightMain::enableEditMenu(bool on)
     m_editMenu->setEnabled(on);
     for (const char *name : {"EditCopy", "EditCut", "EditPaste"})
         action(QLatin1String(name))->setEnabled(on);
+    // An active editor window keeps the commands to what it can do.
+    if (TEditForm *editor = activeEditor())
+        editor->Edit1Click();
 }
 
 TfrmDialogDesign *TfrmTilewrightMain::activeDesignWindow() const
@@ -484,8 +529,11 @@ void TfrmTilewrightMain::EnableEditMenu(bool enabled)
 
 void TfrmTilewrightMain::EnableEditActions(bool enabled)
 {
-    for (const char *name : {"EditCopy", "EditCut", "EditPaste", "EditUndo", "EditRedo"})
+    for (const char *name : {"EditCopy", "EditCut", "EditPaste"})
         action(QLatin1String(name))->setEnabled(enabled);
+    // A design keeps no undo history yet.
+    for (const char *name : {"EditUndo", "EditRedo"})
+        action(QLatin1String(name))->setEnabled(false);
 }
 
 void TfrmTilewrightMain::AdoptProjectWindow(QWidget *window)
@@ -493,7 +541,10 @@ void TfrmTilewrightMain::AdoptProjectWindow(QWidget *window)
     if (auto *editor = qobject_cast<TEditForm *>(window))
         adoptEditor(editor);
     else
-        addChild(window)->setAttribute(Qt::WA_DeleteOnClose, false);
+        // The frame offers what the window's own flags offer: the design
+        // window has no maximise, which would resize the dialog it draws.
+        addChild(window, window->windowFlags() & ~Qt::WindowType_Mask)
+            ->setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
 TLispGeneratorClass *TfrmTilewrightMain::CurrentController() const
@@ -503,19 +554,95 @@ TLispGeneratorClass *TfrmTilewrightMain::CurrentController() const
 
 void TfrmTilewrightMain::publish()
 {
-    if (m_controller)
-        m_currentProjectFile = m_controller->ProjectFile;
+    if (!m_controller)
+        return;
+    m_currentProjectFile = m_controller->ProjectFile;
+    showProjectTitle(m_currentProjectFile,
+                     m_controller->DesignForm && m_controller->DesignForm->Modified());
+}
+
+void TfrmTilewrightMain::showProjectTitle(const QString &projectFile, bool modified)
+{
+    const QString program = QStringLiteral("Tilewright");
+    setWindowTitle(projectFile.isEmpty()
+                       ? program
+                       : QFileInfo(projectFile).fileName() + QStringLiteral("[*] - ") + program);
+    setWindowModified(modified && !projectFile.isEmpty());
+}
+
+void TfrmTilewrightMain::showDesignStatus()
+{
+    TfrmDialogDesign *design = m_controller ? m_controller->DesignForm.data() : nullptr;
+    m_status->showMode(design != nullptr, design && m_btDesign->isChecked());
 }
 
 TLispGeneratorClass *TfrmTilewrightMain::createController()
 {
     m_controller = new TLispGeneratorClass(this, *this);
+    TfrmDialogDesign *design = m_controller->DesignForm;
+    design->DsnInspector1->setSettingsKey(QStringLiteral("Inspector/Geometry"));
+    connect(design, &TfrmDialogDesign::ModifiedChanged, this, [this](bool modified) {
+        if (m_controller)
+            showProjectTitle(m_controller->ProjectFile, modified);
+    });
+    m_status->watch(design->Dsn8Register1);
     return m_controller;
 }
 
 void TfrmTilewrightMain::destroyController()
 {
+    m_status->watch(nullptr);
     delete m_controller.data();
+    showProjectTitle(QString(), false);
+    showDesignStatus();
+}
+
+void TfrmTilewrightMain::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList paths = TRecentProjects::list();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString &path = paths[i];
+        QAction *entry = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        entry->setObjectName(QStringLiteral("RecentProject%1").arg(i + 1));
+        connect(entry, &QAction::triggered, this, [this, path] { openRecentProject(path); });
+    }
+    m_recentMenu->setEnabled(!paths.isEmpty());
+}
+
+void TfrmTilewrightMain::rememberProject()
+{
+    if (!m_controller || m_controller->ProjectFile.trimmed().isEmpty())
+        return;
+    TRecentProjects::add(m_controller->ProjectFile);
+    fillRecentMenu();
+}
+
+void TfrmTilewrightMain::openRecentProject(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        EditorDialogs().ShowError(
+            this, QStringLiteral("%1 no longer exists; it is taken off the list of recent "
+                                 "projects.")
+                      .arg(QDir::toNativeSeparators(path)));
+        TRecentProjects::remove(path);
+        fillRecentMenu();
+        return;
+    }
+    if (m_controller && !m_controller->CanCloseProject())
+        return;
+    openProject(path);
+}
+
+void TfrmTilewrightMain::openProject(const QString &file)
+{
+    destroyController();
+    if (createController()->OpenProjectFile(file))
+        rememberProject();
+    publish();
+    InDesignFocus();
+    showDesignStatus();
 }
 
 namespace
@@ -545,7 +672,16 @@ void TfrmTilewrightMain::actNewProjectExecute()
     createController()->ProjectFile = *file;
     m_controller->SaveDesign();
     publish();
+    rememberProject();
+    // A new design opens ready to draw, as an opened one does.
+    TfrmDialogDesign *design = m_controller->DesignForm;
+    design->TogleDesignState(true);
+    SetDesignButtonDown(true);
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(design->parentWidget()))
+        m_mdiArea->setActiveSubWindow(frame);
+    design->FormActivate();
     InDesignFocus();
+    showDesignStatus();
 }
 
 void TfrmTilewrightMain::actOpenProjectExecute()
@@ -554,12 +690,10 @@ void TfrmTilewrightMain::actOpenProjectExecute()
         return;
     const std::optional<QString> file = EditorDialogs().OpenFileName(
         this, projectDialog(QStringLiteral("DCL Projects (*.dcp)|*.dcp|All Files(*.*)|*.*")));
-    if (file) {
-        destroyController();
-        createController()->OpenProjectFile(*file);
-        publish();
-    }
-    InDesignFocus();
+    if (file)
+        openProject(*file);
+    else
+        InDesignFocus();
 }
 
 void TfrmTilewrightMain::actImportDclExecute()
@@ -592,6 +726,7 @@ void TfrmTilewrightMain::actSaveProjectAsExecute()
         return;
     m_controller->SaveAllAs();
     publish();
+    rememberProject();
 }
 
 void TfrmTilewrightMain::actSaveDialogExecute()
@@ -608,6 +743,7 @@ void TfrmTilewrightMain::actSaveDiaogAsExecute()
         return;
     m_controller->SaveDesignAs();
     publish();
+    rememberProject();
 }
 
 void TfrmTilewrightMain::actCloseProjectExecute()
@@ -633,12 +769,19 @@ void TfrmTilewrightMain::actGenerateCodeExecute()
 
 void TfrmTilewrightMain::actQuitExecute()
 {
-    if (m_controller) {
-        if (!m_controller->CanCloseProject())
-            return;
-        destroyController();
-    }
     close();
+}
+
+bool TfrmTilewrightMain::mayEnd()
+{
+    if (m_controller && !m_controller->CanCloseProject())
+        return false;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        auto *editor = qobject_cast<TEditForm *>(window->widget());
+        if (editor && !editor->ProjectEditor && !editor->QuerySave())
+            return false;
+    }
+    return true;
 }
 
 void TfrmTilewrightMain::btDesignClick()
@@ -658,6 +801,7 @@ void TfrmTilewrightMain::btDesignClick()
     // The edit commands follow the new mode at once, not only on the next
     // activation: in run mode there is nothing for them to act on.
     design->FormActivate();
+    showDesignStatus();
     if (!designing)
         if (QMdiSubWindow *window = m_mdiArea->activeSubWindow()) {
             // Redrawn as a running dialog.
@@ -709,10 +853,8 @@ void TfrmTilewrightMain::EditPasteExecute()
 
 void TfrmTilewrightMain::EditUndoExecute()
 {
-    if (TEditForm *editor = activeEditor()) {
+    if (TEditForm *editor = activeEditor())
         editor->Undo2Click();
-        action(QStringLiteral("EditRedo"))->setEnabled(true);
-    }
 }
 
 void TfrmTilewrightMain::EditRedoExecute()
@@ -764,6 +906,7 @@ void TfrmTilewrightMain::FormCreate(const QStringList &arguments)
     createController()->OpenProjectFile(arguments.first());
     publish();
     InDesignFocus();
+    showDesignStatus();
 }
 
 void TfrmTilewrightMain::activateFromOtherCopy()
@@ -777,11 +920,14 @@ void TfrmTilewrightMain::activateFromOtherCopy()
 
 void TfrmTilewrightMain::closeEvent(QCloseEvent *event)
 {
-    m_mdiArea->closeAllSubWindows();
-    if (!m_mdiArea->subWindowList().isEmpty())
+    if (!mayEnd()) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    destroyController();
+    // Every question has been answered: the free editors go without asking again.
+    qDeleteAll(m_mdiArea->subWindowList());
+    event->accept();
 }
 
 } // namespace tw

@@ -19,6 +19,7 @@ namespace tw
 {
 
 class TArrowButton;
+class TDesignStatus;
 class TDsnPanel;
 class TEditForm;
 class TLispGeneratorClass;
@@ -80,6 +81,12 @@ public:
     void InDesignFocus();
     void OutDesignFocus();
 
+    // Opens a project from the Recent Projects list; a file gone missing is
+    // reported and dropped from the list.
+    void openRecentProject(const QString &path);
+    QMenu *recentMenu() const { return m_recentMenu; }
+    TDesignStatus *designStatus() const { return m_status; }
+
 public slots:
     void actNewProjectExecute();
     void actOpenProjectExecute();
@@ -112,14 +119,28 @@ private:
     void createToolBars();
     void createPalette(QToolBar *bar);
     void showMenusOf(QMdiSubWindow *window);
-    QMdiSubWindow *addChild(QWidget *child);
+    // `frame`: the sub-window's title-bar buttons; none given, all of them.
+    QMdiSubWindow *addChild(QWidget *child, Qt::WindowFlags frame = {});
     void adoptEditor(TEditForm *editor);
     void enableEditMenu(bool on);
     void enableDesignBar(bool on);
     // An editor window became (true) or stopped being (false) the active child.
     void editorActivation(TEditForm &editor, bool active);
-    // Copies the controller's project file name to CurrentProjectFile.
+    // Copies the controller's project file name to CurrentProjectFile and
+    // shows it in the title.
     void publish();
+    // The title for a project file (none: "") and whether it has unsaved changes.
+    void showProjectTitle(const QString &projectFile, bool modified);
+    // The mode and selection in the status bar, from the project's design window.
+    void showDesignStatus();
+    void fillRecentMenu();
+    // After a project was opened or made: it heads Recent Projects.
+    void rememberProject();
+    // Runs the questions Exit asks (the project, then every free editor);
+    // true when the program may end. Nothing is closed here.
+    bool mayEnd();
+    // Opens `file` as the project, after the current one may close.
+    void openProject(const QString &file);
     void destroyController();
     TLispGeneratorClass *createController();
     TfrmDialogDesign *activeDesignWindow() const;
@@ -130,6 +151,10 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    TDesignStatus *m_status = nullptr;
+    // The filter the user last chose in Open Source File.
+    int m_sourceFilter = 0;
     QToolButton *m_btDesign = nullptr;
     QToolBar *m_designBar = nullptr;
     bool m_templatesLoaded = false;

@@ -5,7 +5,9 @@
 #include "component/Owner.h"
 #include "component/PropertyAccess.h"
 
+#include <QHash>
 #include <QMetaEnum>
+#include <memory>
 
 namespace tw
 {
@@ -22,6 +24,24 @@ QString ordinalText(const QObject *object, const QMetaProperty &property, const 
         return QString::number(value);
     }
     return propValueText(object, property);
+}
+
+// The string properties a new control of the control's class starts with.
+// An emptied value differs from them, so it must be stored to come back.
+const QHash<QByteArray, QString> &constructorStrings(const TControl *control)
+{
+    static QHash<QString, QHash<QByteArray, QString>> byClass;
+    const QString name = className(control);
+    const auto known = byClass.constFind(name);
+    if (known != byClass.cend())
+        return known.value();
+    QHash<QByteArray, QString> &values = byClass[name];
+    const std::unique_ptr<TControl> fresh(ClassRegistry::instance().create(name, nullptr));
+    if (fresh)
+        for (const QMetaProperty &property : publishedProperties(fresh->metaObject()))
+            if (property.metaType() == QMetaType::fromType<QString>())
+                values.insert(property.name(), property.read(fresh.get()).toString());
+    return values;
 }
 
 void writeProperties(const QObject *object, const QString &prefix, const TOwner *root,
@@ -84,7 +104,9 @@ void writeProperties(const QObject *object, const QString &prefix, const TOwner 
         case TTypeKind::tkString:
         case TTypeKind::tkLString:
         case TTypeKind::tkWString:
-            if (!value.toString().isEmpty())
+            if (!value.toString().isEmpty() ||
+                (control && prefix.isEmpty() &&
+                 !constructorStrings(control).value(property.name()).isEmpty()))
                 out.push_back({path, StreamValue::fromString(value.toString())});
             break;
         case TTypeKind::tkClass:

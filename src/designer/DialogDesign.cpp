@@ -350,6 +350,14 @@ void TfrmDialogDesign::SetLispFileName(const QString &value)
         DCLPanelBasic->setLispFileName(value);
 }
 
+void TfrmDialogDesign::SetModified(bool value)
+{
+    if (m_modified == value)
+        return;
+    m_modified = value;
+    emit ModifiedChanged(value);
+}
+
 bool TfrmDialogDesign::DesignMode() const
 {
     return Dsn8Register1 && Dsn8Register1->designMode();
@@ -451,7 +459,7 @@ void TfrmDialogDesign::Watch(QWidget *widget)
             const bool dialogTile = it.value();
             m_watched.erase(it);
             if (!m_closing && !dialogTile)
-                m_modified = true;
+                SetModified(true);
         });
     for (QObject *child : widget->children()) {
         auto *control = qobject_cast<TControl *>(child);
@@ -473,7 +481,7 @@ bool TfrmDialogDesign::eventFilter(QObject *watched, QEvent *event)
         QObject *child = static_cast<QChildEvent *>(event)->child();
         const auto it = m_watched.constFind(child);
         if (it != m_watched.cend() && !it.value() && !m_closing)
-            m_modified = true;
+            SetModified(true);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -482,7 +490,7 @@ void TfrmDialogDesign::CMControlListChange(TControl *control, bool inserting)
 {
     if (qobject_cast<TDCLPanel *>(control))
         return;
-    m_modified = true;
+    SetModified(true);
     QString key;
     if (isTile(control) && inserting && GetStrPropByName(control, QStringLiteral("Key"), key) &&
         KeyExist(QStringLiteral("Key"), key))
@@ -600,7 +608,7 @@ void TfrmDialogDesign::EditCode(QObject *target, QString &Value)
 
 bool TfrmDialogDesign::SaveProject(const QString &FileName)
 {
-    m_modified = true;
+    SetModified(true);
     if (FileName.trimmed().isEmpty())
         return false;
     if (TDsnSelection *selection = Dsn8Register1->selection()) {
@@ -612,13 +620,13 @@ bool TfrmDialogDesign::SaveProject(const QString &FileName)
         if (control->owner() == this)
             records.push_back(writeComponent(control, this));
     SaveProjectFile(FileName, records);
-    m_modified = false;
+    SetModified(false);
     return true;
 }
 
 bool TfrmDialogDesign::LoadProject(const QString &FileName)
 {
-    m_modified = true;
+    SetModified(true);
     if (FileName.trimmed().isEmpty())
         return false;
     // Everything is read and checked before the design is touched.
@@ -646,7 +654,7 @@ bool TfrmDialogDesign::LoadProject(const QString &FileName)
             TMethod{m_events, QByteArrayLiteral("DCLPanelBasicCaptionChange")});
     if (designing)
         Dsn8Register1->SetDesignMode(true);
-    m_modified = false;
+    SetModified(false);
     return true;
 }
 

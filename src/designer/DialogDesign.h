@@ -68,7 +68,7 @@ public:
     TfrmEditdata *ItemEditor() const { return m_editData; }
 
     bool Modified() const { return m_modified; }
-    void SetModified(bool value) { m_modified = value; }
+    void SetModified(bool value);
     QString DCLFileName() const;
     void SetDCLFileName(const QString &value);
     QString LispFileName() const;
@@ -100,6 +100,9 @@ public:
     // Rebuilds the stage from a project file. False for a blank name; errors
     // are thrown and then leave the design untouched.
     bool LoadProject(const QString &FileName);
+
+signals:
+    void ModifiedChanged(bool modified);
 
 protected:
     // Closing only minimises, as for every child window of the main window:

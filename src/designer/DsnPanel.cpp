@@ -2,6 +2,7 @@
 
 #include "component/Owner.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,9 +10,55 @@
 
 namespace tw
 {
+namespace
+{
+
+// A palette button reads as a toggle button: checkable, checked while down.
+class TPaletteButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit TPaletteButtonAccessible(TPaletteButton *button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State result = QAccessibleWidget::state();
+        result.checkable = true;
+        result.checked = button()->isDown();
+        return result;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() || name == toggleAction())
+            button()->press();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    TPaletteButton *button() const { return static_cast<TPaletteButton *>(widget()); }
+};
+
+QAccessibleInterface *paletteButtonAccessible(const QString &, QObject *object)
+{
+    auto *button = qobject_cast<TPaletteButton *>(object);
+    return button ? new TPaletteButtonAccessible(button) : nullptr;
+}
+
+} // namespace
 
 TPaletteButton::TPaletteButton(TOwner *owner) : TControl(owner)
 {
+    static const bool accessible = (QAccessible::installFactory(paletteButtonAccessible), true);
+    Q_UNUSED(accessible);
     setFocusPolicy(Qt::TabFocus);
     connect(this, &TControl::captionChanged, this, [this] {
         setToolTip(caption());
@@ -42,7 +89,20 @@ void TPaletteButton::setDown(bool value)
             if (auto *other = qobject_cast<TPaletteButton *>(sibling))
                 if (other != this && other->m_groupIndex == m_groupIndex)
                     other->setDown(false);
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
     update();
+}
+
+void TPaletteButton::press()
+{
+    if (!isEnabled())
+        return;
+    setDown(true);
+    clickedDown();
+    click();
 }
 
 void TPaletteButton::paintEvent(QPaintEvent *)
@@ -87,20 +147,15 @@ void TPaletteButton::mousePressEvent(QMouseEvent *event)
 void TPaletteButton::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() != Qt::LeftButton || !isEnabled() ||
-        !rect().contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
         return;
-    setDown(true);
-    clickedDown();
-    click();
+    press();
 }
 
 void TPaletteButton::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space && isEnabled()) {
-        setDown(true);
-        clickedDown();
-        click();
+        press();
         return;
     }
     TControl::keyPressEvent(event);

@@ -29,6 +29,8 @@ public:
     bool isDown() const { return m_down; }
     // Pressing releases the other buttons of the group.
     void setDown(bool value);
+    // A click: down, and the palette told, when the button is enabled.
+    void press();
     int groupIndex() const { return m_groupIndex; }
     void setGroupIndex(int value) { m_groupIndex = value; }
     TCustomCmpPlt *palette() const;

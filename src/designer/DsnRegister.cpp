@@ -695,8 +695,13 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
         try {
             const QString name = source->name();
             source->setName(QString());
-            const ComponentRecord record = writeComponent(source, source->owner());
+            ComponentRecord record = writeComponent(source, source->owner());
             source->setName(name);
+            // A new tile docks as its container's insertion rule says; the
+            // template's own docking would put it beside the design.
+            std::erase_if(record.properties, [](const NamedValue &property) {
+                return property.name.compare(QLatin1String("Align"), Qt::CaseInsensitive) == 0;
+            });
             const QByteArray stream = writeComponentStream({record});
             const QList<TControl *> read = readComponents(
                 readComponentStream(stream), m_stage->owner(), parent, m_stage->readHooks(true));

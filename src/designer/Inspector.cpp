@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QSettings>
 
 namespace tw
 {
@@ -307,7 +308,38 @@ TDsnInspector::TDsnInspector(QObject *parent)
 
 TDsnInspector::~TDsnInspector()
 {
+    keepPlace();
     delete m_window.data();
+}
+
+void TDsnInspector::setSettingsKey(const QString &key)
+{
+    m_settingsKey = key;
+    if (key.isEmpty())
+        return;
+    const QRect stored =
+        QSettings(QStringLiteral("Orvane"), QStringLiteral("Tilewright")).value(key).toRect();
+    // A place on a screen no longer there is not kept.
+    if (stored.width() <= 0 || stored.height() <= 0 || !QGuiApplication::screenAt(stored.center()))
+        return;
+    m_position->Left = stored.x();
+    m_position->Top = stored.y();
+    m_position->Width = stored.width();
+    m_position->Height = stored.height();
+}
+
+void TDsnInspector::keepPlace()
+{
+    if (!m_window)
+        return;
+    const QRect place = m_window->geometry();
+    m_position->Left = place.x();
+    m_position->Top = place.y();
+    m_position->Width = place.width();
+    m_position->Height = place.height();
+    if (!m_settingsKey.isEmpty())
+        QSettings(QStringLiteral("Orvane"), QStringLiteral("Tilewright"))
+            .setValue(m_settingsKey, place);
 }
 
 QStringList TDsnInspector::entryList() const
@@ -349,6 +381,7 @@ void TDsnInspector::showWindow()
 
 void TDsnInspector::hideWindow()
 {
+    keepPlace();
     delete m_window.data();
     m_shown = false;
 }

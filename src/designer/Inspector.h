@@ -250,6 +250,11 @@ public:
     TGridCp *grid() const { return m_grid; }
     QString caption() const { return m_caption; }
     void setCaption(const QString &value) { m_caption = value; }
+    // Where the window's place and size are kept in QSettings("Orvane",
+    // "Tilewright") between sessions; setting it takes the stored place as
+    // Position. Empty (the default): kept only while this inspector lives.
+    QString settingsKey() const { return m_settingsKey; }
+    void setSettingsKey(const QString &key);
 
     QStringList entryList() const override;
     void showWindow() override;
@@ -263,6 +268,9 @@ public:
         OnBtnClick;
 
 private:
+    // Position takes the window's place and size, as the user left them.
+    void keepPlace();
+
     TShowProps *m_showProps;
     bool m_showCombo = false;
     bool m_stayOnTop = false;
@@ -271,6 +279,7 @@ private:
     QIcon m_btnGlyph;
     TGridCp *m_grid;
     QString m_caption = QStringLiteral("Object Inspector");
+    QString m_settingsKey;
     QPointer<TInspectorFm> m_window;
 };
 

@@ -9,6 +9,7 @@
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -93,21 +94,24 @@ TInspectorFm::TInspectorFm(TDsnInspector *inspector) : m_inspector(inspector)
     m_grid->setColumnWidth(2, inspector->grid()->ValueWid);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Tab must leave the value field (which applies the typed text) instead
     // of silently moving the grid's current cell under it.
     m_grid->setTabKeyNavigation(false);
     layout->addWidget(m_grid, 1);
 
-    m_edit = new QLineEdit(m_grid->viewport());
+    // The editors are the window's own children, placed over the grid, so
+    // that they stand in the accessibility tree (a table lists only cells).
+    m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("Edit1"));
     m_edit->setAccessibleName(QStringLiteral("Value"));
     m_edit->setFrame(false);
     m_edit->installEventFilter(this);
-    m_combo = new QComboBox(m_grid->viewport());
+    m_combo = new QComboBox(this);
     m_combo->setObjectName(QStringLiteral("ComboBox2"));
     m_combo->setAccessibleName(QStringLiteral("Value choice"));
     m_combo->installEventFilter(this);
-    m_buttonPanel = new QWidget(m_grid->viewport());
+    m_buttonPanel = new QWidget(this);
     m_buttonPanel->setObjectName(QStringLiteral("Panel2"));
     m_buttonPanel->setAccessibleName(QStringLiteral("Value editor"));
     m_ellipsis = new QToolButton(m_buttonPanel);
@@ -136,6 +140,8 @@ TInspectorFm::TInspectorFm(TDsnInspector *inspector) : m_inspector(inspector)
         if (row >= 1)
             editRow(row, true);
     });
+    for (QScrollBar *bar : {m_grid->verticalScrollBar(), m_grid->horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &TInspectorFm::placeEditors);
     connect(m_combo, &QComboBox::activated, this, &TInspectorFm::comboChosen);
     // Enter applies what was typed at once; Escape takes it back.
     connect(m_edit, &QLineEdit::returnPressed, this, &TInspectorFm::commitEdited);
@@ -188,6 +194,13 @@ void TInspectorFm::fill(const QList<TInspectorRow> &rows)
     m_grid->setItem(0, 1, readOnlyItem(m_inspector->grid()->PropCp));
     m_grid->setItem(0, 2, readOnlyItem(m_inspector->grid()->ValueCp));
     int keep = -1;
+    // The names column is as wide as the longest name shown.
+    int namesWidth = m_inspector->grid()->PropWid;
+    const QFontMetrics metrics(m_grid->font());
+    for (const TInspectorRow &row : rows)
+        namesWidth = std::max(namesWidth, metrics.horizontalAdvance(row.caption) + 12);
+    m_grid->setColumnWidth(1, namesWidth);
+    fitValueColumn();
     for (int i = 0; i < rows.size(); ++i) {
         m_grid->setItem(i + 1, 0, readOnlyItem(rows[i].name));
         QTableWidgetItem *caption = readOnlyItem(rows[i].caption);
@@ -208,6 +221,7 @@ void TInspectorFm::fill(const QList<TInspectorRow> &rows)
 void TInspectorFm::parkEditors()
 {
     m_editRow = -1;
+    m_grid->clearSelection();
     m_edit->hide();
     m_combo->hide();
     m_buttonPanel->hide();
@@ -220,43 +234,56 @@ void TInspectorFm::editRow(int row, bool focus)
     const TInspectorRow &entry = m_rows[row - 1];
     m_editProp = entry.name;
     m_editRow = row;
+    // The highlighted row is the one being edited.
+    m_grid->setCurrentCell(row, 2);
     // The editors are announced by the property they edit.
     m_edit->setAccessibleName(entry.caption);
     m_combo->setAccessibleName(entry.caption);
     m_ellipsis->setAccessibleName(QStringLiteral("Edit %1").arg(entry.caption));
-    const QRect cell = m_grid->visualRect(m_grid->model()->index(row, 2));
     m_edit->setText(entry.value);
-    m_edit->setGeometry(cell);
-    if (m_inspector->btnProps().contains(entry.name)) {
-        m_combo->hide();
-        m_buttonPanel->setGeometry(cell.right() + 1 - 16, cell.top(), 17, cell.height());
-        m_ellipsis->setGeometry(0, 0, 17, cell.height());
-        m_edit->setEnabled(false);
-        m_edit->show();
-        m_buttonPanel->show();
-        m_buttonPanel->raise();
-        return;
-    }
-    m_buttonPanel->hide();
-    if (entry.kind == TTypeKind::tkEnumeration) {
+    m_edit->setEnabled(!m_inspector->btnProps().contains(entry.name));
+    if (entry.kind == TTypeKind::tkEnumeration && m_edit->isEnabled()) {
         const QSignalBlocker block(m_combo);
         m_combo->clear();
         m_combo->addItems(enumNames(m_inspector->model() ? m_inspector->model()->components()
                                                          : QList<QObject *>(),
                                     entry.name));
         m_combo->setCurrentIndex(m_combo->findText(entry.value));
-        m_combo->setGeometry(cell);
-        m_edit->setEnabled(true);
-        m_edit->hide();
-        m_combo->show();
-        return;
     }
-    m_combo->hide();
-    m_edit->setEnabled(true);
-    m_edit->show();
-    m_edit->selectAll();
-    if (focus)
-        m_edit->setFocus();
+    placeEditors();
+    if (!m_edit->isHidden() && m_edit->isEnabled()) {
+        m_edit->selectAll();
+        if (focus)
+            m_edit->setFocus();
+    }
+}
+
+void TInspectorFm::placeEditors()
+{
+    if (m_editRow < 1 || m_editRow > m_rows.size())
+        return;
+    const TInspectorRow &entry = m_rows[m_editRow - 1];
+    QRect cell = m_grid->visualRect(m_grid->model()->index(m_editRow, 2));
+    // A row scrolled out of the grid's view takes its editors with it.
+    const bool inView = m_grid->viewport()->rect().contains(cell);
+    cell.moveTopLeft(m_grid->viewport()->mapTo(this, cell.topLeft()));
+    const bool button = m_inspector->btnProps().contains(entry.name);
+    const bool choice = !button && entry.kind == TTypeKind::tkEnumeration;
+    m_edit->setGeometry(cell);
+    m_combo->setGeometry(cell);
+    m_buttonPanel->setGeometry(cell.right() + 1 - 16, cell.top(), 17, cell.height());
+    m_ellipsis->setGeometry(0, 0, 17, cell.height());
+    m_edit->setVisible(inView && !choice);
+    m_combo->setVisible(inView && choice);
+    m_buttonPanel->setVisible(inView && button);
+    for (QWidget *editor :
+         {static_cast<QWidget *>(m_edit), static_cast<QWidget *>(m_combo), m_buttonPanel})
+        editor->raise();
+}
+
+void TInspectorFm::fitValueColumn()
+{
+    m_grid->setColumnWidth(2, std::max(0, width() - m_grid->columnWidth(1) - 15));
 }
 
 void TInspectorFm::setEditText(const QString &text)
@@ -324,9 +351,8 @@ void TInspectorFm::resizeEvent(QResizeEvent *event)
             return;
         }
     }
-    m_grid->setColumnWidth(2, std::max(0, width() - m_grid->columnWidth(1) - 15));
-    if (m_editRow >= 1)
-        editRow(m_editRow, false);
+    fitValueColumn();
+    placeEditors();
 }
 
 } // namespace tw

@@ -39,6 +39,8 @@ public:
     // when `focus` is set.
     void editRow(int row, bool focus);
     void parkEditors();
+    // Places the editors over the edited row's value cell, shown while it is in view.
+    void placeEditors();
     // True when the setting changed.
     bool setStaysOnTop(bool on);
     int editRowIndex() const { return m_editRow; }
@@ -57,6 +59,7 @@ protected:
 
 private:
     void comboChosen(int index);
+    void fitValueColumn();
     QString propertyAt(int row) const;
 
     TDsnInspector *m_inspector;

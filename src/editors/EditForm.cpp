@@ -154,6 +154,12 @@ TEditForm::TEditForm(QWidget *parent) : QWidget(parent)
     PopupMenu1->addAction(MainCommandAction(M::Undo));
     PopupMenu1->addAction(MainCommandAction(M::Redo));
     connect(Edit1, &QMenu::aboutToShow, this, &TEditForm::Edit1Click);
+    // While this window is the active one, its edit commands (shared with the
+    // main window's menu and tool bar) follow what the editor can do.
+    connect(Editor, &TSynEdit::EditStateChanged, this, [this] {
+        if (m_active)
+            Edit1Click();
+    });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TEditForm::Edit1Click);
     Editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Editor, &QWidget::customContextMenuRequested, this,
@@ -405,7 +411,7 @@ void TEditForm::Paste1Click()
 void TEditForm::Undo2Click()
 {
     Editor->undo();
-    MainCommandAction(TMainCommand::Redo)->setEnabled(true);
+    MainCommandAction(TMainCommand::Redo)->setEnabled(Editor->CanRedo());
 }
 
 void TEditForm::Redo2Click()
@@ -428,17 +434,21 @@ void TEditForm::Edit1Click()
     MainCommandAction(TMainCommand::Cut)->setEnabled(selection);
     MainCommandAction(TMainCommand::Copy)->setEnabled(selection);
     MainCommandAction(TMainCommand::Delete)->setEnabled(selection);
+    MainCommandAction(TMainCommand::Undo)->setEnabled(Editor->CanUndo());
+    MainCommandAction(TMainCommand::Redo)->setEnabled(Editor->CanRedo());
 }
 
 void TEditForm::FormActivate()
 {
-    MainCommandAction(TMainCommand::Redo)->setEnabled(Editor->CanRedo());
+    m_active = true;
+    Edit1Click();
     if (ActivationHook)
         ActivationHook(*this, true);
 }
 
 void TEditForm::FormDeactivate()
 {
+    m_active = false;
     if (ActivationHook)
         ActivationHook(*this, false);
 }

@@ -144,6 +144,8 @@ private:
     void Minimise();
 
     bool m_isLispEditor = false;
+    // Between FormActivate and FormDeactivate.
+    bool m_active = false;
     QString m_pathName;
     QString m_captionPrefix;
     std::array<QAction *, 16> m_mainActions{};

@@ -55,6 +55,10 @@ private:
         dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
                                                            : QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(settings.DefaultExt);
+        const QStringList filters = dialog.nameFilters();
+        if (settings.FilterIndex && *settings.FilterIndex >= 0 &&
+            *settings.FilterIndex < filters.size())
+            dialog.selectNameFilter(filters.at(*settings.FilterIndex));
         if (!settings.FileName.isEmpty())
             dialog.selectFile(settings.FileName);
         // A read-only file is never handed back for saving; the dialog opens
@@ -62,6 +66,8 @@ private:
         for (;;) {
             if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
                 return std::nullopt;
+            if (settings.FilterIndex)
+                *settings.FilterIndex = int(filters.indexOf(dialog.selectedNameFilter()));
             const QString path =
                 ApplyDefaultExtension(dialog.selectedFiles().constFirst(), settings.DefaultExt);
             const QFileInfo info(path);
@@ -98,9 +104,19 @@ QString ConvertFilter(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString &text = parts[i];
-        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << (text.contains(QLatin1Char('(')) ? text : text + " (" + patterns + ")");
+        // Qt reads its patterns from the caption's parentheses, so they are
+        // written there from the pattern part; "*.*" would hide names without
+        // a dot.
+        QString text = parts[i].trimmed();
+        if (text.endsWith(QLatin1Char(')')) && text.contains(QLatin1Char('(')))
+            text = text.left(text.lastIndexOf(QLatin1Char('('))).trimmed();
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString &pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        filters << text + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;"));
 }

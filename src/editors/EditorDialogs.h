@@ -12,12 +12,14 @@ namespace tw
 
 // What a file dialog starts with. Filter uses the "Text (*.x)|*.x|All|*.*"
 // notation; DefaultExt (without the dot) is added to a chosen name that has
-// no extension.
+// no extension. FilterIndex, when set, names the filter shown first and
+// receives the one the user chose.
 struct TFileDialogSettings {
     QString Title;
     QString Filter;
     QString DefaultExt;
     QString FileName;
+    int *FilterIndex = nullptr;
 };
 
 // Every question, error box, file and font dialog of the editor windows goes
@@ -44,7 +46,8 @@ TEditorDialogs &EditorDialogs();
 // Installs `dialogs` (not owned); nullptr goes back to the standard dialogs.
 void SetEditorDialogs(TEditorDialogs *dialogs);
 
-// "A (*.x)|*.x|All files|*.*" as Qt writes it: "A (*.x);;All files (*.*)".
+// "A (*.x;*.y)|*.x;*.y|All files|*.*" as Qt writes it: "A (*.x *.y);;All files (*)".
+// The patterns come from the pattern parts, whatever the captions say.
 QString ConvertFilter(const QString &filter);
 // `path` with ".ext" added when its file name has no extension.
 QString ApplyDefaultExtension(const QString &path, const QString &defaultExt);

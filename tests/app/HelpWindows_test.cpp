@@ -36,7 +36,7 @@ TEST(HelpWindow, ShowsTheGuideWithItsSixSteps)
     help.loadGuide();
     const QString text = help.reHelp()->toPlainText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Quick Start Guide"))) << text.toStdString();
-    for (const char *needle : {"New Project", "Togle Design Mode", "object inspector", "Key",
+    for (const char *needle : {"New Project", "Toggle Design Mode", "object inspector", "Key",
                                "DCL Action", "LinkToVar", "Generate Code", "LoadDialog"})
         EXPECT_TRUE(text.contains(QLatin1String(needle))) << needle;
     EXPECT_TRUE(help.reHelp()->isReadOnly());

@@ -103,6 +103,7 @@ TEST_F(MainWindow, CommandsHaveTheirCaptionsAndShortcuts)
         {"EditUndo", "&Undo", QKeySequence(Qt::ALT | Qt::Key_Backspace)},
         {"EditRedo", "&Redo", {}},
         {"actNextWindow", "&Next Windows", QKeySequence(Qt::CTRL | Qt::Key_F6)},
+        {"actQuickHelp", "&Quick Help", {}},
     };
     for (const auto &command : commands) {
         QAction *action = window.action(QLatin1String(command.name));
@@ -138,7 +139,7 @@ TEST_F(MainWindow, PaletteButtonsFindTheirTemplates)
         EXPECT_NE(palette->templateOf(button), nullptr) << button->geneName().toStdString();
     EXPECT_EQ(palette->buttons().first()->geneName(), QStringLiteral("Dpst_TDCLButton"));
     EXPECT_EQ(palette->buttons().last()->geneName(), QStringLiteral("Dpst_TDCLColumnX"));
-    EXPECT_EQ(window.btDesign()->toolTip(), QStringLiteral("Togle Design Mode"));
+    EXPECT_EQ(window.btDesign()->toolTip(), QStringLiteral("Toggle Design Mode"));
 }
 
 TEST_F(MainWindow, SourceFilesOpenInTheEditorOfTheirLanguage)

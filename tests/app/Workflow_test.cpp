@@ -118,10 +118,9 @@ QString lines(std::initializer_list<const char *> text)
 }
 
 // A 358 x 286 dialog: tiles docked to its top are 350 pixels (50.0) wide
-// inside its 4-pixel border. The boxed column keeps its template's left
-// docking, so it stands below them, 64 pixels (9.1) wide and as high as what
-// is left above the 40-pixel retirement preview: 286 - 8 - 88 - 40 = 150
-// pixels (10.0). Its radio buttons fill its 60-pixel (8.6) client width.
+// inside its 4-pixel border, in the order they were drawn from the top. The
+// boxed column, drawn 104 pixels (6.9) high, docks there too; its radio
+// buttons fill its 346-pixel (49.4) client width.
 const QString kExpectedDcl = lines({
     "demo : dialog { ",
     "    label=\"Demo\";",
@@ -140,6 +139,30 @@ const QString kExpectedDcl = lines({
     "            height     =  1.6 ;",
     "            alignment     = left ;",
     "        }",
+    "        : boxed_radio_column {",
+    "            key        = \"speed\" ;",
+    "            label      = \"Speed\" ;",
+    "            alignment     = left ;",
+    "            width      = 50.0 ;",
+    "            height     =  6.9 ;",
+    "            children_alignment = left ;",
+    "            : radio_button {",
+    "                key        = \"fast\" ;",
+    "                label      = \"Fast\" ;",
+    "                width      = 49.4 ;",
+    "                height     =  1.6 ;",
+    "                alignment     = top ;",
+    "                is_tab_stop = false ;",
+    "            }",
+    "            : radio_button {",
+    "                key        = \"slow\" ;",
+    "                label      = \"Slow\" ;",
+    "                width      = 49.4 ;",
+    "                height     =  1.6 ;",
+    "                alignment     = top ;",
+    "                is_tab_stop = false ;",
+    "            }",
+    "        }",
     "        :list_box {",
     "            key        = \"items\" ;",
     "            label      = \"Items\" ;",
@@ -147,29 +170,6 @@ const QString kExpectedDcl = lines({
     "            height     =  2.7 ;",
     "            is_tab_stop = false ;",
     "            list     = \"a\\nb\" ;",
-    "        }",
-    "        : boxed_radio_column {",
-    "            key        = \"speed\" ;",
-    "            label      = \"Speed\" ;",
-    "            alignment     = left ;",
-    "            width      =  9.1 ;",
-    "            height     = 10.0 ;",
-    "            is_enabled = false ;",
-    "            children_alignment = left ;",
-    "            : radio_button {",
-    "                key        = \"fast\" ;",
-    "                label      = \"Fast\" ;",
-    "                width      =  8.6 ;",
-    "                height     =  1.6 ;",
-    "                is_tab_stop = false ;",
-    "            }",
-    "            : radio_button {",
-    "                key        = \"slow\" ;",
-    "                label      = \"Slow\" ;",
-    "                width      =  8.6 ;",
-    "                height     =  1.6 ;",
-    "                is_tab_stop = false ;",
-    "            }",
     "        }",
     "ok_cancel_help;",
     "}",
@@ -411,7 +411,7 @@ TEST_F(Workflow, DrawGenerateSaveReopenAndRun)
     type(QStringLiteral("LinkToVar"), QStringLiteral("uname"));
     choose(QStringLiteral("IsString"), QStringLiteral("True"));
 
-    TControl *cluster = draw("Dpst_TDCLGroupColumn", dialog, QRect(16, 72, 64, 80));
+    TControl *cluster = draw("Dpst_TDCLGroupColumn", dialog, QRect(16, 72, 64, 104));
     ASSERT_NE(cluster, nullptr);
     type(QStringLiteral("Caption"), QStringLiteral("Speed"));
     type(QStringLiteral("Key"), QStringLiteral("speed"));
@@ -424,9 +424,9 @@ TEST_F(Workflow, DrawGenerateSaveReopenAndRun)
         type(QStringLiteral("Key"), QString::fromLatin1(caption).toLower());
     }
 
-    // Beside the boxed column, which fills the dialog's left edge below the
-    // tiles docked to the top.
-    TControl *list = draw("Dpst_TDCLListLabel", dialog, QRect(96, 160, 64, 40));
+    // Below the boxed column, which docks to the top as every tile drawn on
+    // the dialog does.
+    TControl *list = draw("Dpst_TDCLListLabel", dialog, QRect(96, 184, 64, 40));
     ASSERT_NE(list, nullptr);
     type(QStringLiteral("Caption"), QStringLiteral("Items"));
     type(QStringLiteral("Key"), QStringLiteral("items"));

@@ -219,8 +219,10 @@ TEST_F(InspectorTest, TypedTextIsAppliedToEverySelectedTileAndHandlesFollow)
     TInspectorFm *window = inspector->window();
     EXPECT_EQ(window->editProperty(), QStringLiteral("Width"));
     EXPECT_TRUE(window->editField()->isVisible());
-    EXPECT_EQ(window->editField()->geometry(),
-              grid()->visualRect(grid()->model()->index(rowOf("Width"), 2)));
+    // The field covers the value cell, placed in the window over the grid.
+    QRect cell = grid()->visualRect(grid()->model()->index(rowOf("Width"), 2));
+    cell.moveTopLeft(grid()->viewport()->mapTo(window, cell.topLeft()));
+    EXPECT_EQ(window->editField()->geometry(), cell);
     type(QStringLiteral("120"));
     EXPECT_EQ(button1->width(), 120);
     EXPECT_EQ(button2->width(), 120);
@@ -319,7 +321,8 @@ TEST_F(InspectorTest, EllipsisButtonAsksTheHandlerAndAppliesItsValue)
     TInspectorFm *window = inspector->window();
     ASSERT_TRUE(window->buttonPanel()->isVisible());
     EXPECT_FALSE(window->editField()->isEnabled());
-    const QRect cell = grid()->visualRect(grid()->model()->index(rowOf("DCL_Action"), 2));
+    QRect cell = grid()->visualRect(grid()->model()->index(rowOf("DCL_Action"), 2));
+    cell.moveTopLeft(grid()->viewport()->mapTo(window, cell.topLeft()));
     EXPECT_EQ(window->buttonPanel()->geometry(),
               QRect(cell.right() + 1 - 16, cell.top(), 17, cell.height()));
     QTest::mouseClick(window->ellipsisButton(), Qt::LeftButton);
