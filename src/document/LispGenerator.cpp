@@ -1,10 +1,10 @@
-#include "app/LispGenerator.h"
+#include "document/LispGenerator.h"
 
 #include "codegen/DialogCode.h"
 #include "component/Error.h"
-#include "designer/DesignHost.h"
-#include "designer/DialogDesign.h"
 #include "designer/DsnRegister.h"
+#include "document/DesignHost.h"
+#include "document/DialogDesign.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
 #include "storage/StorageErrors.h"

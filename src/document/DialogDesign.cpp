@@ -1,4 +1,4 @@
-#include "designer/DialogDesign.h"
+#include "document/DialogDesign.h"
 
 #include "component/ComponentStreaming.h"
 #include "component/Control.h"

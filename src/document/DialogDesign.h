@@ -1,7 +1,7 @@
 #pragma once
 
 #include "component/Owner.h"
-#include "designer/DesignHost.h"
+#include "document/DesignHost.h"
 
 #include <QHash>
 #include <QPointer>
