@@ -114,6 +114,9 @@ private:
     QMdiSubWindow *addChild(QWidget *child);
     void adoptEditor(TEditForm *editor);
     void enableEditMenu(bool on);
+    // Undo and Redo name the design's next step while a design is edited.
+    void updateUndoActions();
+    void setShortcuts(const char *name, const QList<QKeySequence> &keys);
     void enableDesignBar(bool on);
     // An editor window became (true) or stopped being (false) the active child.
     void editorActivation(TEditForm &editor, bool active);
@@ -136,7 +139,7 @@ private:
     TPanel *m_templates = nullptr;
     QList<QAction *> m_actions;
     // Each command's own shortcut, kept while an editor window claims it.
-    QHash<QAction *, QKeySequence> m_shortcuts;
+    QHash<QAction *, QList<QKeySequence>> m_shortcuts;
     QPointer<TEditForm> m_activeEditor;
     QPointer<TfrmDialogDesign> m_activeDesign;
     QPointer<TLispGeneratorClass> m_controller;

@@ -131,8 +131,8 @@ TDesignDocument::TDesignDocument(TfrmDialogDesign &window) : QObject(&window), m
 TDesignDocument::~TDesignDocument()
 {
     delete m_history.data();
-    // The commands refer to the document; they go first.
-    m_stack.clear();
+    // Whoever listens may be going too; the stack leaves quietly.
+    m_stack.blockSignals(true);
 }
 
 void TDesignDocument::emitModified()
@@ -260,7 +260,8 @@ void TDesignDocument::captureValue(QObject *object, const QString &tile, const Q
     const QMetaProperty property = findProperty(object, name);
     if (!property.isValid() || !property.isWritable())
         return;
-    const QByteArray key(property.name());
+    // One copy of each property name, shared by every recorded value.
+    const QByteArray key = *m_propertyNames.insert(QByteArray(property.name()));
     const auto id = qMakePair(static_cast<const QObject *>(object), key);
     if (m_valueIndex.contains(id))
         return;

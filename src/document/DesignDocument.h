@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QSet>
 #include <QUndoStack>
 #include <QVariant>
 #include <vector>
@@ -125,6 +126,7 @@ private:
     QHash<QString, ComponentRecord> m_removable;
     QList<Value> m_values;
     QHash<QPair<const QObject *, QByteArray>, int> m_valueIndex;
+    QSet<QByteArray> m_propertyNames;
     bool m_creates = false;
 };
 

@@ -79,7 +79,7 @@ protected:
 TEST_F(MainWindow, CommandsHaveTheirCaptionsAndShortcuts)
 {
     TfrmTilewrightMain window;
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tilewright"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tilewright[*]"));
     const struct {
         const char *name;
         const char *caption;
@@ -101,7 +101,7 @@ TEST_F(MainWindow, CommandsHaveTheirCaptionsAndShortcuts)
         {"EditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)},
         {"EditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
         {"EditUndo", "&Undo", QKeySequence(Qt::ALT | Qt::Key_Backspace)},
-        {"EditRedo", "&Redo", {}},
+        {"EditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
         {"actNextWindow", "&Next Windows", QKeySequence(Qt::CTRL | Qt::Key_F6)},
     };
     for (const auto &command : commands) {
