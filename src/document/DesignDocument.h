@@ -106,6 +106,7 @@ private:
     void captureScope(const TEditScope &scope);
     void captureValue(QObject *object, const QString &tile, const QByteArray &name);
     QStringList selectedNames() const;
+    QStringList shared(const QStringList &names);
     void record(const QString &text, int mergeKey);
     void discard();
     void emitModified();
@@ -127,6 +128,8 @@ private:
     QList<Value> m_values;
     QHash<QPair<const QObject *, QByteArray>, int> m_valueIndex;
     QSet<QByteArray> m_propertyNames;
+    // The tiles of the last recorded property change, shared with the next.
+    QStringList m_lastTiles;
     bool m_creates = false;
 };
 
