@@ -2,6 +2,7 @@
 #include "designer/DsnSelect.h"
 #include "designer/DsnSelection.h"
 #include "designer/DsnStage.h"
+#include "designer/Handles.h"
 #include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "editors/EditData.h"
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <QUndoView>
 #include <map>
 #include <random>
 
@@ -276,6 +278,39 @@ TEST_F(UndoTest, StepsAreNamedAndSelectTheirTilesAgain)
     EXPECT_EQ(selectedNames(), QStringList{name});
     stack()->redo();
     EXPECT_EQ(tilesIn(dialog(), form.get()).size(), 2);
+    // The history lists every step; choosing the first goes back to it.
+    auto *history = qobject_cast<QUndoView *>(doc()->historyWindow());
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(history->accessibleName(), QStringLiteral("Undo history"));
+    EXPECT_EQ(history->model()->rowCount(), stack()->count() + 1);
+    history->setCurrentIndex(history->model()->index(1, 0));
+    EXPECT_EQ(stack()->index(), 1);
+    EXPECT_EQ(tilesIn(dialog(), form.get()).size(), 1);
+}
+
+// A drag of a grab handle is one step, whatever the pointer did between.
+TEST_F(UndoTest, HandleDragIsOneResizeStep)
+{
+    create(0, dialog(), QPoint(8, 8));
+    TControl *button = tilesIn(dialog(), form.get()).value(0);
+    ASSERT_NE(button, nullptr);
+    select({button});
+    TSmallRect *handle = nullptr;
+    for (TSmallRect *each : reg()->handleManager()->setFor(button)->handles())
+        if (QLatin1String(each->metaObject()->className()) == QLatin1String("tw::TNakashitaRect"))
+            handle = each;
+    ASSERT_NE(handle, nullptr);
+    const QRect before = button->geometry();
+    const int steps = stack()->count();
+    QTest::mousePress(handle, Qt::LeftButton, {}, {1, 1});
+    QTest::mouseMove(handle, {1, 9});
+    QTest::mouseMove(handle, {1, 17});
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, {1, 17});
+    EXPECT_EQ(stack()->count(), steps + 1);
+    EXPECT_EQ(stack()->undoText(), QStringLiteral("Resize Tile"));
+    EXPECT_EQ(button->height(), before.height() + 16);
+    stack()->undo();
+    EXPECT_EQ(button->geometry(), before);
 }
 
 // Modified means "not where the last save or load left the stack".
