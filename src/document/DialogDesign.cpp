@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <functional>
 
 namespace tw
 {
@@ -246,23 +247,25 @@ void TfrmDialogDesign::CreateDesignMenu()
 {
     m_designMenu = new QMenu(this);
     m_designMenu->setAccessibleName(QStringLiteral("Tile commands"));
-    const auto item = [this](const QString &text, const QString &keys, auto run) {
+    const auto item = [this](const QString &text, const QString &keys,
+                             const std::function<void()> &run) {
         QAction *action = m_designMenu->addAction(text + QLatin1Char('\t') + keys);
         connect(action, &QAction::triggered, this, [this, run] {
             if (DesignMode())
-                (Dsn8Register1->*run)();
+                run();
         });
         return action;
     };
+    TDsnRegister *reg = Dsn8Register1;
     QAction *cut =
-        item(QStringLiteral("Cu&t"), QStringLiteral("Ctrl+X"), &TDsnRegister::CutSelection);
+        item(QStringLiteral("Cu&t"), QStringLiteral("Ctrl+X"), [reg] { reg->CutSelection(); });
     QAction *copy =
-        item(QStringLiteral("&Copy"), QStringLiteral("Ctrl+C"), &TDsnRegister::CopySelection);
+        item(QStringLiteral("&Copy"), QStringLiteral("Ctrl+C"), [reg] { reg->CopySelection(); });
     QAction *paste =
-        item(QStringLiteral("&Paste"), QStringLiteral("Ctrl+V"), &TDsnRegister::PasteClipboard);
+        item(QStringLiteral("&Paste"), QStringLiteral("Ctrl+V"), [reg] { reg->PasteClipboard(); });
     QAction *remove =
-        item(QStringLiteral("&Delete"), QStringLiteral("Del"), &TDsnRegister::DeleteSelection);
-    item(QStringLiteral("Select &All"), QStringLiteral("Ctrl+A"), &TDsnRegister::SelectAll);
+        item(QStringLiteral("&Delete"), QStringLiteral("Del"), [reg] { reg->DeleteSelection(); });
+    item(QStringLiteral("Select &All"), QStringLiteral("Ctrl+A"), [reg] { reg->SelectAll(); });
     DsnStage1->setCoverMenu(m_designMenu);
     DsnStage1->OnPopup = [this, cut, copy, paste, remove](QMenu *) {
         const bool any = Dsn8Register1->selection() && !Dsn8Register1->selection()->isEmpty();
