@@ -2,8 +2,8 @@
 
 #include "codegen/DclImport.h"
 #include "dcl/Document.h"
-#include "designer/DesignHost.h"
-#include "designer/DialogDesign.h"
+#include "document/DesignHost.h"
+#include "document/DialogDesign.h"
 #include "editors/EditorDialogs.h"
 #include "format/Error.h"
 #include "format/ProjectFile.h"

@@ -4,17 +4,18 @@
 #include "app/Glyphs.h"
 #include "app/HelpWindows.h"
 #include "app/ImportDclAction.h"
-#include "app/LispGenerator.h"
 #include "app/PaletteTemplates.h"
 #include "app/RecentProjects.h"
 #include "component/ClassRegistry.h"
 #include "component/Panel.h"
 #include "component/PropertyAccess.h"
-#include "designer/DialogDesign.h"
 #include "designer/DsnPanel.h"
 #include "designer/DsnRegister.h"
 #include "designer/DsnSelect.h"
 #include "designer/Inspector.h"
+#include "document/DesignDocument.h"
+#include "document/DialogDesign.h"
+#include "document/LispGenerator.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
 #include "format/Error.h"
@@ -71,7 +72,6 @@ constexpr int kPaletteButton = 28;
 TfrmTilewrightMain::TfrmTilewrightMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmTilewrightMain"));
-    setWindowTitle(QStringLiteral("Tilewright"));
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
     m_mdiArea->setAccessibleName(QStringLiteral("Windows"));
@@ -115,7 +115,7 @@ QAction *TfrmTilewrightMain::addAction(const char *name, const QString &caption,
     action->setToolTip(hint.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : hint);
     action->setStatusTip(hint);
     action->setShortcut(shortcut);
-    m_shortcuts.insert(action, shortcut);
+    m_shortcuts.insert(action, shortcut.isEmpty() ? QList<QKeySequence>() : QList{shortcut});
     m_actions.append(action);
     return action;
 }
@@ -176,6 +176,21 @@ void TfrmTilewrightMain::createActions()
             &QAction::triggered, this, &TfrmTilewrightMain::EditUndoExecute);
     connect(addAction("EditRedo", QStringLiteral("&Redo"), QStringLiteral("Redo"), {}),
             &QAction::triggered, this, &TfrmTilewrightMain::EditRedoExecute);
+    setShortcuts("EditUndo", {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence::Undo});
+    setShortcuts("EditRedo", {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(addAction("EditUndoHistory", QStringLiteral("Undo &History"),
+                      QStringLiteral("Undo History"), {}),
+            &QAction::triggered, this, [this] {
+                TfrmDialogDesign *design = activeDesignWindow();
+                if (!design && m_controller)
+                    design = m_controller->DesignForm;
+                if (!design)
+                    return;
+                QWidget *history = design->Document()->historyWindow();
+                history->show();
+                history->raise();
+            });
     connect(addAction("actNextWindow", QStringLiteral("&Next Windows"),
                       QStringLiteral("Next Windows"), QKeySequence(Qt::CTRL | Qt::Key_F6)),
             &QAction::triggered, this, &TfrmTilewrightMain::actNextWindowExecute);
@@ -230,8 +245,13 @@ void TfrmTilewrightMain::createMenus()
     action(QStringLiteral("actGenerateCode"))->setProperty("menuName", QStringLiteral("mnGenCode"));
     m_editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     m_editMenu->setObjectName(QStringLiteral("Edit1"));
-    for (const char *name : {"EditCopy", "EditCut", "EditPaste"})
-        m_editMenu->addAction(action(QLatin1String(name)));
+    for (const char *name :
+         {"EditUndo", "EditRedo", "", "EditCopy", "EditCut", "EditPaste", "", "EditUndoHistory"}) {
+        if (*name)
+            m_editMenu->addAction(action(QLatin1String(name)));
+        else
+            m_editMenu->addSeparator();
+    }
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("Help1"));
     m_helpMenu->addAction(action(QStringLiteral("actQuickHelp")));
@@ -432,16 +452,21 @@ void TfrmTilewrightMain::showMenusOf(QMdiSubWindow *window)
     // As in the merged menus, the active editor's own entries outrank this
     // window's commands: there Ctrl+S saves the editor, not the project.
     for (QAction *command : std::as_const(m_actions)) {
-        const QKeySequence shortcut = m_shortcuts.value(command);
-        bool claimed = false;
-        if (editor && !shortcut.isEmpty())
-            for (const QAction *own : editor->actions())
-                claimed = claimed || own->shortcut() == shortcut;
-        command->setShortcut(claimed ? QKeySequence() : shortcut);
+        QList<QKeySequence> kept;
+        for (const QKeySequence &shortcut : m_shortcuts.value(command)) {
+            bool claimed = false;
+            if (editor)
+                for (const QAction *own : editor->actions())
+                    claimed = claimed || own->shortcut() == shortcut;
+            if (!claimed)
+                kept.append(shortcut);
+        }
+        command->setShortcuts(kept);
     }
     // With no child window there is nothing for the edit commands to act on.
     if (!window)
         EnableEditActions(false);
+    updateUndoActions();
     showDesignStatus();
     // An active editor window shows its own menus in the bar.
     menuBar()->clear();
@@ -531,9 +556,32 @@ void TfrmTilewrightMain::EnableEditActions(bool enabled)
 {
     for (const char *name : {"EditCopy", "EditCut", "EditPaste"})
         action(QLatin1String(name))->setEnabled(enabled);
-    // A design keeps no undo history yet.
-    for (const char *name : {"EditUndo", "EditRedo"})
-        action(QLatin1String(name))->setEnabled(false);
+    updateUndoActions();
+}
+
+void TfrmTilewrightMain::setShortcuts(const char *name, const QList<QKeySequence> &keys)
+{
+    QAction *command = action(QLatin1String(name));
+    command->setShortcuts(keys);
+    m_shortcuts.insert(command, keys);
+}
+
+void TfrmTilewrightMain::updateUndoActions()
+{
+    TfrmDialogDesign *design = designingWindow();
+    QUndoStack *stack = design ? design->Document()->undoStack() : nullptr;
+    const auto caption = [](const QString &verb, const QString &step) {
+        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+    };
+    QAction *undo = action(QStringLiteral("EditUndo"));
+    QAction *redo = action(QStringLiteral("EditRedo"));
+    undo->setText(caption(QStringLiteral("&Undo"), stack ? stack->undoText() : QString()));
+    redo->setText(caption(QStringLiteral("&Redo"), stack ? stack->redoText() : QString()));
+    // An editor window sets them from its own history; a design from its stack.
+    if (stack || !activeEditor()) {
+        undo->setEnabled(stack && stack->canUndo());
+        redo->setEnabled(stack && stack->canRedo());
+    }
 }
 
 void TfrmTilewrightMain::AdoptProjectWindow(QWidget *window)
@@ -581,11 +629,14 @@ TLispGeneratorClass *TfrmTilewrightMain::createController()
     m_controller = new TLispGeneratorClass(this, *this);
     TfrmDialogDesign *design = m_controller->DesignForm;
     design->DsnInspector1->setSettingsKey(QStringLiteral("Inspector/Geometry"));
-    connect(design, &TfrmDialogDesign::ModifiedChanged, this, [this](bool modified) {
+    m_status->watch(design->Dsn8Register1);
+    TDesignDocument *document = m_controller->Document();
+    connect(document->undoStack(), &QUndoStack::indexChanged, this,
+            &TfrmTilewrightMain::updateUndoActions);
+    connect(document, &TDesignDocument::modifiedChanged, this, [this](bool modified) {
         if (m_controller)
             showProjectTitle(m_controller->ProjectFile, modified);
     });
-    m_status->watch(design->Dsn8Register1);
     return m_controller;
 }
 
@@ -853,13 +904,17 @@ void TfrmTilewrightMain::EditPasteExecute()
 
 void TfrmTilewrightMain::EditUndoExecute()
 {
-    if (TEditForm *editor = activeEditor())
+    if (TfrmDialogDesign *design = designingWindow())
+        design->Document()->undoStack()->undo();
+    else if (TEditForm *editor = activeEditor())
         editor->Undo2Click();
 }
 
 void TfrmTilewrightMain::EditRedoExecute()
 {
-    if (TEditForm *editor = activeEditor())
+    if (TfrmDialogDesign *design = designingWindow())
+        design->Document()->undoStack()->redo();
+    else if (TEditForm *editor = activeEditor())
         editor->Redo2Click();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "component/Owner.h"
-#include "designer/DesignHost.h"
+#include "document/DesignHost.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -123,6 +123,9 @@ private:
     QMdiSubWindow *addChild(QWidget *child, Qt::WindowFlags frame = {});
     void adoptEditor(TEditForm *editor);
     void enableEditMenu(bool on);
+    // Undo and Redo name the design's next step while a design is edited.
+    void updateUndoActions();
+    void setShortcuts(const char *name, const QList<QKeySequence> &keys);
     void enableDesignBar(bool on);
     // An editor window became (true) or stopped being (false) the active child.
     void editorActivation(TEditForm &editor, bool active);
@@ -162,7 +165,7 @@ private:
     TPanel *m_templates = nullptr;
     QList<QAction *> m_actions;
     // Each command's own shortcut, kept while an editor window claims it.
-    QHash<QAction *, QKeySequence> m_shortcuts;
+    QHash<QAction *, QList<QKeySequence>> m_shortcuts;
     QPointer<TEditForm> m_activeEditor;
     QPointer<TfrmDialogDesign> m_activeDesign;
     QPointer<TLispGeneratorClass> m_controller;

@@ -197,6 +197,12 @@ void TControl::enableAlign()
         realign();
 }
 
+void TControl::resumeAlign()
+{
+    if (m_alignDisabled > 0 && --m_alignDisabled == 0)
+        m_alignPending = false;
+}
+
 void TControl::endLoading()
 {
     m_loading = false;

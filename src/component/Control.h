@@ -94,6 +94,9 @@ public:
     void realign(TControl *trigger = nullptr);
     void disableAlign() { ++m_alignDisabled; }
     void enableAlign();
+    // Ends a disableAlign() without laying the children out: for bounds put
+    // back exactly as an earlier layout left them.
+    void resumeAlign();
 
     // Whether the control is being read from a stream; docking waits until
     // loading ends, then the loaded hook runs.

@@ -172,6 +172,9 @@ void TDsnRegister::SetDesignMode(bool on)
     }
     endDrag();
     m_pressed = false;
+    if (m_resizeEditOpen && m_edits)
+        m_edits->cancelEdit();
+    m_resizeEditOpen = false;
     freeAgents();
     if (m_stage) {
         m_stage->setFocusPolicy(m_stageFocusPolicy);
@@ -387,9 +390,22 @@ TDsnSelection *TDsnRegister::CreateSelection()
 {
     auto *selection = new TDsnSelection;
     m_handles.reset(CreateHandleManager());
-    m_handles->onResizeStarted = [this](TControl *control) { m_resizing = control; };
+    m_handles->onResizeStarted = [this](TControl *control) {
+        m_resizing = control;
+        if (!m_edits)
+            return;
+        // A drag whose release never came leaves nothing open behind it.
+        if (m_resizeEditOpen)
+            m_edits->cancelEdit();
+        m_edits->beginEdit({});
+        m_resizeEditOpen = true;
+    };
     m_handles->onResizeEnded = [this](TControl *control, const QRect &old) {
         m_resizing = nullptr;
+        if (m_edits && m_resizeEditOpen) {
+            m_resizeEditOpen = false;
+            m_edits->endEdit(QStringLiteral("Resize Tile"));
+        }
         AfterResize(control, old);
     };
     selection->addReceiver(&m_entryWatch);
@@ -614,14 +630,18 @@ void TDsnRegister::MoveEnd(const TDsnMouse &m)
     const bool apply = m_moveOutline && m_selection && m_selection->commonParent() &&
                        !(m.modifiers & Qt::ShiftModifier);
     endDrag();
-    if (apply) {
+    if (apply && !(end - m_start).isNull()) {
         const QPoint d = end - m_start;
-        for (TControl *control : QList<TControl *>(m_selection->items()))
-            if (control && m_stage->moveQuery(control) && !d.isNull())
-                control->setBounds(control->left() + d.x(), control->top() + d.y(),
-                                   control->width(), control->height());
-        if (!d.isNull())
-            AfterMove();
+        const QList<TControl *> moved = m_selection->items();
+        {
+            TEditGuard edit(m_edits, {});
+            edit.setText(tilesText(QStringLiteral("Move"), int(moved.size())));
+            for (TControl *control : moved)
+                if (control && m_stage->moveQuery(control))
+                    control->setBounds(control->left() + d.x(), control->top() + d.y(),
+                                       control->width(), control->height());
+        }
+        AfterMove();
     }
     if (m_selection)
         m_selection->update();
@@ -687,6 +707,9 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
     auto *parent = qobject_cast<TControl *>(m_container.data());
     TControl *source = m_panel ? m_panel->selectedTemplate() : nullptr;
     TControl *created = nullptr;
+    TEditScope scope;
+    scope.creates = true;
+    TEditGuard edit(m_edits, scope);
     // Docking waits for the drawn bounds: docked at the template's place first,
     // the new tile would push its siblings aside and land out of drawing order.
     if (parent)
@@ -725,6 +748,7 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
     if (created) {
         hookTree(created, nullptr);
         SelectControl(created);
+        edit.setText(QStringLiteral("Create ") + className(created).mid(1));
     }
     if (m_panel)
         m_panel->reset();
@@ -799,6 +823,10 @@ void TDsnRegister::CutSelection()
 {
     if (!CanCopy())
         return;
+    TEditScope scope;
+    scope.removable = m_selection->items();
+    TEditGuard edit(m_edits, scope);
+    edit.setText(tilesText(QStringLiteral("Cut"), int(scope.removable.size())));
     CopySelection();
     DeleteSelection();
 }
@@ -821,6 +849,9 @@ void TDsnRegister::PasteClipboard()
         showError(m_stage, error);
         return;
     }
+    TEditScope scope;
+    scope.creates = true;
+    TEditGuard edit(m_edits, scope);
     m_selection->clear();
     const QList<TControl *> pasted =
         readComponents(records, m_stage->owner(), target, m_stage->readHooks(true));
@@ -840,12 +871,16 @@ void TDsnRegister::PasteClipboard()
         m_selection->add(control);
     }
     m_selection->update();
+    edit.setText(tilesText(QStringLiteral("Paste"), int(pasted.size())));
 }
 
 void TDsnRegister::DeleteSelection()
 {
     if (!m_selection || m_selection->isEmpty() || !m_stage)
         return;
+    TEditScope scope;
+    scope.removable = m_selection->items();
+    TEditGuard edit(m_edits, scope);
     QList<QPointer<TControl>> doomed;
     for (TControl *control : m_selection->items())
         doomed.append(control);
@@ -858,11 +893,103 @@ void TDsnRegister::DeleteSelection()
                      [this](const QPointer<TControl> &a, const QPointer<TControl> &b) {
                          return depthBelow(a, m_stage) < depthBelow(b, m_stage);
                      });
+    edit.setText(tilesText(QStringLiteral("Delete"), int(doomed.size())));
     // Deepest first; a control freed with its parent is not freed again.
     for (qsizetype i = doomed.size() - 1; i >= 0; --i)
         delete doomed[i].data();
     if (m_inspector)
         m_inspector->refreshValues();
+}
+
+void TDsnRegister::SelectAll()
+{
+    if (!m_designMode || !m_stage)
+        return;
+    auto *container = qobject_cast<TControl *>(SelectAllContainer());
+    if (!container)
+        return;
+    TDsnSelection *selection = ensureSelection();
+    selection->clear();
+    for (TControl *child : container->childControls())
+        if (child->owner() == m_stage->owner() && (m_stage->selectQuery(child) & dsn::kMaySelect))
+            selection->add(child);
+    selection->update();
+}
+
+QWidget *TDsnRegister::SelectAllContainer() const
+{
+    if (!m_selection || m_selection->isEmpty())
+        return m_stage;
+    // A lone container with tiles in it stands for its tiles.
+    TControl *first = m_selection->at(0);
+    if (m_selection->count() == 1 && first->acceptsControls() && !first->childControls().isEmpty())
+        return first;
+    return first->parentWidget();
+}
+
+// ---- keyboard -----------------------------------------------------------------
+
+void TDsnRegister::KeyboardMove(int dx, int dy, bool resize)
+{
+    if (!m_designMode || !m_stage || !m_selection || !m_selection->commonParent())
+        return;
+    const QList<TControl *> tiles = m_selection->items();
+    {
+        TEditGuard edit(m_edits, {});
+        // Successive presses over the same tiles make one step.
+        edit.setText(tilesText(resize ? QStringLiteral("Resize") : QStringLiteral("Move"),
+                               int(tiles.size())),
+                     resize ? 2 : 1);
+        for (TControl *control : tiles) {
+            if (!control || !m_stage->moveQuery(control))
+                continue;
+            if (resize)
+                control->setBounds(control->left(), control->top(),
+                                   std::max(0, control->width() + dx),
+                                   std::max(0, control->height() + dy));
+            else if (!moveDocked(control, dx, dy))
+                control->setBounds(control->left() + dx, control->top() + dy, control->width(),
+                                   control->height());
+        }
+    }
+    m_selection->update();
+    AfterMove();
+}
+
+// A docked tile moves along its docking direction by changing places with its
+// neighbour, which is also its place in the generated code; across it, it
+// does not move. False for a tile that is not docked.
+bool TDsnRegister::moveDocked(TControl *control, int dx, int dy)
+{
+    const TAlign align = control->align();
+    if (align == alNone)
+        return false;
+    const bool vertical = align == alTop || align == alBottom;
+    const int step = vertical ? dy : dx;
+    TControl *parent = control->parentControl();
+    if (step == 0 || !parent || !(vertical || align == alLeft || align == alRight))
+        return true;
+    const auto along = [vertical](const TControl *c) { return vertical ? c->top() : c->left(); };
+    QList<TControl *> line;
+    for (TControl *sibling : parent->childControls())
+        if (sibling->align() == align && sibling->visibleProp())
+            line.append(sibling);
+    std::stable_sort(line.begin(), line.end(),
+                     [&](const TControl *a, const TControl *b) { return along(a) < along(b); });
+    const qsizetype at = line.indexOf(control) + (step > 0 ? 1 : -1);
+    if (at < 0 || at >= line.size())
+        return true;
+    const TControl *neighbour = line[at];
+    // Docking lets the moved tile win a tie of position: placed on the
+    // neighbour's leading edge it goes before it, on its trailing edge after.
+    const int to = step < 0
+                       ? along(neighbour)
+                       : along(neighbour) + (vertical ? neighbour->height() : neighbour->width());
+    if (vertical)
+        control->setBounds(control->left(), to, control->width(), control->height());
+    else
+        control->setBounds(to, control->top(), control->width(), control->height());
+    return true;
 }
 
 // ---- context menu ---------------------------------------------------------------
@@ -926,6 +1053,11 @@ void TDsnRegister::ContextMenuClick(QAction *action)
         return;
     QString value = data[1];
     const QList<TControl *> selected = m_selection->items();
+    TEditScope scope;
+    scope.targets = QList<QObject *>(selected.begin(), selected.end());
+    scope.properties = {data[0]};
+    TEditGuard edit(m_edits, scope);
+    edit.setText(setPropertyText(data[0], int(selected.size())));
     if (m_stage->OnMenuClick)
         m_stage->OnMenuClick(m_stage, selected, value, data[0]);
     for (TControl *control : selected)

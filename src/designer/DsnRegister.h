@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designer/DesignEdits.h"
 #include "designer/DsnPanel.h"
 #include "designer/DsnStage.h"
 #include "designer/DsnTypes.h"
@@ -101,6 +102,9 @@ public:
     void setDsnInspector(TCustomInspector *inspector) { m_inspector = inspector; }
     TArrowButton *arrowButton() const { return m_arrow; }
     void setArrowButton(TArrowButton *arrow) { m_arrow = arrow; }
+    // Where every change to the design is reported as an edit (may be null).
+    TDesignEdits *edits() const { return m_edits; }
+    void setEdits(TDesignEdits *edits) { m_edits = edits; }
 
     bool designMode() const { return m_designMode; }
     TDsnSelection *selection() const { return m_selection.get(); }
@@ -152,6 +156,15 @@ public:
     virtual void CopySelection();
     virtual void PasteClipboard();
     virtual void DeleteSelection();
+    // Selects every tile of the container of the selection (or of the stage).
+    virtual void SelectAll();
+    virtual QWidget *SelectAllContainer() const;
+    // The arrow keys: moves the selection by (dx, dy), or with `resize` grows
+    // it by that much. Docked tiles move before or after their neighbour
+    // along the docking direction instead.
+    virtual void KeyboardMove(int dx, int dy, bool resize);
+    int gridWidth() const { return m_moveWidth; }
+    int gridHeight() const { return m_moveHeight; }
     virtual void SetCreatedControl(TControl *control);
     virtual void NameNewControl(TControl *control);
     virtual void AfterResize(TControl *control, const QRect &oldBounds);
@@ -198,6 +211,7 @@ private:
     TDsnMouse mouseOf(QWidget *hooked, QObject *watched, const QMouseEvent *event) const;
     void agentTargetDestroyed(QObject *target);
     void showContextMenu(QPoint stagePos);
+    bool moveDocked(TControl *control, int dx, int dy);
 
     // Passes the freeing of a selected control on to SelectionEntryRemoving.
     struct EntryWatch : TSelectionReceiver {
@@ -226,6 +240,8 @@ private:
     bool m_pressed = false;
     bool m_passOn = false;
     QPointer<QWidget> m_pressControl;
+    TDesignEdits *m_edits = nullptr;
+    bool m_resizeEditOpen = false;
 };
 
 // The controller for multiple selection: Shift toggles a control in the

@@ -138,6 +138,8 @@ bool TDsnStage::event(QEvent *event)
 
 void TDsnStage::keyPressEvent(QKeyEvent *event)
 {
+    if (m_designing && m_register && arrowKey(event))
+        return;
     if (m_designing && m_register && (event->modifiers() & Qt::ControlModifier)) {
         switch (event->key()) {
         case Qt::Key_C:
@@ -152,11 +154,45 @@ void TDsnStage::keyPressEvent(QKeyEvent *event)
             m_register->PasteClipboard();
             event->accept();
             return;
+        case Qt::Key_A:
+            m_register->SelectAll();
+            event->accept();
+            return;
         default:
             break;
         }
     }
     TPanel::keyPressEvent(event);
+}
+
+// Arrows move the selection by a grid step, with Ctrl by one pixel; with
+// Shift they resize it instead.
+bool TDsnStage::arrowKey(QKeyEvent *event)
+{
+    QPoint step;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        step = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        step = {1, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -1};
+        break;
+    case Qt::Key_Down:
+        step = {0, 1};
+        break;
+    default:
+        return false;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (!(mods & Qt::ControlModifier))
+        step = {step.x() * std::max(1, m_register->gridWidth()),
+                step.y() * std::max(1, m_register->gridHeight())};
+    m_register->KeyboardMove(step.x(), step.y(), mods & Qt::ShiftModifier);
+    event->accept();
+    return true;
 }
 
 void TDsnStage::keyReleaseEvent(QKeyEvent *event)

@@ -52,8 +52,8 @@ private:
 // a controller switches design mode on; then the controller routes every
 // press on them to itself and the stage keeps the keyboard: a release of
 // Delete deletes the selection, Ctrl+C, Ctrl+X and Ctrl+V copy, cut and
-// paste. Application rules come in through the query events, whose flags
-// start permissive and may only be narrowed by the handler.
+// paste, Ctrl+A selects all, the arrows move or resize the selection. Application rules come in
+// through the query events, whose flags start permissive and may only be narrowed by the handler.
 class TDsnStage : public TPanel
 {
     Q_OBJECT
@@ -113,9 +113,12 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+
     void resized() override;
 
 private:
+    bool arrowKey(QKeyEvent *event);
+
     QStringList m_selfProps;
     QStringList m_outProps;
     TRubberband *m_rubberband;

@@ -285,6 +285,11 @@ bool TCustomInspector::applyText(const QString &propName, const QString &text)
         return false;
     bool ok = true;
     try {
+        TEditScope scope;
+        scope.targets = m_model->components();
+        scope.properties = {propName};
+        TEditGuard edit(m_edits, scope);
+        edit.setText(setPropertyText(propName, int(scope.targets.size())));
         m_model->apply(propName, text);
     } catch (const TError &error) {
         ok = false;
@@ -398,8 +403,15 @@ void TDsnInspector::refresh()
 void TDsnInspector::buttonClicked(const QString &propName, const QString &value)
 {
     QString text = value;
+    // What the button's dialog changes (code, list items, a file name) and
+    // the value it returns are one edit.
+    TEditScope scope;
+    scope.targets = model() ? model()->components() : QList<QObject *>();
+    scope.properties = {propName, QStringLiteral("LispCode"), QStringLiteral("List")};
+    TEditGuard edit(edits(), scope);
+    edit.setText(setPropertyText(propName, int(scope.targets.size())));
     if (OnBtnClick)
-        OnBtnClick(this, model() ? model()->components() : QList<QObject *>(), text, propName);
+        OnBtnClick(this, scope.targets, text, propName);
     if (m_window)
         m_window->setEditText(text);
     applyText(propName, text);

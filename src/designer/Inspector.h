@@ -1,6 +1,7 @@
 #pragma once
 
 #include "component/PropertyAccess.h"
+#include "designer/DesignEdits.h"
 #include "designer/DsnTypes.h"
 
 #include <QIcon>
@@ -203,8 +204,11 @@ public:
     virtual void refresh();
     // Reads the values again and shows them.
     void refreshValues();
-    // Applies text to the selection; a failure goes to the error handler.
+    // Applies text to the selection as one edit; a failure goes to the error handler.
     bool applyText(const QString &propName, const QString &text);
+    // Where the inspector's changes are reported as edits (may be null).
+    TDesignEdits *edits() const { return m_edits; }
+    void setEdits(TDesignEdits *edits) { m_edits = edits; }
 
     // Where error messages go; by default a message box.
     std::function<void(const QString &)> OnError;
@@ -218,6 +222,7 @@ private:
     QStringList m_outProps;
     QPointer<TDsnStage> m_stage;
     std::unique_ptr<TInspectorModel> m_model;
+    TDesignEdits *m_edits = nullptr;
 };
 
 // The object inspector: a floating tool window listing the selection's

@@ -1,11 +1,11 @@
 #include "AppTestSupport.h"
-#include "app/LispGenerator.h"
 #include "app/MainWindow.h"
 #include "component/ClassRegistry.h"
 #include "component/PropertyAccess.h"
-#include "designer/DialogDesign.h"
 #include "designer/DsnPanel.h"
 #include "designer/DsnRegister.h"
+#include "document/DialogDesign.h"
+#include "document/LispGenerator.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
 #include "tiles/DCLPanel.h"
@@ -101,7 +101,7 @@ TEST_F(MainWindow, CommandsHaveTheirCaptionsAndShortcuts)
         {"EditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)},
         {"EditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
         {"EditUndo", "&Undo", QKeySequence(Qt::ALT | Qt::Key_Backspace)},
-        {"EditRedo", "&Redo", {}},
+        {"EditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
         {"actNextWindow", "&Next Windows", QKeySequence(Qt::CTRL | Qt::Key_F6)},
         {"actQuickHelp", "&Quick Help", {}},
     };

@@ -1,13 +1,13 @@
 #include "AppTestSupport.h"
-#include "app/LispGenerator.h"
 #include "app/MainWindow.h"
 #include "component/PropertyAccess.h"
-#include "designer/DialogDesign.h"
 #include "designer/DsnPanel.h"
 #include "designer/DsnRegister.h"
 #include "designer/DsnSelection.h"
 #include "designer/Inspector.h"
 #include "designer/InspectorForm.h"
+#include "document/DialogDesign.h"
+#include "document/LispGenerator.h"
 #include "editors/EditData.h"
 #include "editors/EditList.h"
 #include "editors/EditorDialogs.h"
@@ -43,10 +43,16 @@ class ProjectDialogs : public TEditorDialogs
 public:
     QString savePath;
     QString openPath;
+    // The answers to the questions a test expects, in order.
+    QList<QMessageBox::StandardButton> answers;
+    QStringList asked;
 
     QMessageBox::StandardButton Ask(QWidget *, const QString &, const QString &text,
                                     QMessageBox::Icon, QMessageBox::StandardButtons) override
     {
+        asked.append(text);
+        if (!answers.isEmpty())
+            return answers.takeFirst();
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
         return QMessageBox::Cancel;
     }
@@ -481,6 +487,47 @@ TEST_F(Workflow, DrawGenerateSaveReopenAndRun)
     EXPECT_TRUE(shown[1]->isChecked());
     EXPECT_FALSE(tiles[0]->property("Value").toBool());
     EXPECT_TRUE(tiles[1]->property("Value").toBool());
+}
+
+// The user moves a tile, undoes and redoes it from the keyboard, and is asked
+// about the moved design on closing: a move alone is a change worth saving.
+TEST_F(Workflow, KeyboardMoveIsUndoneByNameAndAskedAboutOnClose)
+{
+    dialogs.savePath = project;
+    clickToolButton("actNewProject");
+    ASSERT_NE(design(), nullptr);
+    activateDesign();
+    if (!design()->DesignMode())
+        QTest::mouseClick(window.btDesign(), Qt::LeftButton);
+    TDCLPanel *dialog = design()->DCLPanelBasic;
+    TControl *first = draw("Dpst_TDCLButton", dialog, QRect(16, 8, 64, 24));
+    TControl *second = draw("Dpst_TDCLButton", dialog, QRect(16, 40, 64, 24));
+    ASSERT_TRUE(first && second);
+    QAction *undo = window.action(QStringLiteral("EditUndo"));
+    QAction *redo = window.action(QStringLiteral("EditRedo"));
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Create DCLButton"));
+    EXPECT_TRUE(window.isWindowModified());
+
+    ASSERT_TRUE(design()->SaveProject(project));
+    EXPECT_FALSE(window.isWindowModified());
+    select(first);
+    const int top = first->y();
+    QTest::keyClick(design()->DsnStage1, Qt::Key_Down);
+    EXPECT_GT(first->y(), second->y());
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Move Tile"));
+    EXPECT_TRUE(window.isWindowModified());
+
+    QTest::keyClick(design()->DsnStage1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(first->y(), top);
+    EXPECT_EQ(redo->text(), QStringLiteral("&Redo Move Tile"));
+    EXPECT_FALSE(window.isWindowModified());
+    QTest::keyClick(design()->DsnStage1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_GT(first->y(), second->y());
+
+    dialogs.answers = {QMessageBox::No};
+    window.action(QStringLiteral("actCloseProject"))->trigger();
+    EXPECT_EQ(dialogs.asked, QStringList{QStringLiteral("Save change to project's dialog?")});
+    EXPECT_EQ(window.CurrentController(), nullptr);
 }
 
 } // namespace

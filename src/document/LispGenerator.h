@@ -9,6 +9,7 @@ class QWidget;
 namespace tw
 {
 
+class TDesignDocument;
 class TDesignHost;
 class TEditForm;
 class TfrmDialogDesign;
@@ -23,6 +24,9 @@ class TfrmDialogDesign;
 class TLispGeneratorClass : public QObject
 {
     Q_OBJECT
+
+    // Made first: the file names below are its document's.
+    TfrmDialogDesign *const m_design;
 
 public:
     TLispGeneratorClass(QObject *owner, TDesignHost &host);
@@ -43,12 +47,14 @@ public:
     // The project file name without folder and extension.
     QString BaseName() const;
 
-    QString ProjectFile;
-    QString DCLFile;
-    QString LispFile;
+    // The document's file names.
+    QString &ProjectFile;
+    QString &DCLFile;
+    QString &LispFile;
     QPointer<TEditForm> LispEditor;
     QPointer<TEditForm> DCLEditor;
     QPointer<TfrmDialogDesign> DesignForm;
+    TDesignDocument *Document() const;
 
 private:
     // Which of the two generated files an operation is about.

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "component/Owner.h"
-#include "designer/DesignHost.h"
+#include "document/DesignHost.h"
+#include "format/ComponentRecord.h"
 
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -15,6 +17,7 @@ namespace tw
 {
 
 class TDCLPanel;
+class TDesignDocument;
 class TDsn8Register;
 class TDsnInspector;
 class TDsnSelect;
@@ -29,6 +32,8 @@ class TfrmEditList;
 // tile (never beside it on the stage), and a project file that cannot be read
 // or holds no dialog tile leaves the design as it was. It is shown by whoever
 // places it (TDesignHost::AdoptProjectWindow), so it never flashes up alone.
+// Its design document records every change made in it for undo and redo and
+// reads and writes the project file.
 class TfrmDialogDesign : public QWidget, public TOwner
 {
     Q_OBJECT
@@ -67,7 +72,8 @@ public:
     TfrmEditList *CodeEditor() const { return m_editList; }
     TfrmEditdata *ItemEditor() const { return m_editData; }
 
-    bool Modified() const { return m_modified; }
+    TDesignDocument *Document() const { return m_document; }
+    bool Modified() const;
     void SetModified(bool value);
     QString DCLFileName() const;
     void SetDCLFileName(const QString &value);
@@ -93,16 +99,12 @@ public:
     void DsnInspector1BtnClick(TDsnInspector *sender, const QList<QObject *> &Targets,
                                QString &Value, const QString &PropName);
 
-    // Writes the stage's controls to a project file (atomically). False for a
-    // blank name; storage errors are thrown. The modified flag ends as the
-    // opposite of the result.
+    // The document's save and load (TDesignDocument::save and load).
     bool SaveProject(const QString &FileName);
-    // Rebuilds the stage from a project file. False for a blank name; errors
-    // are thrown and then leave the design untouched.
     bool LoadProject(const QString &FileName);
-
-signals:
-    void ModifiedChanged(bool modified);
+    // Replaces the tiles on the stage by those of `records`, which hold a
+    // dialog tile.
+    void ReplaceDesign(const std::vector<ComponentRecord> &records);
 
 protected:
     // Closing only minimises, as for every child window of the main window:
@@ -116,6 +118,8 @@ private:
     void CreateMenu();
     void ConfigureInspector();
     void CreateDialogTile();
+    void CreateDesignMenu();
+    void TileListChanged();
     void Watch(QWidget *widget);
     void EditCode(QObject *target, QString &Value);
     void EditItems(const QList<QObject *> &Targets);
@@ -130,7 +134,8 @@ private:
     // Controls of the design being watched for list changes: whether each is
     // a dialog tile, remembered because removal may come during destruction.
     QHash<const QObject *, bool> m_watched;
-    bool m_modified = false;
+    TDesignDocument *m_document = nullptr;
+    QMenu *m_designMenu = nullptr;
     bool m_closing = false;
 };
 

@@ -1,9 +1,10 @@
-#include "app/LispGenerator.h"
+#include "document/LispGenerator.h"
 
 #include "codegen/DialogCode.h"
-#include "designer/DesignHost.h"
-#include "designer/DialogDesign.h"
 #include "designer/DsnRegister.h"
+#include "document/DesignDocument.h"
+#include "document/DesignHost.h"
+#include "document/DialogDesign.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
 #include "format/Error.h"
@@ -51,19 +52,17 @@ struct TLispGeneratorClass::CodeFile {
 };
 
 TLispGeneratorClass::TLispGeneratorClass(QObject *owner, TDesignHost &host)
-    : QObject(owner), m_host(host)
+    : QObject(owner), m_design(new TfrmDialogDesign(host)),
+      ProjectFile(m_design->Document()->ProjectFile), DCLFile(m_design->Document()->DCLFile),
+      LispFile(m_design->Document()->LispFile), m_host(host)
 {
-    ProjectFile.clear();
-    DCLFile.clear();
-    LispFile.clear();
-
     LispEditor = new TEditForm;
     m_host.AdoptProjectWindow(LispEditor);
     placeAt(LispEditor, 0, 0);
     DCLEditor = new TEditForm;
     m_host.AdoptProjectWindow(DCLEditor);
     placeAt(DCLEditor, 20, 20);
-    DesignForm = new TfrmDialogDesign(host);
+    DesignForm = m_design;
     // A child frame is sized by its content's hint, which a design window
     // without a layout lacks; keep the height the window was made with.
     const int height = DesignForm->height();
@@ -89,6 +88,11 @@ TLispGeneratorClass::~TLispGeneratorClass()
     destroyWindow(LispEditor);
     destroyWindow(DCLEditor);
     destroyWindow(DesignForm);
+}
+
+TDesignDocument *TLispGeneratorClass::Document() const
+{
+    return DesignForm ? DesignForm->Document() : nullptr;
 }
 
 QString TLispGeneratorClass::BaseName() const
@@ -186,7 +190,7 @@ bool TLispGeneratorClass::SaveDCLAs()
 bool TLispGeneratorClass::WriteProject()
 {
     try {
-        return DesignForm->SaveProject(ProjectFile);
+        return Document()->save(ProjectFile);
     } catch (const TError &error) {
         ShowError(error.message());
         return false;
@@ -266,7 +270,7 @@ bool TLispGeneratorClass::CanCloseProject()
 bool TLispGeneratorClass::OpenProjectFile(const QString &FileName)
 {
     try {
-        if (!DesignForm->LoadProject(FileName))
+        if (!Document()->load(FileName))
             return false;
         TDCLPanel *tile = DesignForm->DCLPanelBasic;
         // A dialog never sized in design mode keeps the window's size.

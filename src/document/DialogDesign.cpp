@@ -1,4 +1,4 @@
-#include "designer/DialogDesign.h"
+#include "document/DialogDesign.h"
 
 #include "codegen/DialogCode.h"
 #include "component/ComponentStreaming.h"
@@ -9,12 +9,12 @@
 #include "designer/DsnSelection.h"
 #include "designer/DsnStage.h"
 #include "designer/Inspector.h"
+#include "document/DesignDocument.h"
 #include "editors/DclPreview.h"
 #include "editors/EditData.h"
 #include "editors/EditList.h"
 #include "editors/EditorDialogs.h"
 #include "format/Error.h"
-#include "format/ProjectFile.h"
 #include "tiles/DCLEditLabel.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DCLRadio.h"
@@ -30,6 +30,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <functional>
 
 namespace tw
 {
@@ -100,6 +101,15 @@ public:
         TDsn8Register::PasteClipboard();
     }
 
+    // Select All with nothing selected selects the dialog's tiles.
+    QWidget *SelectAllContainer() const override
+    {
+        QWidget *container = TDsn8Register::SelectAllContainer();
+        if (container == dsnStage() && m_form->DCLPanelBasic)
+            return m_form->DCLPanelBasic;
+        return container;
+    }
+
 private:
     TfrmDialogDesign *m_form;
 };
@@ -121,6 +131,7 @@ QStringList strings(QObject *object, const char *property)
 TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
     : QWidget(parent), m_host(host)
 {
+    m_document = new TDesignDocument(*this);
     setObjectName(QStringLiteral("frmDialogDesign"));
     setWindowTitle(QStringLiteral("Dialog Design"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -156,6 +167,8 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
     Dsn8Register1->setDsnPanel(host.DsnPanel1());
     Dsn8Register1->setDsnInspector(DsnInspector1);
     Dsn8Register1->setArrowButton(host.ArrowButton());
+    Dsn8Register1->setEdits(m_document);
+    DsnInspector1->setEdits(m_document);
 
     CreateMenu();
 
@@ -164,6 +177,7 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
     DsnSelect1->setDsnRegister(Dsn8Register1);
 
     CreateDialogTile();
+    CreateDesignMenu();
     FormCreate();
 
     // Preview (F5): the design's DCL as it would be generated, without writing it anywhere.
@@ -243,6 +257,41 @@ void TfrmDialogDesign::CreateMenu()
     Copy1 = item(Edit1, "Copy1", QStringLiteral("&Copy"), Qt::CTRL | Qt::Key_C);
     Cut1 = item(Edit1, "Cut1", QStringLiteral("C&ut"), Qt::CTRL | Qt::Key_X);
     Paste1 = item(Edit1, "Paste1", QStringLiteral("&Paste"), Qt::CTRL | Qt::Key_V);
+}
+
+// The edit commands on the stage's right-click menu. Their keys are the
+// stage's own (and the main window's), so the items only show them.
+void TfrmDialogDesign::CreateDesignMenu()
+{
+    m_designMenu = new QMenu(this);
+    m_designMenu->setAccessibleName(QStringLiteral("Tile commands"));
+    const auto item = [this](const QString &text, const QString &keys,
+                             const std::function<void()> &run) {
+        QAction *action = m_designMenu->addAction(text + QLatin1Char('\t') + keys);
+        connect(action, &QAction::triggered, this, [this, run] {
+            if (DesignMode())
+                run();
+        });
+        return action;
+    };
+    TDsnRegister *reg = Dsn8Register1;
+    QAction *cut =
+        item(QStringLiteral("Cu&t"), QStringLiteral("Ctrl+X"), [reg] { reg->CutSelection(); });
+    QAction *copy =
+        item(QStringLiteral("&Copy"), QStringLiteral("Ctrl+C"), [reg] { reg->CopySelection(); });
+    QAction *paste =
+        item(QStringLiteral("&Paste"), QStringLiteral("Ctrl+V"), [reg] { reg->PasteClipboard(); });
+    QAction *remove =
+        item(QStringLiteral("&Delete"), QStringLiteral("Del"), [reg] { reg->DeleteSelection(); });
+    item(QStringLiteral("Select &All"), QStringLiteral("Ctrl+A"), [reg] { reg->SelectAll(); });
+    DsnStage1->setCoverMenu(m_designMenu);
+    DsnStage1->OnPopup = [this, cut, copy, paste, remove](QMenu *) {
+        const bool any = Dsn8Register1->selection() && !Dsn8Register1->selection()->isEmpty();
+        cut->setEnabled(Dsn8Register1->CanCopy());
+        copy->setEnabled(Dsn8Register1->CanCopy());
+        paste->setEnabled(Dsn8Register1->CanPaste());
+        remove->setEnabled(any);
+    };
 }
 
 void TfrmDialogDesign::ConfigureInspector()
@@ -350,14 +399,6 @@ void TfrmDialogDesign::SetLispFileName(const QString &value)
         DCLPanelBasic->setLispFileName(value);
 }
 
-void TfrmDialogDesign::SetModified(bool value)
-{
-    if (m_modified == value)
-        return;
-    m_modified = value;
-    emit ModifiedChanged(value);
-}
-
 bool TfrmDialogDesign::DesignMode() const
 {
     return Dsn8Register1 && Dsn8Register1->designMode();
@@ -399,6 +440,23 @@ void TfrmDialogDesign::resizeEvent(QResizeEvent *event)
 }
 
 // ---- commands -----------------------------------------------------------------
+
+bool TfrmDialogDesign::Modified() const
+{
+    return m_document->isModified();
+}
+
+void TfrmDialogDesign::SetModified(bool value)
+{
+    m_document->setModified(value);
+}
+
+// A tile came or went outside an edit (an edit records its own).
+void TfrmDialogDesign::TileListChanged()
+{
+    if (!m_closing && !m_document->isRecording())
+        m_document->noteOutsideChange();
+}
 
 void TfrmDialogDesign::FormActivate()
 {
@@ -458,8 +516,8 @@ void TfrmDialogDesign::Watch(QWidget *widget)
                 return;
             const bool dialogTile = it.value();
             m_watched.erase(it);
-            if (!m_closing && !dialogTile)
-                SetModified(true);
+            if (!dialogTile)
+                TileListChanged();
         });
     for (QObject *child : widget->children()) {
         auto *control = qobject_cast<TControl *>(child);
@@ -480,8 +538,8 @@ bool TfrmDialogDesign::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::ChildRemoved) {
         QObject *child = static_cast<QChildEvent *>(event)->child();
         const auto it = m_watched.constFind(child);
-        if (it != m_watched.cend() && !it.value() && !m_closing)
-            SetModified(true);
+        if (it != m_watched.cend() && !it.value())
+            TileListChanged();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -490,9 +548,11 @@ void TfrmDialogDesign::CMControlListChange(TControl *control, bool inserting)
 {
     if (qobject_cast<TDCLPanel *>(control))
         return;
-    SetModified(true);
+    TileListChanged();
     QString key;
-    if (isTile(control) && inserting && GetStrPropByName(control, QStringLiteral("Key"), key) &&
+    // A tile brought back by undo or redo comes with the key it had.
+    if (isTile(control) && inserting && !m_document->isReplaying() &&
+        GetStrPropByName(control, QStringLiteral("Key"), key) &&
         KeyExist(QStringLiteral("Key"), key))
         SetPropByName(control, QStringLiteral("Key"), control->name());
     if (qobject_cast<TDCLRadio *>(control))
@@ -608,35 +668,16 @@ void TfrmDialogDesign::EditCode(QObject *target, QString &Value)
 
 bool TfrmDialogDesign::SaveProject(const QString &FileName)
 {
-    SetModified(true);
-    if (FileName.trimmed().isEmpty())
-        return false;
-    if (TDsnSelection *selection = Dsn8Register1->selection()) {
-        selection->clear();
-        selection->update();
-    }
-    std::vector<ComponentRecord> records;
-    for (TControl *control : DsnStage1->childControls())
-        if (control->owner() == this)
-            records.push_back(writeComponent(control, this));
-    SaveProjectFile(FileName, records);
-    SetModified(false);
-    return true;
+    return m_document->save(FileName);
 }
 
 bool TfrmDialogDesign::LoadProject(const QString &FileName)
 {
-    SetModified(true);
-    if (FileName.trimmed().isEmpty())
-        return false;
-    // Everything is read and checked before the design is touched.
-    const std::vector<ComponentRecord> records = LoadProjectFile(FileName);
-    const bool hasDialog = std::any_of(records.begin(), records.end(), [](const auto &record) {
-        return record.className == QLatin1String("TDCLPanel");
-    });
-    if (!hasDialog)
-        throw TError(QString::fromLatin1(kFileCorrupt), TErrorKind::Format);
+    return m_document->load(FileName);
+}
 
+void TfrmDialogDesign::ReplaceDesign(const std::vector<ComponentRecord> &records)
+{
     const bool designing = Dsn8Register1->designMode();
     Dsn8Register1->SetDesignMode(false);
     for (TControl *control : DsnStage1->childControls())
@@ -654,8 +695,6 @@ bool TfrmDialogDesign::LoadProject(const QString &FileName)
             TMethod{m_events, QByteArrayLiteral("DCLPanelBasicCaptionChange")});
     if (designing)
         Dsn8Register1->SetDesignMode(true);
-    SetModified(false);
-    return true;
 }
 
 } // namespace tw

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QObject;
+
+namespace tw
+{
+
+class TControl;
+
+// What an edit of the design may touch, told before it starts: the tiles it
+// may delete and the properties it may set on which objects.
+struct TEditScope {
+    QList<TControl *> removable;
+    QList<QObject *> targets;
+    QStringList properties;
+    // Tiles the edit reads in from the palette or the clipboard, to which the
+    // design's rules for new tiles apply.
+    bool creates = false;
+};
+
+// Receives every change the designer makes to a design, so the owner of the
+// design can record it as one undoable step. Edits nest: only the outermost
+// begin/end pair makes a step, and a step that changed nothing is dropped.
+class TDesignEdits
+{
+public:
+    virtual ~TDesignEdits() = default;
+
+    virtual void beginEdit(const TEditScope &scope) = 0;
+    // `mergeKey` above zero lets consecutive steps with that key over the same
+    // tiles become one (keyboard moves).
+    virtual void endEdit(const QString &text, int mergeKey = 0) = 0;
+    // Ends an edit that turned out to change nothing the design keeps.
+    virtual void cancelEdit() = 0;
+};
+
+// Wraps one edit; an edit with no receiver just runs.
+class TEditGuard
+{
+public:
+    TEditGuard(TDesignEdits *edits, const TEditScope &scope) : m_edits(edits)
+    {
+        if (m_edits)
+            m_edits->beginEdit(scope);
+    }
+    ~TEditGuard()
+    {
+        if (m_edits)
+            m_edits->endEdit(m_text, m_mergeKey);
+    }
+    TEditGuard(const TEditGuard &) = delete;
+    TEditGuard &operator=(const TEditGuard &) = delete;
+
+    void setText(const QString &text, int mergeKey = 0)
+    {
+        m_text = text;
+        m_mergeKey = mergeKey;
+    }
+
+private:
+    TDesignEdits *m_edits;
+    QString m_text;
+    int m_mergeKey = 0;
+};
+
+// "Move Tile" or "Move 3 Tiles".
+inline QString tilesText(const QString &verb, int count)
+{
+    return count == 1 ? verb + QStringLiteral(" Tile")
+                      : QStringLiteral("%1 %2 Tiles").arg(verb).arg(count);
+}
+
+// "Set Caption" or "Set Key on 3 tiles".
+inline QString setPropertyText(const QString &property, int count)
+{
+    return count > 1 ? QStringLiteral("Set %1 on %2 tiles").arg(property).arg(count)
+                     : QStringLiteral("Set ") + property;
+}
+
+} // namespace tw

@@ -1,0 +1,572 @@
+#include "document/DesignDocument.h"
+
+#include "component/ComponentStreaming.h"
+#include "component/Control.h"
+#include "designer/DsnRegister.h"
+#include "designer/DsnSelect.h"
+#include "designer/DsnSelection.h"
+#include "designer/DsnStage.h"
+#include "designer/Inspector.h"
+#include "document/DialogDesign.h"
+#include "format/Error.h"
+#include "format/ProjectFile.h"
+#include "format/TextForm.h"
+#include "tiles/DCLPanel.h"
+
+#include <QMetaProperty>
+#include <QUndoView>
+#include <algorithm>
+#include <functional>
+
+namespace tw
+{
+
+// One step on the stack: the tiles it removed and added (with their records),
+// the property values it changed and the bounds that changed with it, and the
+// selection before and after it.
+class TDesignCommand : public QUndoCommand
+{
+public:
+    struct Tile {
+        QString parent;
+        int index;
+        ComponentRecord record;
+    };
+    // One property's values on the tiles it changed on. A value list of one
+    // holds the value of every tile; the tile list is shared with the step
+    // before when it names the same tiles, so a step over 500 tiles that all
+    // had and got one value costs little more than a step over one.
+    struct Property {
+        QByteArray property;
+        QStringList tiles;
+        QVariantList before;
+        QVariantList after;
+        const QVariant &value(bool afterward, qsizetype i) const
+        {
+            const QVariantList &values = afterward ? after : before;
+            return values.size() == 1 ? values.first() : values[i];
+        }
+    };
+    struct Bounds {
+        QString tile;
+        QRect before;
+        QRect after;
+    };
+
+    TDesignCommand(TDesignDocument &document, const QString &text, int mergeKey)
+        : QUndoCommand(text), m_document(document), m_mergeKey(mergeKey)
+    {
+    }
+
+    int id() const override { return m_mergeKey > 0 ? m_mergeKey : -1; }
+
+    // Consecutive keyboard moves of the same tiles become one step.
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *next = static_cast<const TDesignCommand *>(other);
+        if (!removed.isEmpty() || !added.isEmpty() || !properties.isEmpty() ||
+            !next->removed.isEmpty() || !next->added.isEmpty() || !next->properties.isEmpty() ||
+            next->selectedBefore != selectedAfter)
+            return false;
+        for (const Bounds &change : next->bounds) {
+            const auto it = std::find_if(bounds.begin(), bounds.end(),
+                                         [&](const Bounds &b) { return b.tile == change.tile; });
+            if (it == bounds.end())
+                bounds.append(change);
+            else
+                it->after = change.after;
+        }
+        selectedAfter = next->selectedAfter;
+        setObsolete(std::all_of(bounds.begin(), bounds.end(),
+                                [](const Bounds &b) { return b.before == b.after; }));
+        return true;
+    }
+
+    void undo() override { m_document.replay(*this, false); }
+    void redo() override
+    {
+        // Pushed after the change was made; only later redos replay it.
+        if (std::exchange(m_done, false))
+            return;
+        m_document.replay(*this, true);
+    }
+
+    bool isEmpty() const
+    {
+        return removed.isEmpty() && added.isEmpty() && properties.isEmpty() && bounds.isEmpty();
+    }
+
+    QList<Tile> removed;
+    QList<Tile> added;
+    QList<Property> properties;
+    QList<Bounds> bounds;
+    // Tiles that come and go move their docked neighbours and are laid out
+    // again when read: such a step keeps the bounds of every tile on each side.
+    QList<QPair<QString, QRect>> layoutBefore;
+    QList<QPair<QString, QRect>> layoutAfter;
+    QStringList selectedBefore;
+    QStringList selectedAfter;
+
+private:
+    TDesignDocument &m_document;
+    int m_mergeKey;
+    bool m_done = true;
+};
+
+namespace
+{
+
+// The property of `object` named `name`, matched as the inspector does,
+// without regard to case.
+QMetaProperty findProperty(const QObject *object, const QByteArray &name)
+{
+    const QMetaObject *meta = object->metaObject();
+    const int exact = meta->indexOfProperty(name.constData());
+    if (exact >= 0)
+        return meta->property(exact);
+    for (int i = 0; i < meta->propertyCount(); ++i)
+        if (qstricmp(meta->property(i).name(), name.constData()) == 0)
+            return meta->property(i);
+    return {};
+}
+
+} // namespace
+
+TDesignDocument::TDesignDocument(TfrmDialogDesign &window) : QObject(&window), m_window(window)
+{
+    connect(&m_stack, &QUndoStack::cleanChanged, this, &TDesignDocument::emitModified);
+}
+
+TDesignDocument::~TDesignDocument()
+{
+    delete m_history.data();
+    // Whoever listens may be going too; the stack leaves quietly.
+    m_stack.blockSignals(true);
+}
+
+void TDesignDocument::emitModified()
+{
+    const bool modified = isModified();
+    if (modified == m_lastModified)
+        return;
+    m_lastModified = modified;
+    emit modifiedChanged(modified);
+}
+
+void TDesignDocument::setModified(bool modified)
+{
+    if (modified) {
+        m_outsideChange = true;
+    } else {
+        m_outsideChange = false;
+        m_stack.setClean();
+    }
+    emitModified();
+}
+
+void TDesignDocument::noteOutsideChange()
+{
+    m_outsideChange = true;
+    emitModified();
+}
+
+// ---- the design's records ------------------------------------------------------------
+
+std::vector<ComponentRecord> TDesignDocument::records() const
+{
+    std::vector<ComponentRecord> result;
+    for (TControl *control : m_window.DsnStage1->childControls())
+        if (control->owner() == &m_window)
+            result.push_back(writeComponent(control, &m_window));
+    return result;
+}
+
+QByteArray TDesignDocument::textForm() const
+{
+    return writeTextForm(records());
+}
+
+bool TDesignDocument::save(const QString &fileName)
+{
+    m_outsideChange = true;
+    emitModified();
+    if (fileName.trimmed().isEmpty())
+        return false;
+    if (TDsnSelection *selection = m_window.Dsn8Register1->selection()) {
+        selection->clear();
+        selection->update();
+    }
+    SaveProjectFile(fileName, records());
+    setModified(false);
+    return true;
+}
+
+bool TDesignDocument::load(const QString &fileName)
+{
+    m_outsideChange = true;
+    emitModified();
+    if (fileName.trimmed().isEmpty())
+        return false;
+    // Everything is read and checked before the design is touched.
+    const std::vector<ComponentRecord> read = LoadProjectFile(fileName);
+    const bool hasDialog = std::any_of(read.begin(), read.end(), [](const auto &record) {
+        return record.className == QLatin1String("TDCLPanel");
+    });
+    if (!hasDialog)
+        throw TError(QString::fromLatin1(kFileCorrupt), TErrorKind::Format);
+    m_stack.clear();
+    m_window.ReplaceDesign(read);
+    setModified(false);
+    return true;
+}
+
+QWidget *TDesignDocument::historyWindow()
+{
+    if (!m_history) {
+        auto *view = new QUndoView(&m_stack);
+        view->setWindowTitle(QStringLiteral("Undo History"));
+        view->setAccessibleName(QStringLiteral("Undo history"));
+        view->setEmptyLabel(QStringLiteral("<design as loaded>"));
+        view->setWindowFlags(Qt::Tool);
+        view->resize(260, 320);
+        m_history = view;
+    }
+    return m_history;
+}
+
+// ---- recording -------------------------------------------------------------------------
+
+void TDesignDocument::collect(TControl *parent, const QString &parentName, QList<Place> &out) const
+{
+    int index = 0;
+    for (TControl *child : parent->childControls()) {
+        if (child->owner() != &m_window)
+            continue;
+        out.append({child, child->name(), parentName, index++, child->geometry()});
+        collect(child, child->name(), out);
+    }
+}
+
+QList<TDesignDocument::Place> TDesignDocument::places() const
+{
+    QList<Place> result;
+    if (m_window.DsnStage1)
+        collect(m_window.DsnStage1, QString(), result);
+    return result;
+}
+
+QStringList TDesignDocument::selectedNames() const
+{
+    QStringList names;
+    if (TDsnSelection *selection = m_window.Dsn8Register1->selection())
+        for (TControl *control : selection->items())
+            names.append(control->name());
+    return names;
+}
+
+void TDesignDocument::captureValue(QObject *object, const QString &tile, const QByteArray &name)
+{
+    const QMetaProperty property = findProperty(object, name);
+    if (!property.isValid() || !property.isWritable())
+        return;
+    // One copy of each property name, shared by every recorded value.
+    const QByteArray key = *m_propertyNames.insert(QByteArray(property.name()));
+    const auto id = qMakePair(static_cast<const QObject *>(object), key);
+    if (m_valueIndex.contains(id))
+        return;
+    m_valueIndex.insert(id, int(m_values.size()));
+    m_values.append({object, tile, key, property.read(object)});
+}
+
+void TDesignDocument::captureScope(const TEditScope &scope)
+{
+    m_creates = m_creates || scope.creates;
+    for (TControl *tile : scope.removable)
+        if (tile && tile->owner() == &m_window && !m_removable.contains(tile->name()))
+            m_removable.insert(tile->name(), writeComponent(tile, &m_window));
+    if (scope.properties.isEmpty())
+        return;
+    // A property may change the tiles beside the target too (a checked radio
+    // unchecks its siblings), so their values are kept as well.
+    QList<QObject *> objects;
+    QSet<QObject *> seen;
+    QSet<TControl *> parents;
+    for (QObject *target : scope.targets) {
+        if (!target || seen.contains(target))
+            continue;
+        seen.insert(target);
+        objects.append(target);
+        if (auto *tile = qobject_cast<TControl *>(target))
+            if (TControl *parent = tile->parentControl())
+                parents.insert(parent);
+    }
+    for (TControl *parent : std::as_const(parents))
+        for (TControl *sibling : parent->childControls())
+            if (sibling->owner() == &m_window && !seen.contains(sibling)) {
+                seen.insert(sibling);
+                objects.append(sibling);
+            }
+    for (QObject *object : std::as_const(objects)) {
+        auto *tile = qobject_cast<TControl *>(object);
+        if (!tile || tile->owner() != &m_window)
+            continue;
+        for (const QString &name : scope.properties)
+            captureValue(object, tile->name(), name.toLatin1());
+    }
+}
+
+// Steps over the same tiles share one list of their names.
+QStringList TDesignDocument::shared(const QStringList &names)
+{
+    if (names != m_lastTiles)
+        m_lastTiles = names;
+    return m_lastTiles;
+}
+
+void TDesignDocument::beginEdit(const TEditScope &scope)
+{
+    if (m_replaying)
+        return;
+    const bool outermost = m_depth++ == 0;
+    if (outermost) {
+        m_before = places();
+        m_selectedBefore = selectedNames();
+    }
+    captureScope(scope);
+    // A tile given new bounds fills an empty key with its name.
+    if (outermost)
+        for (const Place &place : std::as_const(m_before))
+            captureValue(place.tile, place.name, QByteArrayLiteral("Key"));
+}
+
+void TDesignDocument::discard()
+{
+    m_before.clear();
+    m_selectedBefore.clear();
+    m_removable.clear();
+    m_values.clear();
+    m_valueIndex.clear();
+    m_creates = false;
+}
+
+void TDesignDocument::cancelEdit()
+{
+    if (m_replaying || m_depth == 0)
+        return;
+    if (--m_depth == 0)
+        discard();
+}
+
+void TDesignDocument::endEdit(const QString &text, int mergeKey)
+{
+    if (m_replaying || m_depth == 0)
+        return;
+    if (--m_depth > 0)
+        return;
+    try {
+        record(text, mergeKey);
+    } catch (const TError &) {
+        // A step that cannot be kept must not leave an undo that would do harm; the change
+        // itself stays and the design counts as modified.
+        m_stack.clear();
+        noteOutsideChange();
+    }
+    discard();
+}
+
+void TDesignDocument::record(const QString &text, int mergeKey)
+{
+    QList<Place> after = places();
+    QHash<QString, const Place *> beforeByName;
+    for (const Place &place : std::as_const(m_before))
+        beforeByName.insert(place.name, &place);
+    QSet<QString> afterNames;
+    for (const Place &place : std::as_const(after))
+        afterNames.insert(place.name);
+
+    // New tiles follow the design's rules (a duplicate key is replaced) within
+    // the step that brought them.
+    if (m_creates)
+        for (const Place &place : std::as_const(after))
+            if (!beforeByName.contains(place.name))
+                m_window.DsnStage1ControlCreate(m_window.DsnStage1, place.tile);
+
+    auto command = std::make_unique<TDesignCommand>(
+        *this, text.isEmpty() ? QStringLiteral("Change Design") : text, mergeKey);
+    bool lost = false;
+    for (const Place &place : std::as_const(m_before)) {
+        if (afterNames.contains(place.name))
+            continue;
+        if (!place.parent.isEmpty() && !afterNames.contains(place.parent))
+            continue;
+        const auto it = m_removable.constFind(place.name);
+        if (it == m_removable.cend()) {
+            lost = true;
+            continue;
+        }
+        command->removed.append({place.parent, place.index, it.value()});
+    }
+    for (const Place &place : std::as_const(after)) {
+        if (beforeByName.contains(place.name))
+            continue;
+        if (!place.parent.isEmpty() && !beforeByName.contains(place.parent))
+            continue;
+        command->added.append({place.parent, place.index, writeComponent(place.tile, &m_window)});
+    }
+    for (const Value &value : std::as_const(m_values)) {
+        if (!value.object)
+            continue;
+        const QVariant now = findProperty(value.object, value.property).read(value.object);
+        if (now == value.before)
+            continue;
+        auto group = std::find_if(
+            command->properties.begin(), command->properties.end(),
+            [&](const TDesignCommand::Property &p) { return p.property == value.property; });
+        if (group == command->properties.end()) {
+            command->properties.append({value.property, {}, {}, {}});
+            group = command->properties.end() - 1;
+        }
+        group->tiles.append(value.tile);
+        group->before.append(value.before);
+        group->after.append(now);
+    }
+    for (TDesignCommand::Property &group : command->properties) {
+        for (QVariantList *values : {&group.before, &group.after})
+            if (std::all_of(values->begin(), values->end(),
+                            [&](const QVariant &v) { return v == values->first(); }))
+                values->resize(1);
+        group.tiles = shared(group.tiles);
+    }
+    for (const Place &place : std::as_const(after)) {
+        const auto it = beforeByName.constFind(place.name);
+        if (it != beforeByName.cend() && it.value()->bounds != place.bounds)
+            command->bounds.append({place.name, it.value()->bounds, place.bounds});
+    }
+    if (lost) {
+        // A tile went without its record being kept: the step cannot be undone.
+        m_stack.clear();
+        noteOutsideChange();
+        return;
+    }
+    if (command->isEmpty())
+        return;
+    if (!command->removed.isEmpty() || !command->added.isEmpty()) {
+        for (const Place &place : std::as_const(m_before))
+            command->layoutBefore.append({place.name, place.bounds});
+        for (const Place &place : std::as_const(after))
+            command->layoutAfter.append({place.name, place.bounds});
+    }
+    command->selectedBefore = shared(m_selectedBefore);
+    command->selectedAfter = shared(selectedNames());
+    m_stack.push(command.release());
+    emitModified();
+}
+
+// ---- replaying -----------------------------------------------------------------------------
+
+void TDesignDocument::replay(const TDesignCommand &command, bool forward)
+{
+    m_replaying = true;
+    TDsnStage *stage = m_window.DsnStage1;
+    if (TDsnSelection *selection = m_window.Dsn8Register1->selection()) {
+        selection->clear();
+        selection->update();
+    }
+    QHash<QString, TControl *> tiles;
+    const auto refresh = [&] {
+        tiles.clear();
+        for (TControl *component : m_window.components())
+            tiles.insert(component->name(), component);
+    };
+    const auto tileNamed = [&](const QString &name) -> TControl * {
+        return name.isEmpty() ? stage : tiles.value(name);
+    };
+    const auto writeValues = [&](bool after) {
+        const qsizetype groups = command.properties.size();
+        for (qsizetype g = 0; g < groups; ++g) {
+            const auto &group = command.properties[after ? g : groups - 1 - g];
+            const qsizetype count = group.tiles.size();
+            for (qsizetype i = 0; i < count; ++i) {
+                const qsizetype at = after ? i : count - 1 - i;
+                if (TControl *tile = tileNamed(group.tiles[at]))
+                    findProperty(tile, group.property).write(tile, group.value(after, at));
+            }
+        }
+    };
+
+    refresh();
+    const QList<TDesignCommand::Tile> &gone = forward ? command.removed : command.added;
+    const QList<TDesignCommand::Tile> &back = forward ? command.added : command.removed;
+    for (qsizetype i = gone.size() - 1; i >= 0; --i)
+        delete tileNamed(gone[i].record.name);
+    for (const TDesignCommand::Tile &tile : back) {
+        refresh();
+        TControl *parent = tileNamed(tile.parent);
+        if (!parent)
+            continue;
+        const QList<TControl *> read =
+            readComponents({tile.record}, &m_window, parent, stage->readHooks(false));
+        if (read.isEmpty())
+            continue;
+        // Back to its place among its siblings, which is its place in the code.
+        QList<TControl *> siblings;
+        for (TControl *child : parent->childControls())
+            if (child->owner() == &m_window && child != read.first())
+                siblings.append(child);
+        if (tile.index < siblings.size())
+            read.first()->stackUnder(siblings[tile.index]);
+    }
+    refresh();
+    writeValues(forward);
+
+    // Then the bounds, exactly as they were: docking laid them out then.
+    QList<TControl *> held{stage};
+    held.append(m_window.components());
+    for (TControl *control : std::as_const(held))
+        control->disableAlign();
+    for (const TDesignCommand::Bounds &change : command.bounds)
+        if (TControl *tile = tileNamed(change.tile))
+            tile->setBounds(forward ? change.after : change.before);
+    for (const auto &[name, bounds] : forward ? command.layoutAfter : command.layoutBefore)
+        if (TControl *tile = tileNamed(name))
+            tile->setBounds(bounds);
+    for (TControl *control : std::as_const(held))
+        control->resumeAlign();
+    // Bounds set again may have filled in keys; the values win.
+    writeValues(forward);
+    // Tiles read and laid out fill an empty key with their name; they
+    // come back with the key they had.
+    std::function<void(const ComponentRecord &)> restoreKeys = [&](const ComponentRecord &record) {
+        if (TControl *tile = tiles.value(record.name)) {
+            const StreamValue *key = record.find(QStringLiteral("Key"));
+            const QMetaProperty property = findProperty(tile, QByteArrayLiteral("Key"));
+            if (property.isWritable())
+                property.write(tile, key ? key->text : QString());
+        }
+        for (const ComponentRecord &child : record.children)
+            restoreKeys(child);
+    };
+    for (const TDesignCommand::Tile &tile : back)
+        restoreKeys(tile.record);
+
+    if (!m_window.DCLPanelBasic)
+        m_window.DCLPanelBasic =
+            qobject_cast<TDCLPanel *>(m_window.findComponent(QStringLiteral("DCLPanelBasic")));
+    m_replaying = false;
+    select(forward ? command.selectedAfter : command.selectedBefore);
+    m_window.DsnInspector1->refreshValues();
+}
+
+void TDesignDocument::select(const QStringList &names)
+{
+    if (!m_window.DesignMode())
+        return;
+    QList<TControl *> tiles;
+    for (const QString &name : names)
+        if (TControl *tile = m_window.findComponent(name))
+            tiles.append(tile);
+    if (!tiles.isEmpty())
+        m_window.DsnSelect1->select(tiles);
+}
+
+} // namespace tw
