@@ -30,6 +30,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QUndoStack>
 #include <functional>
 
 namespace tw
@@ -193,7 +194,10 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
             DCLPanelBasic->setDialogName(name);
             return dcl.join(u'\n');
         });
-    preview->followByLooking();
+    // Every change is a step on the document's stack (a merged step too) or marks it modified.
+    connect(m_document->undoStack(), &QUndoStack::indexChanged, preview,
+            &DclPreviewLink::sourceChanged);
+    connect(m_document, &TDesignDocument::modifiedChanged, preview, &DclPreviewLink::sourceChanged);
 }
 
 TfrmDialogDesign::~TfrmDialogDesign()

@@ -488,13 +488,6 @@ DclPreviewLink::DclPreviewLink(QWidget *host, const QString &caption, std::funct
     m_action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     host->addAction(m_action);
     connect(m_action, &QAction::triggered, this, &DclPreviewLink::open);
-    m_look.setInterval(DclPreviewWindow::kFollowDelayMs);
-    connect(&m_look, &QTimer::timeout, this, [this] {
-        if (m_window && m_window->isVisible())
-            m_window->refresh();
-        else
-            m_look.stop();
-    });
 }
 
 void DclPreviewLink::open()
@@ -506,19 +499,12 @@ void DclPreviewLink::open()
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
-    if (m_looking)
-        m_look.start();
 }
 
 void DclPreviewLink::sourceChanged()
 {
     if (m_window && m_window->isVisible())
         m_window->sourceChanged();
-}
-
-void DclPreviewLink::followByLooking()
-{
-    m_looking = true;
 }
 
 } // namespace tw

@@ -135,9 +135,6 @@ public:
     void open();
     // The source changed: an open preview follows after a short pause.
     void sourceChanged();
-    // For a source without a change signal: an open preview looks at it at every pause and
-    // follows when its DCL differs.
-    void followByLooking();
 
 private:
     QWidget *m_host;
@@ -145,8 +142,6 @@ private:
     QPointer<DclPreviewWindow> m_window;
     std::function<QString()> m_path;
     std::function<QString()> m_text;
-    QTimer m_look;
-    bool m_looking = false;
 };
 
 } // namespace tw

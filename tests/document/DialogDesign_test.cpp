@@ -7,6 +7,7 @@
 #include "designer/DsnSelection.h"
 #include "designer/DsnStage.h"
 #include "designer/Inspector.h"
+#include "document/DesignDocument.h"
 #include "document/DesignHost.h"
 #include "document/DialogDesign.h"
 #include "editors/DclPreview.h"
@@ -557,14 +558,23 @@ TEST_F(DialogDesignTest, PreviewShowsTheGeneratedDialogAndFollowsTheDesign)
     EXPECT_EQ(preview->dialogName(), QString());
     EXPECT_EQ(preview->dialogNames(), QStringList{QStringLiteral("shown")});
 
-    // A change to the design shows after a pause; nothing is written.
-    dialog()->setDialogCaption(QStringLiteral("Second caption"));
+    // A change to the design (an undoable step, as the inspector makes it) shows after a pause;
+    // nothing is written.
+    const auto set = [&](const char *property, const QString &value) {
+        TEditScope scope;
+        scope.targets = {dialog()};
+        scope.properties = {QString::fromLatin1(property)};
+        form->Document()->beginEdit(scope);
+        dialog()->setProperty(property, value);
+        form->Document()->endEdit(QStringLiteral("Set %1").arg(QLatin1String(property)));
+    };
+    set("DialogCaption", QStringLiteral("Second caption"));
     QTest::qWait(3 * DclPreviewWindow::kFollowDelayMs);
     EXPECT_EQ(preview->windowTitle(), QStringLiteral("Second caption"));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 
     // A nameless dialog is previewed under the name generating gives it, and stays nameless.
-    dialog()->setDialogName(QString());
+    set("DialogName", QString());
     QTest::qWait(3 * DclPreviewWindow::kFollowDelayMs);
     EXPECT_EQ(preview->dialogNames(), QStringList{QStringLiteral("no_name")});
     EXPECT_EQ(dialog()->dialogName(), QString());
