@@ -12,6 +12,7 @@
 #include "designer/DsnPanel.h"
 #include "designer/DsnRegister.h"
 #include "designer/DsnSelect.h"
+#include "designer/ProblemsPanel.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
 #include "format/Error.h"
@@ -77,6 +78,13 @@ TfrmTilewrightMain::TfrmTilewrightMain(QWidget *parent) : QMainWindow(parent)
     createActions();
     createMenus();
     createToolBars();
+    m_problems = new TProblemsPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problems);
+    m_problems->hide();
+    connect(m_problems, &TProblemsPanel::TileChosen, this, [this](TfrmDialogDesign *design) {
+        m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(design->parentWidget()));
+        SetDesignButtonDown(design->DesignMode());
+    });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TfrmTilewrightMain::showMenusOf);
     enableEditMenu(false);
     OutDesignFocus();
@@ -141,6 +149,12 @@ void TfrmTilewrightMain::createActions()
     connect(addAction("actGenerateCode", QStringLiteral("&Generate Code"),
                       QStringLiteral("Generate Code"), QKeySequence(Qt::CTRL | Qt::Key_F9)),
             &QAction::triggered, this, &TfrmTilewrightMain::actGenerateCodeExecute);
+    connect(addAction("actCheckDesign", QStringLiteral("Check &Design"),
+                      QStringLiteral("Check Design"), QKeySequence(Qt::Key_F7)),
+            &QAction::triggered, this, [this] {
+                if (m_controller)
+                    m_problems->Check(m_controller->DesignForm, true);
+            });
     connect(addAction("actQuit", QStringLiteral("&Exit"), QStringLiteral("Quit Program"), {}),
             &QAction::triggered, this, &TfrmTilewrightMain::actQuitExecute);
     connect(addAction("EditCopy", QStringLiteral("&Copy"), QStringLiteral("Copy"),
@@ -196,7 +210,8 @@ void TfrmTilewrightMain::createMenus()
     for (const char *name :
          {"actNewProject", "actOpenProject", "actImportDcl", "actSaveProject", "actSaveProjectAs",
           "actCloseProject", "", "actSaveDialog", "actSaveDiaogAs", "", "actNewLispFile",
-          "actNewDcl", "actOpenSourceFile", "", "actGenerateCode", "", "actQuit"}) {
+          "actNewDcl", "actOpenSourceFile", "", "actGenerateCode", "actCheckDesign", "",
+          "actQuit"}) {
         if (*name)
             m_fileMenu->addAction(action(QLatin1String(name)));
         else
@@ -219,9 +234,10 @@ void TfrmTilewrightMain::createToolBars()
     QToolBar *standard = addToolBar(QStringLiteral("Standard"));
     standard->setObjectName(QStringLiteral("ToolBar1"));
     standard->setIconSize(QSize(16, 16));
-    for (const char *name : {"actNewProject", "actOpenProject", "actSaveProject", "", "EditCopy",
-                             "EditCut", "EditPaste", "EditUndo", "EditRedo", "", "actGenerateCode",
-                             "", "", "actNextWindow", "actQuickHelp", "", "actQuit"}) {
+    for (const char *name :
+         {"actNewProject", "actOpenProject", "actSaveProject", "", "EditCopy", "EditCut",
+          "EditPaste", "EditUndo", "EditRedo", "", "actGenerateCode", "actCheckDesign", "", "",
+          "actNextWindow", "actQuickHelp", "", "actQuit"}) {
         if (*name)
             standard->addAction(action(QLatin1String(name)));
         else
@@ -629,6 +645,7 @@ void TfrmTilewrightMain::actGenerateCodeExecute()
             return;
     }
     m_controller->GenerateCode();
+    m_problems->Check(m_controller->DesignForm, false);
 }
 
 void TfrmTilewrightMain::actQuitExecute()
@@ -669,12 +686,14 @@ void TfrmTilewrightMain::btDesignClick()
 void TfrmTilewrightMain::InDesignFocus()
 {
     action(QStringLiteral("actGenerateCode"))->setEnabled(true);
+    action(QStringLiteral("actCheckDesign"))->setEnabled(true);
     enableEditMenu(true);
 }
 
 void TfrmTilewrightMain::OutDesignFocus()
 {
     action(QStringLiteral("actGenerateCode"))->setEnabled(false);
+    action(QStringLiteral("actCheckDesign"))->setEnabled(false);
     enableEditMenu(false);
 }
 
