@@ -188,6 +188,7 @@ void TfrmTilewrightMain::createActions()
         {"actNewDcl", TGlyph::NewDclFile},
         {"actOpenSourceFile", TGlyph::OpenSourceFile},
         {"actGenerateCode", TGlyph::GenerateCode},
+        {"actCheckDesign", TGlyph::CheckDesign},
         {"actQuit", TGlyph::Exit},
         {"EditCopy", TGlyph::Copy},
         {"EditCut", TGlyph::Cut},
