@@ -81,9 +81,15 @@ TfrmTilewrightMain::TfrmTilewrightMain(QWidget *parent) : QMainWindow(parent)
     m_problems = new TProblemsPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_problems);
     m_problems->hide();
-    connect(m_problems, &TProblemsPanel::TileChosen, this, [this](TfrmDialogDesign *design) {
+    connect(m_problems, &TProblemsPanel::Choosing, this, [this] {
+        TfrmDialogDesign *design = m_controller ? m_controller->DesignForm.data() : nullptr;
+        if (!design)
+            return;
         m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(design->parentWidget()));
-        SetDesignButtonDown(design->DesignMode());
+        if (!design->DesignMode())
+            design->TogleDesignState(true);
+        design->FormActivate();
+        SetDesignButtonDown(true);
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TfrmTilewrightMain::showMenusOf);
     enableEditMenu(false);
@@ -152,8 +158,8 @@ void TfrmTilewrightMain::createActions()
     connect(addAction("actCheckDesign", QStringLiteral("Check &Design"),
                       QStringLiteral("Check Design"), QKeySequence(Qt::Key_F7)),
             &QAction::triggered, this, [this] {
-                if (m_controller)
-                    m_problems->Check(m_controller->DesignForm, true);
+                if (TfrmDialogDesign *design = m_controller ? m_controller->DesignForm : nullptr)
+                    m_problems->Check(design->DCLPanelBasic, design->Dsn8Register1, true);
             });
     connect(addAction("actQuit", QStringLiteral("&Exit"), QStringLiteral("Quit Program"), {}),
             &QAction::triggered, this, &TfrmTilewrightMain::actQuitExecute);
@@ -646,7 +652,8 @@ void TfrmTilewrightMain::actGenerateCodeExecute()
             return;
     }
     m_controller->GenerateCode();
-    m_problems->Check(m_controller->DesignForm, false);
+    if (TfrmDialogDesign *design = m_controller->DesignForm)
+        m_problems->Check(design->DCLPanelBasic, design->Dsn8Register1, false);
 }
 
 void TfrmTilewrightMain::actQuitExecute()

@@ -1,7 +1,6 @@
 #include "designer/ProblemsPanel.h"
 
 #include "component/Control.h"
-#include "designer/DialogDesign.h"
 #include "designer/DsnRegister.h"
 #include "designer/Inspector.h"
 #include "tiles/DCLPanel.h"
@@ -31,11 +30,10 @@ TProblemsPanel::TProblemsPanel(QWidget *parent)
     connect(m_list, &QTreeWidget::itemClicked, this, &TProblemsPanel::Choose);
 }
 
-qsizetype TProblemsPanel::Check(TfrmDialogDesign *design, bool always)
+qsizetype TProblemsPanel::Check(TDCLPanel *dialog, TDsnRegister *designer, bool always)
 {
-    m_design = design;
-    m_problems =
-        design && design->DCLPanelBasic ? CheckDesign(design->DCLPanelBasic) : DesignProblems();
+    m_designer = designer;
+    m_problems = CheckDesign(dialog);
     m_list->clear();
     for (const DesignProblem &problem : std::as_const(m_problems)) {
         auto *item = new QTreeWidgetItem(
@@ -61,18 +59,15 @@ qsizetype TProblemsPanel::Check(TfrmDialogDesign *design, bool always)
 void TProblemsPanel::Choose(QTreeWidgetItem *item)
 {
     const qsizetype index = m_list->indexOfTopLevelItem(item);
-    if (!m_design || index < 0 || index >= m_problems.size())
+    if (!m_designer || index < 0 || index >= m_problems.size())
         return;
     TControl *tile = m_problems[index].tile;
     if (!tile)
         return;
-    if (!m_design->DesignMode()) {
-        m_design->TogleDesignState(true);
-        m_design->FormActivate();
-    }
-    m_design->Dsn8Register1->SelectControl(tile);
-    m_design->DsnInspector1->showWindow();
-    emit TileChosen(m_design);
+    emit Choosing();
+    m_designer->SelectControl(tile);
+    if (TCustomInspector *inspector = m_designer->dsnInspector())
+        inspector->showWindow();
 }
 
 } // namespace tw
