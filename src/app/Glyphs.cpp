@@ -430,6 +430,15 @@ void draw(TGlyph glyph, Canvas &g)
         g.polygon({{11, 0}, {15, 0}, {13, 5}, {15, 5}, {10, 15}, {11, 8}, {9, 8}}, c.boltEdge,
                   c.bolt);
         break;
+    case TGlyph::CheckDesign:
+        // A page of code with a tick over it.
+        g.page(0, 0, 11, 16, 3);
+        g.hline(2, 5, 4, c.blue);
+        g.hline(2, 7, 6, c.fieldSoft);
+        g.hline(2, 4, 8, c.blue);
+        g.polygon({{6, 10}, {8, 8}, {10, 11}, {14, 5}, {16, 7}, {10, 15}}, c.green.darker(),
+                  c.green);
+        break;
     case TGlyph::NextWindow:
         g.box(0, 0, 10, 9, c.ink, c.field);
         g.fill(1, 1, 8, 2, c.soft);

@@ -39,6 +39,7 @@ enum class TGlyph {
     Undo,
     Redo,
     GenerateCode,
+    CheckDesign,
     NextWindow,
     QuickHelp,
     Exit,

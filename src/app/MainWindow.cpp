@@ -13,6 +13,7 @@
 #include "designer/DsnRegister.h"
 #include "designer/DsnSelect.h"
 #include "designer/Inspector.h"
+#include "designer/ProblemsPanel.h"
 #include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
@@ -95,6 +96,19 @@ TfrmTilewrightMain::TfrmTilewrightMain(QWidget *parent) : QMainWindow(parent)
     createActions();
     createMenus();
     createToolBars();
+    m_problems = new TProblemsPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problems);
+    m_problems->hide();
+    connect(m_problems, &TProblemsPanel::Choosing, this, [this] {
+        TfrmDialogDesign *design = m_controller ? m_controller->DesignForm.data() : nullptr;
+        if (!design)
+            return;
+        m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(design->parentWidget()));
+        if (!design->DesignMode())
+            design->TogleDesignState(true);
+        design->FormActivate();
+        SetDesignButtonDown(true);
+    });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TfrmTilewrightMain::showMenusOf);
     EnableEditActions(false);
     OutDesignFocus();
@@ -160,6 +174,12 @@ void TfrmTilewrightMain::createActions()
     connect(addAction("actGenerateCode", QStringLiteral("&Generate Code"),
                       QStringLiteral("Generate Code"), QKeySequence(Qt::CTRL | Qt::Key_F9)),
             &QAction::triggered, this, &TfrmTilewrightMain::actGenerateCodeExecute);
+    connect(addAction("actCheckDesign", QStringLiteral("Check &Design"),
+                      QStringLiteral("Check Design"), QKeySequence(Qt::Key_F7)),
+            &QAction::triggered, this, [this] {
+                if (TfrmDialogDesign *design = m_controller ? m_controller->DesignForm : nullptr)
+                    m_problems->Check(design->DCLPanelBasic, design->Dsn8Register1, true);
+            });
     connect(addAction("actQuit", QStringLiteral("&Exit"), QStringLiteral("Quit Program"), {}),
             &QAction::triggered, this, &TfrmTilewrightMain::actQuitExecute);
     connect(addAction("EditCopy", QStringLiteral("&Copy"), QStringLiteral("Copy"),
@@ -208,6 +228,7 @@ void TfrmTilewrightMain::createActions()
         {"actNewDcl", TGlyph::NewDclFile},
         {"actOpenSourceFile", TGlyph::OpenSourceFile},
         {"actGenerateCode", TGlyph::GenerateCode},
+        {"actCheckDesign", TGlyph::CheckDesign},
         {"actQuit", TGlyph::Exit},
         {"EditCopy", TGlyph::Copy},
         {"EditCut", TGlyph::Cut},
@@ -230,7 +251,8 @@ void TfrmTilewrightMain::createMenus()
     for (const char *name :
          {"actNewProject", "actOpenProject", "actImportDcl", "actSaveProject", "actSaveProjectAs",
           "actCloseProject", "recent", "", "actSaveDialog", "actSaveDiaogAs", "", "actNewLispFile",
-          "actNewDcl", "actOpenSourceFile", "", "actGenerateCode", "", "actQuit"}) {
+          "actNewDcl", "actOpenSourceFile", "", "actGenerateCode", "actCheckDesign", "",
+          "actQuit"}) {
         if (QLatin1String(name) == QLatin1String("recent")) {
             m_recentMenu = m_fileMenu->addMenu(QStringLiteral("&Recent Projects"));
             m_recentMenu->setObjectName(QStringLiteral("RecentProjects1"));
@@ -264,9 +286,10 @@ void TfrmTilewrightMain::createToolBars()
     QToolBar *standard = addToolBar(QStringLiteral("Standard"));
     standard->setObjectName(QStringLiteral("ToolBar1"));
     standard->setIconSize(QSize(16, 16));
-    for (const char *name : {"actNewProject", "actOpenProject", "actSaveProject", "", "EditCopy",
-                             "EditCut", "EditPaste", "EditUndo", "EditRedo", "", "actGenerateCode",
-                             "", "", "actNextWindow", "actQuickHelp", "", "actQuit"}) {
+    for (const char *name :
+         {"actNewProject", "actOpenProject", "actSaveProject", "", "EditCopy", "EditCut",
+          "EditPaste", "EditUndo", "EditRedo", "", "actGenerateCode", "actCheckDesign", "", "",
+          "actNextWindow", "actQuickHelp", "", "actQuit"}) {
         if (*name)
             standard->addAction(action(QLatin1String(name)));
         else
@@ -816,6 +839,8 @@ void TfrmTilewrightMain::actGenerateCodeExecute()
             return;
     }
     m_controller->GenerateCode();
+    if (TfrmDialogDesign *design = m_controller->DesignForm)
+        m_problems->Check(design->DCLPanelBasic, design->Dsn8Register1, false);
 }
 
 void TfrmTilewrightMain::actQuitExecute()
@@ -864,12 +889,14 @@ void TfrmTilewrightMain::btDesignClick()
 void TfrmTilewrightMain::InDesignFocus()
 {
     action(QStringLiteral("actGenerateCode"))->setEnabled(true);
+    action(QStringLiteral("actCheckDesign"))->setEnabled(true);
     enableEditMenu(true);
 }
 
 void TfrmTilewrightMain::OutDesignFocus()
 {
     action(QStringLiteral("actGenerateCode"))->setEnabled(false);
+    action(QStringLiteral("actCheckDesign"))->setEnabled(false);
     enableEditMenu(false);
 }
 

@@ -24,6 +24,7 @@ class TDsnPanel;
 class TEditForm;
 class TLispGeneratorClass;
 class TPanel;
+class TProblemsPanel;
 class TfrmDialogDesign;
 
 // The application's main window: a multiple-document parent with the menus,
@@ -47,6 +48,7 @@ public:
     TPanel *DsnDpstPanel();
     QToolButton *btDesign() const { return m_btDesign; }
     TLispGeneratorClass *CurrentController() const;
+    TProblemsPanel *ProblemsPanel() const { return m_problems; }
 
     // What the design window and the project controller take from here.
     TDsnPanel *DsnPanel1() override;
@@ -160,6 +162,7 @@ private:
     int m_sourceFilter = 0;
     QToolButton *m_btDesign = nullptr;
     QToolBar *m_designBar = nullptr;
+    TProblemsPanel *m_problems = nullptr;
     bool m_templatesLoaded = false;
     TDsnPanel *m_palette = nullptr;
     TPanel *m_templates = nullptr;

@@ -161,6 +161,11 @@ void WriteChildTiles(TControl *container, QStringList &dcl, const QString &inden
         dcl << deeper + QStringLiteral("}");
 }
 
+bool IsWrittenAsTile(const TControl *control)
+{
+    return writerFor(control) != nullptr;
+}
+
 TDclDirection LayoutDirection(const TControl *container)
 {
     return container && (isOfClass(container, "TDCLRow") || isOfClass(container, "TDCLGroupRow"))

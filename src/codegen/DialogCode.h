@@ -41,6 +41,10 @@ void GenerateSingleFileCode(TDCLPanel *dialog, QStringList &lisp);
 void WriteChildTiles(TControl *container, QStringList &dcl, const QString &indent,
                      LispSections &lisp, bool columnOrder);
 
+// Whether the generator writes `control` as a tile: controls of other kinds are
+// skipped.
+bool IsWrittenAsTile(const TControl *control);
+
 // How a container lays out its children: the dialog and the columns stack
 // them, the rows line them up.
 enum class TDclDirection { Column, Row };

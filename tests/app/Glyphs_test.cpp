@@ -129,7 +129,7 @@ TEST(Glyphs, EveryToolBarCommandHasAPicture)
             ASSERT_FALSE(action->icon().isNull()) << name;
             EXPECT_FALSE(isBlank(action->icon().pixmap(QSize(16, 16)))) << name;
         }
-    EXPECT_EQ(commands, 12);
+    EXPECT_EQ(commands, 13);
     ASSERT_FALSE(window.btDesign()->icon().isNull());
     EXPECT_FALSE(isBlank(window.btDesign()->icon().pixmap(QSize(16, 16))));
 }

@@ -96,6 +96,7 @@ TEST_F(MainWindow, CommandsHaveTheirCaptionsAndShortcuts)
         {"actNewDcl", "Ne&w DCL File", {}},
         {"actOpenSourceFile", "Open Source File", {}},
         {"actGenerateCode", "&Generate Code", QKeySequence(Qt::CTRL | Qt::Key_F9)},
+        {"actCheckDesign", "Check &Design", QKeySequence(Qt::Key_F7)},
         {"actQuit", "&Exit", {}},
         {"EditCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
         {"EditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)},

@@ -1,11 +1,16 @@
 #include "app/PaletteTemplates.h"
 #include "app/Resources.h"
+#include "codegen/DesignCheck.h"
+#include "codegen/DialogCode.h"
 #include "component/Owner.h"
 #include "component/Panel.h"
 #include "component/PropertyAccess.h"
 #include "format/TextForm.h"
+#include "tiles/DCLPanel.h"
+#include "tiles/DesignRoot.h"
 
 #include <QFile>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tw
@@ -54,6 +59,31 @@ TEST(PaletteTemplates, EveryStoredValueReachesItsTemplate)
             EXPECT_EQ(info.GetItem(index).Value, storedText(property.value))
                 << record.name.toStdString() << "." << property.name.toStdString();
         }
+    }
+}
+
+// A tile placed from the palette and left as it comes gives a design that checks clean, whatever
+// the tile: the generator writes nothing the DCL checker or the design rules object to.
+TEST(PaletteTemplates, EachTemplateAloneInADialogChecksClean)
+{
+    initAppResources();
+    QFile file(QStringLiteral(":/templates.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::vector<ComponentRecord> templates = readTextForm(file.readAll());
+    ASSERT_FALSE(templates.empty());
+    for (const ComponentRecord &tile : templates) {
+        std::vector<ComponentRecord> design =
+            readTextForm("object DCLPanelBasic: TDCLPanel\n  Width = 300\n  Height = 300\nend\n");
+        design.front().children.push_back(tile);
+        TDesignRoot root;
+        root.load(design);
+        ASSERT_NE(root.dialog(), nullptr);
+        const QList<TControl *> children = root.dialog()->childControls();
+        ASSERT_EQ(std::count_if(children.cbegin(), children.cend(), IsWrittenAsTile), 1)
+            << tile.name.toStdString();
+        for (const DesignProblem &problem : CheckDesign(root.dialog()))
+            ADD_FAILURE() << tile.name.toStdString() << ": " << problem.rule.toStdString() << ": "
+                          << problem.message.toStdString();
     }
 }
 

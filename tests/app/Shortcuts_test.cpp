@@ -200,6 +200,7 @@ TEST_F(MergedShortcuts, EachKeyRunsOneCommandOfTheActiveWindow)
         // A design keeps no undo history yet: there Undo is disabled.
         {QKeySequence(Qt::ALT | Qt::Key_Backspace), "main.EditUndo", ""},
         {QKeySequence(Qt::CTRL | Qt::Key_F9), "main.actGenerateCode", "main.actGenerateCode"},
+        {QKeySequence(Qt::Key_F7), "child.Check1", "main.actCheckDesign"},
         {QKeySequence(Qt::CTRL | Qt::Key_F6), "main.actNextWindow", "main.actNextWindow"},
     };
     TEditForm *editor = controller->LispEditor;
