@@ -173,7 +173,10 @@ void TfrmTilewrightMain::createActions()
             &QAction::triggered, this, [this] { OpenSourceFile(); });
     connect(addAction("actGenerateCode", QStringLiteral("&Generate Code"),
                       QStringLiteral("Generate Code"), QKeySequence(Qt::CTRL | Qt::Key_F9)),
-            &QAction::triggered, this, &TfrmTilewrightMain::actGenerateCodeExecute);
+            &QAction::triggered, this, [this] { actGenerateCodeExecute(); });
+    connect(addAction("actGenerateSingleFile", QStringLiteral("Generate &Single File"),
+                      QStringLiteral("Generate one AutoLISP file that writes its own DCL"), {}),
+            &QAction::triggered, this, [this] { actGenerateCodeExecute(true); });
     connect(addAction("actCheckDesign", QStringLiteral("Check &Design"),
                       QStringLiteral("Check Design"), QKeySequence(Qt::Key_F7)),
             &QAction::triggered, this, [this] {
@@ -248,11 +251,26 @@ void TfrmTilewrightMain::createMenus()
 {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("File"));
     m_fileMenu->setObjectName(QStringLiteral("File1"));
-    for (const char *name :
-         {"actNewProject", "actOpenProject", "actImportDcl", "actSaveProject", "actSaveProjectAs",
-          "actCloseProject", "recent", "", "actSaveDialog", "actSaveDiaogAs", "", "actNewLispFile",
-          "actNewDcl", "actOpenSourceFile", "", "actGenerateCode", "actCheckDesign", "",
-          "actQuit"}) {
+    for (const char *name : {"actNewProject",
+                             "actOpenProject",
+                             "actImportDcl",
+                             "actSaveProject",
+                             "actSaveProjectAs",
+                             "actCloseProject",
+                             "recent",
+                             "",
+                             "actSaveDialog",
+                             "actSaveDiaogAs",
+                             "",
+                             "actNewLispFile",
+                             "actNewDcl",
+                             "actOpenSourceFile",
+                             "",
+                             "actGenerateCode",
+                             "actGenerateSingleFile",
+                             "actCheckDesign",
+                             "",
+                             "actQuit"}) {
         if (QLatin1String(name) == QLatin1String("recent")) {
             m_recentMenu = m_fileMenu->addMenu(QStringLiteral("&Recent Projects"));
             m_recentMenu->setObjectName(QStringLiteral("RecentProjects1"));
@@ -827,7 +845,7 @@ void TfrmTilewrightMain::actCloseProjectExecute()
     OutDesignFocus();
 }
 
-void TfrmTilewrightMain::actGenerateCodeExecute()
+void TfrmTilewrightMain::actGenerateCodeExecute(bool singleFile)
 {
     if (!m_controller)
         return;
@@ -838,7 +856,7 @@ void TfrmTilewrightMain::actGenerateCodeExecute()
         if (!m_controller->SaveAll())
             return;
     }
-    m_controller->GenerateCode();
+    m_controller->GenerateCode(singleFile);
     if (TfrmDialogDesign *design = m_controller->DesignForm)
         m_problems->Check(design->DCLPanelBasic, design->Dsn8Register1, false);
 }
@@ -889,6 +907,7 @@ void TfrmTilewrightMain::btDesignClick()
 void TfrmTilewrightMain::InDesignFocus()
 {
     action(QStringLiteral("actGenerateCode"))->setEnabled(true);
+    action(QStringLiteral("actGenerateSingleFile"))->setEnabled(true);
     action(QStringLiteral("actCheckDesign"))->setEnabled(true);
     enableEditMenu(true);
 }
@@ -896,6 +915,7 @@ void TfrmTilewrightMain::InDesignFocus()
 void TfrmTilewrightMain::OutDesignFocus()
 {
     action(QStringLiteral("actGenerateCode"))->setEnabled(false);
+    action(QStringLiteral("actGenerateSingleFile"))->setEnabled(false);
     action(QStringLiteral("actCheckDesign"))->setEnabled(false);
     enableEditMenu(false);
 }

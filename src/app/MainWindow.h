@@ -98,7 +98,8 @@ public slots:
     void actCloseProjectExecute();
     void actSaveDialogExecute();
     void actSaveDiaogAsExecute();
-    void actGenerateCodeExecute();
+    // Generate Code, or with `singleFile` Generate Single File.
+    void actGenerateCodeExecute(bool singleFile = false);
     void actQuitExecute();
     void btDesignClick();
     void EditCopyExecute();

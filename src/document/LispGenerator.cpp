@@ -298,7 +298,7 @@ bool TLispGeneratorClass::OpenProjectFile(const QString &FileName)
     return false;
 }
 
-void TLispGeneratorClass::GenerateCode()
+void TLispGeneratorClass::GenerateCode(bool singleFile)
 {
     QStringList dcl;
     QStringList lisp;
@@ -308,6 +308,11 @@ void TLispGeneratorClass::GenerateCode()
     DCLEditor->NamePending = false;
 
     GenerateDialogCode(DesignForm->DCLPanelBasic, dcl, lisp);
+    // The one-file AutoLISP writes the same DCL text itself when it runs.
+    if (singleFile) {
+        lisp.clear();
+        GenerateSingleFileCode(DesignForm->DCLPanelBasic, lisp);
+    }
 
     DCLEditor->Editor->SetLines(dcl);
     DCLEditor->SetPathName(DCLFile);

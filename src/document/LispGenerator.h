@@ -41,7 +41,7 @@ public:
     bool SaveDCL();
     bool SaveLispAs();
     bool SaveDCLAs();
-    void GenerateCode();
+    void GenerateCode(bool singleFile = false);
     bool OpenProjectFile(const QString &FileName);
 
     // The project file name without folder and extension.

@@ -1,5 +1,6 @@
 #include "TestData.h"
 #include "codegen/DialogCode.h"
+#include "dcl/Checker.h"
 #include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
@@ -113,6 +114,16 @@ TEST_P(DesignCodeTest, SingleFileWritesTheSameDclAndFunctions)
     // Everything up to the load block: 14 lines in the two-file text.
     const QStringList functions = lisp.mid(1, lisp.size() - 15);
     EXPECT_EQ(single.mid(1, functions.size()), functions);
+
+    // The one file reads as AutoLISP as well as the two-file text does: balanced, every string
+    // closed (a design's own broken action stays broken in both).
+    const auto problems = [&](const QStringList &text) {
+        QStringList messages;
+        for (const dcl::Diagnostic &problem : dcl::checkLisp(text.join(u'\n'), base))
+            messages << problem.message;
+        return messages;
+    };
+    EXPECT_EQ(problems(single), problems(lisp));
 }
 
 TEST(SingleFileCode, EscapesTheDclTextForAutoLisp)

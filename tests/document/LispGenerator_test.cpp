@@ -211,6 +211,18 @@ TEST_F(ControllerTest, GenerateCodeNamesTheDerivedDclFileInUpperCase)
     EXPECT_TRUE(dcl.join('\n').contains(QStringLiteral("\"ok\"")));
 }
 
+TEST_F(ControllerTest, GenerateSingleFilePutsTheOneFileAutoLispInTheLispEditor)
+{
+    addButton(QStringLiteral("ok"));
+    controller->ProjectFile = project();
+    controller->GenerateCode(true);
+    QStringList single;
+    GenerateSingleFileCode(tile(), single);
+    EXPECT_EQ(controller->LispEditor->Editor->Lines(), single);
+    EXPECT_EQ(controller->LispEditor->PathName(), QStringLiteral("panel.lsp"));
+    EXPECT_TRUE(controller->LispEditor->Editor->Modified());
+}
+
 TEST_F(ControllerTest, OverwriteQuestionComesBackWhenTheFileDialogIsCancelled)
 {
     struct Case {
