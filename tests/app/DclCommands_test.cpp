@@ -1,3 +1,5 @@
+#include "TilewrightProcess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -11,25 +13,8 @@
 namespace
 {
 
-struct Outcome {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the real executable without a display, as a build pipeline does.
-Outcome tilewright(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TW_TILEWRIGHT_EXE), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using tw::test::Outcome;
+using tw::test::tilewright;
 
 const QByteArray kTwoDialogs = "first : dialog { label = \"First\";\n"
                                "  : edit_box { key = \"name\"; label = \"Name:\"; }\n"

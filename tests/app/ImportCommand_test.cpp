@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TilewrightProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,33 +10,9 @@
 namespace
 {
 
-struct Outcome {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the real executable without a display, as scripts do.
-Outcome tilewright(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TW_TILEWRIGHT_EXE), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using tw::test::Outcome;
+using tw::test::tilewright;
+using tw::test::writeFile;
 
 const QByteArray kDcl = "first : dialog {\n"
                         "  label = \"First\";\n"
