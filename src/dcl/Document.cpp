@@ -335,7 +335,8 @@ private:
             return std::nullopt;
 
         Tile tile;
-        tile.attributes.reserve(node.attributes.size() + std::size_t(inherited));
+        if (!node.attributes.empty())
+            tile.attributes.reserve(qsizetype(node.attributes.size()) + inherited);
         tile.where = node.where;
         tile.name = node.isReference ? node.parents.front().name : node.name;
         for (const Attribute &attribute : node.attributes) {
@@ -357,13 +358,18 @@ private:
             return tile;
         }
         const Tile *childSource = nullptr;
-        const qsizetype own = qsizetype(tile.attributes.size());
+        // Without attributes of its own, the tile starts from its first parent's list, shared.
+        if (tile.attributes.isEmpty())
+            tile.attributes = parents.front().first->attributes;
+        else
+            for (const Attribute &attribute : parents.front().first->attributes)
+                if (!tile.attribute(attribute.name))
+                    tile.attributes.push_back(attribute);
         for (const auto &[parent, parentName] : parents) {
-            for (const Attribute &attribute : parent->attributes)
-                if (own == 0 && parent == parents.front().first)
-                    tile.attributes.push_back(attribute);
-                else if (!tile.attribute(attribute.name))
-                    tile.attributes.push_back(attribute);
+            if (parent != parents.front().first)
+                for (const Attribute &attribute : parent->attributes)
+                    if (!tile.attribute(attribute.name))
+                        tile.attributes.push_back(attribute);
             if (!parent->children.empty() && !childSource) {
                 childSource = parent;
                 if (!node.isReference && (!node.attributes.empty() || !node.children.empty()))

@@ -18,14 +18,15 @@ namespace tw::dcl
 // `primitive` the primitive it finally derives from ("button", "cluster", "radio_cluster", ...).
 // `attributes` holds every attribute that applies, own ones first, then inherited ones (where
 // several parents set one, the leftmost parent's wins), each with the position where it was set;
-// no name appears twice. `children` are in file order.
+// no name appears twice. `children` are in file order. `attributes` is implicitly shared, so a
+// tile that only inherits holds its parent's list without copying it.
 struct Tile {
     QString kind;
     QString primitive;
     QString name;        // the name the tile was defined or referred to by, or empty
     QStringList lineage; // the defined names it descends through, nearest first
     Position where;      // where the tile is written (for a dialog, its definition)
-    std::vector<Attribute> attributes;
+    QList<Attribute> attributes;
     std::vector<Tile> children;
 
     const Attribute *attribute(QStringView attributeName) const;

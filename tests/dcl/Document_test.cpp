@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace tw::dcl;
@@ -93,6 +94,35 @@ TEST(DclDocument, ResolvesPrototypesAndStandardTilesIntoATree)
     EXPECT_EQ(row.children[1].kind, QStringLiteral("spacer"));
     EXPECT_EQ(row.children[2].value(QStringLiteral("key")), QStringLiteral("cancel"));
     EXPECT_EQ(row.children[2].value(QStringLiteral("width")), QStringLiteral("8"));
+}
+
+// A tile without attributes of its own takes its parents' lists whole, each name once.
+TEST(DclDocument, InheritsParentAttributesOnceWithoutOwnOnes)
+{
+    const Document document = read("bold : text { is_bold = true; label = \"Bold\"; }\n"
+                                   "wide : button { width = 20; label = \"Wide\"; }\n"
+                                   "twice : bold : bold { }\n"
+                                   "mixed : bold : wide { }\n");
+    const struct {
+        const char *name;
+        QStringList attributes; // name=value, in order
+    } cases[] = {
+        {"bold", {"is_bold=true", "label=Bold"}},
+        {"twice", {"is_bold=true", "label=Bold"}},
+        {"mixed", {"is_bold=true", "label=Bold", "width=20"}},
+    };
+    for (const auto &expected : cases) {
+        const auto found = std::find_if(
+            document.definitions().begin(), document.definitions().end(),
+            [&](const auto &d) { return d->node.name == QLatin1String(expected.name); });
+        ASSERT_NE(found, document.definitions().end()) << expected.name;
+        QStringList own;
+        for (const Attribute &a : (*found)->tile.attributes)
+            if (!a.where.isBuiltIn())
+                own << a.name + u'=' + a.value.text;
+        EXPECT_EQ(own, expected.attributes) << expected.name;
+        EXPECT_EQ((*found)->tile.kind, QStringLiteral("text")) << expected.name;
+    }
 }
 
 TEST(DclDocument, StandardGroupsHoldTheirButtons)
