@@ -3,11 +3,9 @@
 #include "codegen/DclImport.h"
 #include "dcl/Document.h"
 #include "document/DesignHost.h"
-#include "document/DialogDesign.h"
 #include "editors/EditorDialogs.h"
 #include "format/Error.h"
 #include "format/ProjectFile.h"
-#include "tiles/DCLPanel.h"
 #include "tiles/DesignRoot.h"
 
 #include <QApplication>
@@ -49,7 +47,7 @@ void TImportReport::copyReport()
     QApplication::clipboard()->setText(m_text->toPlainText());
 }
 
-std::optional<ImportedProject> ImportDclProject(QWidget *parent, TDesignHost &host)
+std::optional<QString> ImportDclProject(QWidget *parent, TDesignHost &host)
 {
     TFileDialogSettings open;
     open.Title = QStringLiteral("Import DCL");
@@ -89,22 +87,11 @@ std::optional<ImportedProject> ImportDclProject(QWidget *parent, TDesignHost &ho
             TImportReport report(lines.join(QLatin1Char('\n')), parent);
             host.ExecModal(report);
         }
-        return ImportedProject{*project, imported.design->dialog()->size()};
+        return *project;
     } catch (const TError &error) {
         EditorDialogs().ShowError(parent, error.message());
     }
     return std::nullopt;
-}
-
-void FitImportedDialog(TfrmDialogDesign *form, const QSize &size)
-{
-    if (!form || !form->DCLPanelBasic)
-        return;
-    // The frame around the dialog tile is whatever the window's style makes it, so it is measured.
-    for (int attempt = 0; attempt < 3 && form->DCLPanelBasic->size() != size; ++attempt) {
-        const QSize outer = form->OuterSize() + size - form->DCLPanelBasic->size();
-        form->SetOuterSize(outer.width(), outer.height());
-    }
 }
 
 } // namespace tw

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -12,7 +11,6 @@ namespace tw
 {
 
 class TDesignHost;
-class TfrmDialogDesign;
 
 // The list of what an import could not keep, one "FILE:LINE:COLUMN: warning: ..." line each,
 // in a read-only text the user can select and copy whole.
@@ -31,20 +29,11 @@ private:
     QPlainTextEdit *m_text;
 };
 
-// A project written by File > Import DCL..., and the size its dialog tile was laid out at.
-struct ImportedProject {
-    QString file;
-    QSize dialogSize;
-};
-
 // File > Import DCL...: asks for a DCL file (and which dialog, when it holds several), imports
 // it with the AutoLISP file Tilewright generated beside it, asks where to save the new project
 // and writes it, then shows what could not be kept. Nothing when the user cancels or the file
 // cannot be imported (the error is shown). The report goes through `host`'s modal seam.
-std::optional<ImportedProject> ImportDclProject(QWidget *parent, TDesignHost &host);
-
-// Sizes the design window so that its dialog tile has `size` again, since the tiles docked in
-// it take their widths from it.
-void FitImportedDialog(TfrmDialogDesign *form, const QSize &size);
+// The project file written.
+std::optional<QString> ImportDclProject(QWidget *parent, TDesignHost &host);
 
 } // namespace tw

@@ -792,13 +792,11 @@ void TfrmTilewrightMain::actImportDclExecute()
 {
     if (m_controller && !m_controller->CanCloseProject())
         return;
-    if (const std::optional<ImportedProject> imported = ImportDclProject(this, *this)) {
+    if (const std::optional<QString> imported = ImportDclProject(this, *this)) {
         destroyController();
         TLispGeneratorClass *controller = createController();
-        if (controller->OpenProjectFile(imported->file)) {
-            FitImportedDialog(controller->DesignForm, imported->dialogSize);
+        if (controller->OpenProjectFile(*imported))
             controller->SaveDesign();
-        }
         publish();
     }
     InDesignFocus();

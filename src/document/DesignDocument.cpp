@@ -130,6 +130,26 @@ QMetaProperty findProperty(const QObject *object, const QByteArray &name)
     return {};
 }
 
+// A record's Width and Height; empty when either is missing.
+QSize storedSize(const ComponentRecord &record)
+{
+    std::optional<qint64> width;
+    std::optional<qint64> height;
+    for (const NamedValue &property : record.properties) {
+        if (!property.value.isInteger())
+            continue;
+        if (property.name == QLatin1String("Width"))
+            width = property.value.integer;
+        else if (property.name == QLatin1String("Height"))
+            height = property.value.integer;
+    }
+    // Sizes no screen can show are not a window size to fit.
+    constexpr qint64 largest = 32767;
+    if (!width || !height || *width <= 0 || *height <= 0 || *width > largest || *height > largest)
+        return {};
+    return QSize(int(*width), int(*height));
+}
+
 } // namespace
 
 TDesignDocument::TDesignDocument(TfrmDialogDesign &window) : QObject(&window), m_window(window)
@@ -209,11 +229,12 @@ bool TDesignDocument::load(const QString &fileName)
         return false;
     // Everything is read and checked before the design is touched.
     const std::vector<ComponentRecord> read = LoadProjectFile(fileName);
-    const bool hasDialog = std::any_of(read.begin(), read.end(), [](const auto &record) {
+    const auto dialog = std::find_if(read.begin(), read.end(), [](const auto &record) {
         return record.className == QLatin1String("TDCLPanel");
     });
-    if (!hasDialog)
+    if (dialog == read.end())
         throw TError(QString::fromLatin1(kFileCorrupt), TErrorKind::Format);
+    m_loadedDialogSize = storedSize(*dialog);
     m_stack.clear();
     m_window.ReplaceDesign(read);
     setModified(false);

@@ -71,6 +71,9 @@ public:
     // errors are thrown and leave the design untouched. The stack starts
     // empty and the design unmodified.
     bool load(const QString &fileName);
+    // The dialog tile's size as the last loaded project file stores it; the
+    // window then decides the tile's live size.
+    QSize loadedDialogSize() const { return m_loadedDialogSize; }
 
     // A window listing the commands; choosing one undoes or redoes to it.
     QWidget *historyWindow();
@@ -131,6 +134,7 @@ private:
     // The tiles of the last recorded property change, shared with the next.
     QStringList m_lastTiles;
     bool m_creates = false;
+    QSize m_loadedDialogSize;
 };
 
 } // namespace tw

@@ -425,6 +425,17 @@ void TfrmDialogDesign::SetOuterSize(int width, int height)
     resize(std::max(0, width - frame.width()), std::max(0, height - frame.height()));
 }
 
+void TfrmDialogDesign::FitDialogTile(const QSize &size)
+{
+    if (!DCLPanelBasic || size.isEmpty())
+        return;
+    // The frame around the dialog tile is whatever the window's style makes it, so it is measured.
+    for (int attempt = 0; attempt < 3 && DCLPanelBasic->size() != size; ++attempt) {
+        const QSize outer = OuterSize() + size - DCLPanelBasic->size();
+        SetOuterSize(outer.width(), outer.height());
+    }
+}
+
 void TfrmDialogDesign::closeEvent(QCloseEvent *event)
 {
     if (!FormCloseQuery())

@@ -84,6 +84,8 @@ public:
     // The window's outer size: that of its sub-window when it has one.
     QSize OuterSize() const;
     void SetOuterSize(int width, int height);
+    // Sizes the window so that the dialog tile, which fills it, gets `size`.
+    void FitDialogTile(const QSize &size);
 
     bool FormCloseQuery() const { return true; }
     void FormActivate();

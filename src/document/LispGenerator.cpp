@@ -273,9 +273,12 @@ bool TLispGeneratorClass::OpenProjectFile(const QString &FileName)
         if (!Document()->load(FileName))
             return false;
         TDCLPanel *tile = DesignForm->DCLPanelBasic;
-        // A dialog never sized in design mode keeps the window's size.
+        // A dialog never sized in design mode (an imported one, say) gets the window that
+        // shows it as stored, so the tiles docked to its edges keep their widths.
         if (tile->dialogWidth() > 0 && tile->dialogHeight() > 0)
             DesignForm->SetOuterSize(tile->dialogWidth(), tile->dialogHeight());
+        else
+            DesignForm->FitDialogTile(Document()->loadedDialogSize());
         DesignForm->Dsn8Register1->SetDesignMode(true);
         m_host.SetDesignButtonDown(true);
         DesignForm->TogleDesignState(true);

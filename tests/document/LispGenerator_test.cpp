@@ -1,3 +1,4 @@
+#include "codegen/DclImport.h"
 #include "codegen/DialogCode.h"
 #include "component/ClassRegistry.h"
 #include "designer/DsnRegister.h"
@@ -6,7 +7,9 @@
 #include "document/LispGenerator.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
+#include "format/ProjectFile.h"
 #include "tiles/DCLPanel.h"
+#include "tiles/DesignRoot.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -290,28 +293,57 @@ TEST_F(ControllerTest, OpeningMakesTheProjectsFolderTheWorkingFolder)
     EXPECT_TRUE(QFile::exists(work.filePath(QStringLiteral("proj/panel.lsp"))));
 }
 
+// A window size stored in design mode is the window's; without one the window
+// shows the dialog tile at the size it was stored with.
 TEST_F(ControllerTest, OpeningSizesTheDesignWindowToTheStoredDialogSize)
 {
     struct Case {
         int width;
         int height;
-        bool resized;
     };
-    const Case cases[] = {{500, 320, true}, {0, 0, false}};
+    const Case cases[] = {{500, 320}, {0, 0}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.width);
+        QSize tileSize;
         {
             TfrmDialogDesign design(host);
+            design.show();
+            design.resize(433, 311);
+            QCoreApplication::sendPostedEvents();
             design.DCLPanelBasic->setDialogWidth(c.width);
             design.DCLPanelBasic->setDialogHeight(c.height);
+            tileSize = design.DCLPanelBasic->size();
             ASSERT_TRUE(design.SaveProject(project()));
         }
         controller = std::make_unique<TLispGeneratorClass>(nullptr, host);
-        const QSize before = controller->DesignForm->OuterSize();
+        ASSERT_NE(tile()->size(), tileSize);
         ASSERT_TRUE(controller->OpenProjectFile(project()));
-        EXPECT_EQ(controller->DesignForm->OuterSize(),
-                  c.resized ? QSize(c.width, c.height) : before);
+        if (c.width > 0)
+            EXPECT_EQ(controller->DesignForm->OuterSize(), QSize(c.width, c.height));
+        else
+            EXPECT_EQ(tile()->size(), tileSize);
     }
+}
+
+TEST_F(ControllerTest, AnImportedProjectOpensWithTheDialogAsImported)
+{
+    const QString dcl = QStringLiteral("wide : dialog { label = \"Wide\";\n"
+                                       "  : edit_box { key = \"name\"; width = 60; }\n"
+                                       "  : row { : button { key = \"go\"; label = \"Go\"; } }\n"
+                                       "  ok_cancel;\n}\n");
+    const DclImport imported = importDclText(dcl, cwd(QStringLiteral("wide.dcl")));
+    QStringList expectedDcl;
+    QStringList expectedLisp;
+    GenerateDialogCode(imported.design->dialog(), expectedDcl, expectedLisp);
+    SaveProjectFile(project(), imported.design->save());
+
+    ASSERT_TRUE(controller->OpenProjectFile(project()));
+    QCoreApplication::sendPostedEvents();
+    QStringList dclText;
+    QStringList lisp;
+    GenerateDialogCode(tile(), dclText, lisp);
+    EXPECT_EQ(dclText.join('\n').toStdString(), expectedDcl.join('\n').toStdString());
+    EXPECT_EQ(tile()->size(), imported.design->dialog()->size());
 }
 
 TEST_F(ControllerTest, OpeningAnUnreadableProjectReportsTheReadersMessage)
