@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandArguments.h"
 #include "app/DclCommands.h"
 #include "app/DesignFile.h"
 #include "app/ImportCommand.h"
@@ -70,29 +71,6 @@ const char *const kUsage =
     "\n"
     "DESIGN is a design in text form (its first word is \"object\") or a project file.\n";
 
-const QStringList kModes = {QStringLiteral("--generate"),  QStringLiteral("--to-text"),
-                            QStringLiteral("--from-text"), QStringLiteral("--render-slide"),
-                            QStringLiteral("--help"),      QStringLiteral("--version"),
-                            QStringLiteral("--check")};
-const QStringList kSlideOptions = {QStringLiteral("--slide"), QStringLiteral("--size"),
-                                   QStringLiteral("--background"), QStringLiteral("--output")};
-
-struct Options {
-    QString mode;
-    QString design;
-    QString outputDir;
-    QString project;
-    int slide = 0;
-    QSize size{400, 300};
-    QString background = QStringLiteral("black");
-    QString output;
-    bool slideOptionGiven = false;
-    bool singleFile = false;
-    QStringList files;
-    QStringList includeDirs;
-    bool werror = false;
-};
-
 int parseSlideNumber(const QString &text)
 {
     bool ok = false;
@@ -111,99 +89,39 @@ QSize parseSize(const QString &text)
     return {match.captured(1).toInt(), match.captured(2).toInt()};
 }
 
-Options parse(const QStringList &arguments)
+void generate(const CommandArguments &arguments)
 {
-    Options options;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        auto value = [&](const char *what) {
-            if (i + 1 >= arguments.size())
-                throw TError(QStringLiteral("%1 needs %2").arg(argument, QLatin1String(what)));
-            return arguments[++i];
-        };
-        if (kModes.contains(argument)) {
-            if (!options.mode.isEmpty())
-                throw TError(
-                    QStringLiteral("%1 cannot be combined with %2").arg(argument, options.mode));
-            options.mode = argument;
-            if (argument == QLatin1String("--generate") || argument == QLatin1String("--to-text"))
-                options.design = value("a design file");
-            if (argument == QLatin1String("--render-slide"))
-                options.design = value("a slide file");
-            if (argument == QLatin1String("--from-text")) {
-                options.design = value("a design in text form");
-                options.project = value("a project file name");
-            }
-        } else if (kSlideOptions.contains(argument)) {
-            const QString text = value("a value");
-            if (argument == QLatin1String("--slide"))
-                options.slide = parseSlideNumber(text);
-            else if (argument == QLatin1String("--size"))
-                options.size = parseSize(text);
-            else if (argument == QLatin1String("--background"))
-                options.background = text;
-            else
-                options.output = text;
-            options.slideOptionGiven = true;
-        } else if (argument == QLatin1String("--output-dir")) {
-            options.outputDir = value("a folder");
-        } else if (argument == QLatin1String("--single-file")) {
-            options.singleFile = true;
-        } else if (argument == QLatin1String("--include-dir")) {
-            options.includeDirs.append(value("a folder"));
-        } else if (argument == QLatin1String("--werror")) {
-            options.werror = true;
-        } else if (options.mode == QLatin1String("--check") &&
-                   !argument.startsWith(QLatin1String("--"))) {
-            options.files.append(argument);
-        } else {
-            throw TError(QStringLiteral("Unknown argument: %1").arg(argument));
-        }
-    }
-    const bool checking = options.mode == QLatin1String("--check");
-    if ((!options.includeDirs.isEmpty() || options.werror) && !checking)
-        throw TError(QStringLiteral("--include-dir and --werror go with --check"));
-    if (checking && options.files.isEmpty())
-        throw TError(QStringLiteral("--check needs at least one .dcl or .lsp file"));
-    if (!options.outputDir.isEmpty() && options.mode != QLatin1String("--generate"))
-        throw TError(QStringLiteral("--output-dir goes with --generate"));
-    if (options.singleFile && options.mode != QLatin1String("--generate"))
-        throw TError(QStringLiteral("--single-file goes with --generate"));
-    const bool rendering = options.mode == QLatin1String("--render-slide");
-    if (options.slideOptionGiven && !rendering)
-        throw TError(
-            QStringLiteral("--slide, --size, --background and --output go with --render-slide"));
-    if (rendering && options.output.isEmpty())
-        throw TError(QStringLiteral("--render-slide needs --output OUT.png"));
-    return options;
-}
-
-void generate(const Options &options)
-{
-    auto root = loadDesignFile(options.design);
+    const QString &design = arguments.operands.front();
+    const bool singleFile = arguments.has(QStringLiteral("--single-file"));
+    auto root = loadDesignFile(design);
     TDCLPanel *dialog = root->dialog();
-    const CodeFileNames names = settleCodeFileNames(dialog, options.design);
+    const CodeFileNames names = settleCodeFileNames(dialog, design);
     QStringList dcl;
     QStringList lisp;
-    if (options.singleFile)
+    if (singleFile)
         GenerateSingleFileCode(dialog, lisp);
     else
         GenerateDialogCode(dialog, dcl, lisp);
 
     const QString folder =
-        options.outputDir.isEmpty() ? QFileInfo(options.design).absolutePath() : options.outputDir;
+        arguments.option(QStringLiteral("--output-dir"), QFileInfo(design).absolutePath());
     if (!QDir().mkpath(folder))
         throw TError(QStringLiteral("Cannot create folder %1").arg(folder));
     const QDir dir(folder);
     saveFileAtomically(dir.filePath(ExtractFileName(names.lispFile)), encodeGeneratedText(lisp));
-    if (!options.singleFile)
+    if (!singleFile)
         saveFileAtomically(dir.filePath(ExtractFileName(names.dclFile)), encodeGeneratedText(dcl));
 }
 
-void renderSlide(const Options &options)
+void renderSlide(const CommandArguments &arguments)
 {
-    const SlideThumbnail thumbnail =
-        RenderSlideThumbnail(options.design, options.slide, options.size, options.background);
+    const int slide =
+        parseSlideNumber(arguments.option(QStringLiteral("--slide"), QStringLiteral("0")));
+    const QSize size =
+        parseSize(arguments.option(QStringLiteral("--size"), QStringLiteral("400x300")));
+    const SlideThumbnail thumbnail = RenderSlideThumbnail(
+        arguments.operands.front(), slide, size,
+        arguments.option(QStringLiteral("--background"), QStringLiteral("black")));
     if (!thumbnail.ok())
         throw TError(thumbnail.error);
     QByteArray png;
@@ -212,17 +130,18 @@ void renderSlide(const Options &options)
     QImageWriter writer(&buffer, "png");
     if (!writer.write(thumbnail.image))
         throw TError(QStringLiteral("Cannot write PNG: %1").arg(writer.errorString()));
-    saveFileAtomically(options.output, png);
+    saveFileAtomically(arguments.option(QStringLiteral("--output")), png);
 }
 
 // Prints every problem of every file; the exit status is 1 when an error (or, with --werror, a
 // warning) was found or a file could not be read.
-int check(const Options &options, QTextStream &out, QTextStream &err)
+int check(const CommandArguments &arguments, QTextStream &out, QTextStream &err)
 {
     dcl::LoadOptions load;
-    load.includeDirs = options.includeDirs;
+    load.includeDirs = arguments.options.value(QStringLiteral("--include-dir"));
+    const bool werror = arguments.has(QStringLiteral("--werror"));
     int status = 0;
-    for (const QString &file : options.files) {
+    for (const QString &file : arguments.files) {
         const QString suffix = QFileInfo(file).suffix().toLower();
         QString readError;
         dcl::Diagnostics found;
@@ -239,7 +158,7 @@ int check(const Options &options, QTextStream &out, QTextStream &err)
         }
         for (const dcl::Diagnostic &diagnostic : found) {
             out << dcl::formatDiagnostic(diagnostic).simplified() << '\n';
-            if (diagnostic.severity == dcl::Severity::Error || options.werror)
+            if (diagnostic.severity == dcl::Severity::Error || werror)
                 status = 1;
         }
     }
@@ -260,29 +179,28 @@ bool isCommandLineMode(const QStringList &arguments)
 
 int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    if (isDclCommand(arguments))
-        return runDclCommand(arguments, out, err);
-    if (isImportDclCommand(arguments))
-        return runImportDcl(arguments, out, err);
     try {
-        const Options options = parse(arguments);
-        if (options.mode == QLatin1String("--help")) {
+        const CommandArguments parsed = parseCommandArguments(arguments);
+        const QString &mode = parsed.mode;
+        if (mode == QLatin1String("--help")) {
             out << kUsage;
-        } else if (options.mode == QLatin1String("--version")) {
+        } else if (mode == QLatin1String("--version")) {
             out << "Tilewright " << TILEWRIGHT_VERSION << '\n';
-        } else if (options.mode == QLatin1String("--to-text")) {
-            const QByteArray text = writeTextForm(loadDesignFile(options.design)->save());
+        } else if (mode == QLatin1String("--to-text")) {
+            const QByteArray text = writeTextForm(loadDesignFile(parsed.operands.front())->save());
             out << QString::fromLatin1(text);
-        } else if (options.mode == QLatin1String("--render-slide")) {
-            renderSlide(options);
-        } else if (options.mode == QLatin1String("--from-text")) {
-            convertTextToProject(options.design, options.project);
-        } else if (options.mode == QLatin1String("--generate")) {
-            generate(options);
-        } else if (options.mode == QLatin1String("--check")) {
-            return check(options, out, err);
+        } else if (mode == QLatin1String("--render-slide")) {
+            renderSlide(parsed);
+        } else if (mode == QLatin1String("--from-text")) {
+            convertTextToProject(parsed.operands[0], parsed.operands[1]);
+        } else if (mode == QLatin1String("--generate")) {
+            generate(parsed);
+        } else if (mode == QLatin1String("--check")) {
+            return check(parsed, out, err);
+        } else if (mode == QLatin1String("--import-dcl")) {
+            runImportDcl(parsed, out);
         } else {
-            throw TError(QStringLiteral("Nothing to do; see tilewright --help"));
+            runDclCommand(parsed, out);
         }
     } catch (const TError &error) {
         err << error.message().simplified() << '\n';

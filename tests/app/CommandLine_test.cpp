@@ -165,6 +165,26 @@ TEST_F(CommandLine, ErrorsAreOneLineOnStandardError)
               QByteArray("Line 3: value expected\n"));
 }
 
+// One table of modes and options serves every mode, so each refusal names the rule it broke.
+TEST_F(CommandLine, OptionsAreRefusedOutsideTheirModes)
+{
+    const QList<std::pair<QString, QByteArray>> cases = {
+        {"--to-text d.txt --output o",
+         "--output goes with --render-slide, --render-dcl or --import-dcl\n"},
+        {"--dialog main", "--dialog goes with --layout, --render-dcl or --import-dcl\n"},
+        {"--layout a.dcl --werror", "--werror goes with --check\n"},
+        {"--import-dcl a.dcl --dialog x --dialog y --output p.dcp", "--dialog is given twice\n"},
+        {"--import-dcl a.dcl", "--import-dcl needs --output PROJECT.dcp\n"},
+        {"--check --include-dir lib", "--check needs at least one .dcl or .lsp file\n"},
+        {"--layout a.dcl b.dcl", "Unknown argument: b.dcl\n"},
+    };
+    for (const auto &[line, message] : cases) {
+        const Outcome run = tilewright(line.split(QLatin1Char(' ')));
+        EXPECT_EQ(run.status, 1) << line.toStdString();
+        EXPECT_EQ(run.err.toStdString(), message.toStdString());
+    }
+}
+
 TEST_F(CommandLine, ProjectFilesConvertBothWays)
 {
     writeFile(path(QStringLiteral("design.txt")), kDesign);
@@ -263,7 +283,7 @@ TEST_F(CommandLine, RenderSlideRefusalsWriteNoPicture)
          "--size needs WIDTHxHEIGHT, not big\n"},
         {{QStringLiteral("--render-slide"), slide}, "--render-slide needs --output OUT.png\n"},
         {{QStringLiteral("--to-text"), slide, QStringLiteral("--slide"), QStringLiteral("2")},
-         "--slide, --size, --background and --output go with --render-slide\n"},
+         "--slide goes with --render-slide\n"},
     };
     for (const auto &[arguments, message] : cases) {
         const Outcome run = tilewright(arguments);
