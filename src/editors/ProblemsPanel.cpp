@@ -80,11 +80,17 @@ void TProblemsPanel::Report(QObject *source, const QString &label, TProblems pro
         item->setToolTip(2, problem.locationTip);
     }
     group->item->setExpanded(true);
-    m_list->resizeColumnToContents(0);
-    m_list->resizeColumnToContents(2);
+    // A little air keeps the kind from running into the message.
+    const int air = m_list->fontMetrics().averageCharWidth() * 2;
+    for (int column : {0, 2}) {
+        m_list->resizeColumnToContents(column);
+        m_list->setColumnWidth(column, m_list->columnWidth(column) + air);
+    }
     if (always || !group->problems.isEmpty()) {
         show();
         raise();
+        // Other windows' entries may fill the view; the heading of what was just checked shows.
+        m_list->scrollToItem(group->item, QAbstractItemView::PositionAtTop);
     }
 }
 

@@ -36,8 +36,8 @@ class TProblemsPanel : public QDockWidget
 public:
     explicit TProblemsPanel(QWidget *parent = nullptr);
 
-    // Lists `problems` under `label` in place of what `source` reported before. Shows the panel
-    // when `always` is set or there is something to list.
+    // Lists `problems` under `label` in place of what `source` reported before. Shows the panel,
+    // scrolled to them, when `always` is set or there is something to list.
     void Report(QObject *source, const QString &label, TProblems problems, bool always);
     TProblems Problems(const QObject *source) const;
     QTreeWidget *List() const { return m_list; }
