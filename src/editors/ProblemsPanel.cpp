@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace tw
 {
@@ -114,8 +115,8 @@ void TProblemsPanel::Choose(QTreeWidgetItem *item)
     QTreeWidgetItem *heading = item ? item->parent() : nullptr;
     if (!heading)
         return;
+    const qsizetype index = heading->indexOfChild(item);
     for (const Group &group : std::as_const(m_groups)) {
-        const qsizetype index = heading->indexOfChild(item);
         if (group.item == heading && index >= 0 && index < group.problems.size()) {
             // Going there may report again, which replaces this entry.
             const std::function<void()> go = group.problems[index].go;
