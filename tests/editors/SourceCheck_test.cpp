@@ -4,6 +4,7 @@
 #include "editors/SourceCheck.h"
 
 #include <QAction>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -163,6 +164,31 @@ TEST(SourceCheck, EachEditorReplacesOnlyItsOwnEntriesAndTheyGoWithIt)
     ASSERT_EQ(panel.List()->topLevelItemCount(), 2);
     EXPECT_EQ(panel.List()->topLevelItem(0)->text(0), QStringLiteral("Design \u2014 1 warning"));
     EXPECT_EQ(panel.List()->topLevelItem(1)->childCount(), 1);
+}
+
+TEST(SourceCheck, AnIncludedFilesProblemsAreListedUnderItsNameAndMarkNothingHere)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile included(dir.filePath(QStringLiteral("inc.dcl")));
+    ASSERT_TRUE(included.open(QIODevice::WriteOnly));
+    included.write("base : text { label = Hi; }\n");
+    included.close();
+    TProblemsPanel panel;
+    TEditForm form;
+    form.ProblemsPanel = &panel;
+    form.SetIsLispEditor(false);
+    form.SetPathName(dir.filePath(QStringLiteral("d.dcl")));
+    form.Editor->setText(QStringLiteral("@include \"inc.dcl\"\n"
+                                        "d : dialog { : base { } ok_cancel; }\n"));
+    form.Check1Click();
+    const TProblems problems = panel.Problems(&form);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems.front().location, QStringLiteral("inc.dcl:1:23"));
+    EXPECT_EQ(problems.front().locationTip, included.fileName());
+    EXPECT_FALSE(problems.front().go);
+    for (int l = 0; l < form.Editor->lines(); ++l)
+        EXPECT_EQ(Marks(form.Editor, l), 0u) << l;
 }
 
 } // namespace
