@@ -9,16 +9,17 @@
 #include "component/ClassRegistry.h"
 #include "component/Panel.h"
 #include "component/PropertyAccess.h"
+#include "designer/DesignCheckReport.h"
 #include "designer/DsnPanel.h"
 #include "designer/DsnRegister.h"
 #include "designer/DsnSelect.h"
 #include "designer/Inspector.h"
-#include "designer/ProblemsPanel.h"
 #include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
 #include "editors/EditForm.h"
 #include "editors/EditorDialogs.h"
+#include "editors/ProblemsPanel.h"
 #include "format/Error.h"
 #include "tiles/DCLPanel.h"
 
@@ -99,16 +100,6 @@ TfrmTilewrightMain::TfrmTilewrightMain(QWidget *parent) : QMainWindow(parent)
     m_problems = new TProblemsPanel(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_problems);
     m_problems->hide();
-    connect(m_problems, &TProblemsPanel::Choosing, this, [this] {
-        TfrmDialogDesign *design = m_controller ? m_controller->DesignForm.data() : nullptr;
-        if (!design)
-            return;
-        m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(design->parentWidget()));
-        if (!design->DesignMode())
-            design->TogleDesignState(true);
-        design->FormActivate();
-        SetDesignButtonDown(true);
-    });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TfrmTilewrightMain::showMenusOf);
     EnableEditActions(false);
     OutDesignFocus();
@@ -179,10 +170,7 @@ void TfrmTilewrightMain::createActions()
             &QAction::triggered, this, [this] { actGenerateCodeExecute(true); });
     connect(addAction("actCheckDesign", QStringLiteral("Check &Design"),
                       QStringLiteral("Check Design"), QKeySequence(Qt::Key_F7)),
-            &QAction::triggered, this, [this] {
-                if (TfrmDialogDesign *design = m_controller ? m_controller->DesignForm : nullptr)
-                    m_problems->Check(design->DCLPanelBasic, design->Dsn8Register1, true);
-            });
+            &QAction::triggered, this, [this] { checkDesign(true); });
     connect(addAction("actQuit", QStringLiteral("&Exit"), QStringLiteral("Quit Program"), {}),
             &QAction::triggered, this, &TfrmTilewrightMain::actQuitExecute);
     connect(addAction("EditCopy", QStringLiteral("&Copy"), QStringLiteral("Copy"),
@@ -414,6 +402,7 @@ void TfrmTilewrightMain::adoptEditor(TEditForm *editor)
     };
     for (const auto &[command, name] : commands)
         editor->SetMainCommand(command, action(QLatin1String(name)));
+    editor->ProblemsPanel = m_problems;
     editor->ActivationHook = [this](TEditForm &form, bool active) {
         editorActivation(form, active);
     };
@@ -855,8 +844,25 @@ void TfrmTilewrightMain::actGenerateCodeExecute(bool singleFile)
             return;
     }
     m_controller->GenerateCode(singleFile);
-    if (TfrmDialogDesign *design = m_controller->DesignForm)
-        m_problems->Check(design->DCLPanelBasic, design->Dsn8Register1, false);
+    checkDesign(false);
+}
+
+void TfrmTilewrightMain::checkDesign(bool always)
+{
+    TfrmDialogDesign *design = m_controller ? m_controller->DesignForm.data() : nullptr;
+    if (!design)
+        return;
+    // A problem's tile can only be selected with its design window forward in design mode.
+    ReportDesignCheck(*m_problems, design->DCLPanelBasic, design->Dsn8Register1, always, [this] {
+        TfrmDialogDesign *shown = m_controller ? m_controller->DesignForm.data() : nullptr;
+        if (!shown)
+            return;
+        m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(shown->parentWidget()));
+        if (!shown->DesignMode())
+            shown->TogleDesignState(true);
+        shown->FormActivate();
+        SetDesignButtonDown(true);
+    });
 }
 
 void TfrmTilewrightMain::actQuitExecute()

@@ -125,6 +125,8 @@ private:
     // `frame`: the sub-window's title-bar buttons; none given, all of them.
     QMdiSubWindow *addChild(QWidget *child, Qt::WindowFlags frame = {});
     void adoptEditor(TEditForm *editor);
+    // Check Design: lists the design's problems in the Problems panel.
+    void checkDesign(bool always);
     void enableEditMenu(bool on);
     // Undo and Redo name the design's next step while a design is edited.
     void updateUndoActions();

@@ -2,6 +2,7 @@
 
 #include "editctl/SynCompletionProposal.h"
 #include "editors/DclPreview.h"
+#include "editors/ProblemsPanel.h"
 #include "editors/SourceCheck.h"
 #include "editors/VexStringsHold.h"
 
@@ -11,7 +12,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -70,7 +71,6 @@ TEditForm::TEditForm(QWidget *parent) : QWidget(parent)
     layout->setSpacing(0);
     layout->addWidget(Editor, 1);
     SourceCheck1 = new TSourceCheck(Editor);
-    layout->addWidget(SourceCheck1->List());
     layout->addWidget(StatusBar1);
 
     // The menu bar is not shown in the window: the main window shows these
@@ -300,13 +300,52 @@ bool TEditForm::Save1Click()
         EditorDialogs().ShowError(this, *error);
         return false;
     }
-    Check1Click();
+    RunCheck(false);
     return true;
 }
 
 void TEditForm::Check1Click()
 {
+    RunCheck(true);
+}
+
+void TEditForm::RunCheck(bool always)
+{
     SourceCheck1->Run(m_isLispEditor, m_pathName);
+    if (!ProblemsPanel)
+        return;
+    TProblems problems;
+    for (const dcl::Diagnostic &found : SourceCheck1->Problems()) {
+        const int line = qMax(found.where.line, 1);
+        const int column = qMax(found.where.column, 1);
+        TProblem problem{found.severity,
+                         found.message,
+                         QStringLiteral("%1:%2:%3")
+                             .arg(QFileInfo(found.where.file).fileName())
+                             .arg(line)
+                             .arg(column),
+                         found.where.file,
+                         found.rule,
+                         {}};
+        // Problems of included files are listed but not in this text.
+        if (found.where.file == m_pathName)
+            problem.go = [this, line, column] { GoTo(line - 1, column - 1); };
+        problems.append(problem);
+    }
+    ProblemsPanel->Report(this, windowTitle(), std::move(problems), always);
+}
+
+void TEditForm::GoTo(int line, int index)
+{
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        if (frame->isMinimized())
+            frame->showNormal();
+        if (QMdiArea *area = frame->mdiArea())
+            area->setActiveSubWindow(frame);
+    }
+    Editor->setCursorPosition(line, index);
+    Editor->ensureLineVisible(line);
+    Editor->setFocus();
 }
 
 bool TEditForm::Saveas1Click()

@@ -20,6 +20,7 @@ namespace tw
 {
 
 class DclPreviewLink;
+class TProblemsPanel;
 class TSourceCheck;
 class TSynCompletionProposal;
 class TVexStringsHold;
@@ -84,8 +85,11 @@ public:
     void Redo2Click();
     void Font1Click();
     void Edit1Click();
-    // Checks the text as it stands (also after each save) and marks the problems.
+    // Checks the text as it stands (also after each save), marks the problems and lists them in
+    // ProblemsPanel, which this command always shows and a save's check only when it finds some.
     void Check1Click();
+    // Brings this window forward and puts the cursor at `line` and `index` (from 0), in view.
+    void GoTo(int line, int index);
 
     // Called by the main window when this window becomes or stops being the
     // active child; ActivationHook then adjusts the designer.
@@ -104,6 +108,8 @@ public:
     bool ProjectEditor = false;
     bool NamePending = false;
     QPointer<QWidget> DesignWindow;
+    // The main window's panel that lists what Check finds; without one only the text is marked.
+    QPointer<TProblemsPanel> ProblemsPanel;
     // Runs the main window's commands from the stand-in menu entries.
     std::function<void(TMainCommand)> OnMainCommand;
     // Activation (true) and deactivation (false) of this window.
@@ -141,6 +147,7 @@ private:
     QAction *AddStandIn(TMainCommand command, const QString &name, const QString &caption,
                         const QKeySequence &shortcut);
     QMessageBox::StandardButton AskSaveChanges();
+    void RunCheck(bool always);
     void Minimise();
 
     bool m_isLispEditor = false;

@@ -4,8 +4,6 @@
 #include "dcl/Document.h"
 #include "editctl/SynEdit.h"
 
-#include <QFileInfo>
-#include <QListWidget>
 #include <QToolTip>
 
 namespace tw
@@ -18,19 +16,12 @@ constexpr int ErrorMarker = 10;
 constexpr int WarningMarker = 11;
 // Indicators below 8 belong to lexers.
 constexpr int ProblemIndicator = 9;
-constexpr int ItemLine = Qt::UserRole;
-constexpr int ItemColumn = Qt::UserRole + 1;
 
 } // namespace
 
-TSourceCheck::TSourceCheck(TSynEdit *editor)
-    : QObject(editor), m_editor(editor), m_list(new QListWidget)
+TSourceCheck::TSourceCheck(TSynEdit *editor) : QObject(editor), m_editor(editor)
 {
     setObjectName(QStringLiteral("SourceCheck"));
-    m_list->setObjectName(QStringLiteral("Problems"));
-    m_list->setAccessibleName(QStringLiteral("Problems"));
-    m_list->setMaximumHeight(120);
-    m_list->hide();
     editor->markerDefine(QsciScintilla::Circle, ErrorMarker);
     editor->setMarkerBackgroundColor(QColor(0xD0, 0x20, 0x20), ErrorMarker);
     editor->markerDefine(QsciScintilla::Circle, WarningMarker);
@@ -42,8 +33,6 @@ TSourceCheck::TSourceCheck(TSynEdit *editor)
     editor->SendScintilla(QsciScintilla::SCI_SETMOUSEDWELLTIME, 500);
     connect(editor, &QsciScintilla::SCN_DWELLSTART, this, &TSourceCheck::Hover);
     connect(editor, &QsciScintilla::SCN_DWELLEND, this, [] { QToolTip::hideText(); });
-    connect(m_list, &QListWidget::itemActivated, this, &TSourceCheck::Choose);
-    connect(m_list, &QListWidget::itemClicked, this, &TSourceCheck::Choose);
 }
 
 void TSourceCheck::Run(bool lisp, const QString &path)
@@ -54,8 +43,8 @@ void TSourceCheck::Run(bool lisp, const QString &path)
     m_problems =
         lisp ? dcl::checkLisp(text, path) : dcl::checkDocument(dcl::Document::fromText(text, path));
     for (const dcl::Diagnostic &problem : m_problems)
-        Show(problem, problem.where.file == path);
-    m_list->setVisible(!m_problems.isEmpty());
+        if (problem.where.file == path)
+            Mark(problem);
 }
 
 void TSourceCheck::Clear()
@@ -65,40 +54,18 @@ void TSourceCheck::Clear()
     m_editor->clearIndicatorRange(0, 0, qMax(m_editor->lines() - 1, 0),
                                   m_editor->lineLength(qMax(m_editor->lines() - 1, 0)),
                                   ProblemIndicator);
-    m_list->clear();
     m_problems.clear();
 }
 
-void TSourceCheck::Show(const dcl::Diagnostic &problem, bool own)
+void TSourceCheck::Mark(const dcl::Diagnostic &problem)
 {
-    const bool error = problem.severity == dcl::Severity::Error;
-    auto *item = new QListWidgetItem(
-        QStringLiteral("%1:%2:%3: %4: %5")
-            .arg(QFileInfo(problem.where.file).fileName())
-            .arg(problem.where.line)
-            .arg(problem.where.column)
-            .arg(error ? QStringLiteral("error") : QStringLiteral("warning"), problem.message),
-        m_list);
-    item->setToolTip(problem.where.file);
-    if (!own)
-        return;
     const int line = qMax(problem.where.line, 1) - 1;
     const int column = qMax(problem.where.column, 1) - 1;
-    item->setData(ItemLine, line);
-    item->setData(ItemColumn, column);
-    m_editor->markerAdd(line, error ? ErrorMarker : WarningMarker);
+    m_editor->markerAdd(line,
+                        problem.severity == dcl::Severity::Error ? ErrorMarker : WarningMarker);
     const int end = m_editor->lineLength(line);
     if (column < end)
         m_editor->fillIndicatorRange(line, column, line, end, ProblemIndicator);
-}
-
-void TSourceCheck::Choose(QListWidgetItem *item)
-{
-    if (!item || !item->data(ItemLine).isValid())
-        return;
-    m_editor->setCursorPosition(item->data(ItemLine).toInt(), item->data(ItemColumn).toInt());
-    m_editor->ensureLineVisible(item->data(ItemLine).toInt());
-    m_editor->setFocus();
 }
 
 void TSourceCheck::Hover(int position, int x, int y)

@@ -4,9 +4,6 @@
 
 #include <QObject>
 
-class QListWidget;
-class QListWidgetItem;
-
 namespace tw
 {
 
@@ -14,9 +11,9 @@ class TSynEdit;
 
 // Checks the text of a DCL or AutoLISP editor as it stands, unsaved edits included, and shows
 // what it finds: a mark in the editor's symbol margin and a squiggle from the problem's column
-// to the end of its line, the messages of a line when the mouse rests on it, and a list of the
-// problems (hidden while there is none) in which choosing one puts the cursor on it. Each run
-// replaces the previous one's marks. Problems of included files are listed, not marked.
+// to the end of its line, and the messages of a line when the mouse rests on it. Each run replaces
+// the previous one's marks. Problems of included files are kept in Problems(), not marked; the
+// editor window lists them all in the Problems panel.
 class TSourceCheck : public QObject
 {
     Q_OBJECT
@@ -27,16 +24,13 @@ public:
     // `path`: the file's name, for includes and for telling its own problems apart.
     void Run(bool lisp, const QString &path);
     const dcl::Diagnostics &Problems() const { return m_problems; }
-    QListWidget *List() const { return m_list; }
 
 private:
     void Clear();
-    void Show(const dcl::Diagnostic &problem, bool own);
-    void Choose(QListWidgetItem *item);
+    void Mark(const dcl::Diagnostic &problem);
     void Hover(int position, int x, int y);
 
     TSynEdit *m_editor;
-    QListWidget *m_list;
     dcl::Diagnostics m_problems;
     QString m_path;
 };
