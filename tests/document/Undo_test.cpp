@@ -297,7 +297,7 @@ TEST_F(UndoTest, HandleDragIsOneResizeStep)
     select({button});
     TSmallRect *handle = nullptr;
     for (TSmallRect *each : reg()->handleManager()->setFor(button)->handles())
-        if (QLatin1String(each->metaObject()->className()) == QLatin1String("tw::TNakashitaRect"))
+        if (each->spot() == TSmallRect::Bottom)
             handle = each;
     ASSERT_NE(handle, nullptr);
     const QRect before = button->geometry();
@@ -360,7 +360,7 @@ TEST_F(UndoTest, MenuSelectAllAndDockedMoves)
     EXPECT_EQ(selectedNames().size(), 3);
 
     QStringList offered;
-    form->DsnStage1->OnPopup(form->DsnStage1->coverMenu());
+    form->DsnStage1->rules().popupShowing(form->DsnStage1->coverMenu());
     for (QAction *action : form->DsnStage1->coverMenu()->actions())
         if (action->isEnabled())
             offered.append(action->text().section(QLatin1Char('\t'), 0, 0));
