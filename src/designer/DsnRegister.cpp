@@ -409,9 +409,10 @@ TDsnSelection *TDsnRegister::ensureSelection()
     return m_selection.get();
 }
 
-TMultiHandler *TDsnRegister::CreateHandleManager()
+TMultiHandler *TDsnRegister::newHandleManager(int handles) const
 {
     THandleSettings settings;
+    settings.handles = handles;
     settings.snapWidth = m_moveWidth;
     settings.snapHeight = m_moveHeight;
     settings.outlineColor = m_outlineColor;
@@ -419,14 +420,14 @@ TMultiHandler *TDsnRegister::CreateHandleManager()
     return new TMultiHandler(settings, m_stage ? m_stage->overlay() : nullptr);
 }
 
+TMultiHandler *TDsnRegister::CreateHandleManager()
+{
+    return newHandleManager(4);
+}
+
 TMultiHandler *TDsn8Register::CreateHandleManager()
 {
-    THandleSettings settings;
-    settings.snapWidth = m_moveWidth;
-    settings.snapHeight = m_moveHeight;
-    settings.outlineColor = m_outlineColor;
-    settings.outlineWidth = m_outlineWidth;
-    return new TMulti8Handler(settings, dsnStage() ? dsnStage()->overlay() : nullptr);
+    return newHandleManager(8);
 }
 
 void TDsnRegister::SelectControl(TControl *control)

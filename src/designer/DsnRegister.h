@@ -186,6 +186,8 @@ protected:
     // The point of `m` in the current container, kept inside it.
     QPoint containerPoint(const TDsnMouse &m) const;
     QPoint snapped(QPoint p) const;
+    // A handle manager with `handles` handles per selected control.
+    TMultiHandler *newHandleManager(int handles) const;
     QPoint stagePoint(QWidget *widget, QPoint p) const;
     void hookTree(QWidget *widget, TDsnAgent *host);
     void freeAgents();

@@ -253,7 +253,18 @@ void THandlerRect::build(bool active)
     if (!m_control || !m_control->parentWidget())
         return;
     m_stacking = m_manager->pool().stacking(m_control->parentWidget());
-    createHandles();
+    QWidget *parent = m_control->parentWidget();
+    for (int spot = 0; spot < m_manager->settings().handles; ++spot) {
+        TSmallRect *handle = m_manager->pool().take(parent, TSmallRect::Spot(spot));
+        if (handle) {
+            handle->attach(this);
+        } else {
+            handle = new TSmallRect(this, TSmallRect::Spot(spot));
+            // Parented once complete, so whoever watches the parent sees a handle.
+            handle->setParent(parent);
+        }
+        m_handles.append(handle);
+    }
     setActive(active);
     place();
     // New handles are stacked on top, and the pool frees waiting ones that
@@ -293,34 +304,6 @@ bool THandlerRect::takeHandlesOf(THandlerRect *other, bool active)
     setActive(active);
     place();
     return true;
-}
-
-void THandlerRect::createHandles()
-{
-    for (auto spot : {TSmallRect::TopLeft, TSmallRect::TopRight, TSmallRect::BottomRight,
-                      TSmallRect::BottomLeft})
-        addHandle(spot);
-}
-
-void THandler8Rect::createHandles()
-{
-    THandlerRect::createHandles();
-    for (auto spot : {TSmallRect::Top, TSmallRect::Bottom, TSmallRect::Right, TSmallRect::Left})
-        addHandle(spot);
-}
-
-void THandlerRect::addHandle(TSmallRect::Spot spot)
-{
-    QWidget *parent = m_control->parentWidget();
-    TSmallRect *handle = m_manager->pool().take(parent, spot);
-    if (handle) {
-        handle->attach(this);
-    } else {
-        handle = new TSmallRect(this, spot);
-        // Parented once complete, so whoever watches the parent sees a handle.
-        handle->setParent(parent);
-    }
-    m_handles.append(handle);
 }
 
 void THandlerRect::setActive(bool active)
@@ -441,16 +424,6 @@ TMultiHandler::~TMultiHandler()
     freeRetired();
 }
 
-THandlerRect *TMultiHandler::newSet(TControl *control)
-{
-    return new THandlerRect(this, control);
-}
-
-THandlerRect *TMulti8Handler::newSet(TControl *control)
-{
-    return new THandler8Rect(this, control);
-}
-
 THandlerRect *TMultiHandler::setFor(const TControl *control) const
 {
     THandlerRect *set = m_byControl.value(control);
@@ -477,7 +450,7 @@ void TMultiHandler::selectionAdded(TControl *control)
     const bool intact = set && set->control() == control && set->isIntact();
     if (!intact) {
         delete set;
-        set = newSet(control);
+        set = new THandlerRect(this, control);
     }
     m_sets.append(set);
     m_byControl.insert(control, set);

@@ -20,6 +20,8 @@ class TMultiHandler;
 // What the controller gives its handles: size, snap steps, colours and the
 // resize outline.
 struct THandleSettings {
+    // The four corners, or with 8 the middles of the edges as well.
+    int handles = 4;
     int size = 6;
     int snapWidth = 8;
     int snapHeight = 8;
@@ -124,7 +126,7 @@ class THandlerRect
 {
 public:
     THandlerRect(TMultiHandler *manager, TControl *control);
-    virtual ~THandlerRect();
+    ~THandlerRect();
     THandlerRect(const THandlerRect &) = delete;
     THandlerRect &operator=(const THandlerRect &) = delete;
 
@@ -148,11 +150,6 @@ public:
     void record();
     QList<TSmallRect *> handles() const;
 
-protected:
-    // The four corner handles; the eight-handle set adds the middles.
-    virtual void createHandles();
-    void addHandle(TSmallRect::Spot spot);
-
 private:
     TMultiHandler *m_manager;
     QPointer<TControl> m_control;
@@ -161,15 +158,6 @@ private:
     int m_stacking = 0;
     QRect m_recorded;
     bool m_active = true;
-};
-
-class THandler8Rect : public THandlerRect
-{
-public:
-    using THandlerRect::THandlerRect;
-
-protected:
-    void createHandles() override;
 };
 
 // Keeps one handle set per selected control, as a receiver of the
@@ -202,9 +190,6 @@ public:
 signals:
     void resizeRequested(TControl *control, const QRect &bounds);
 
-protected:
-    virtual THandlerRect *newSet(TControl *control);
-
 private:
     // Frees the sets of the last cleared selection that were not taken back.
     void freeRetired();
@@ -223,17 +208,6 @@ private:
     QHash<QWidget *, QList<std::pair<const void *, THandlerRect *>>> m_retiredIn;
     bool m_freeRetiredQueued = false;
     THandlePool m_pool;
-};
-
-class TMulti8Handler : public TMultiHandler
-{
-    Q_OBJECT
-
-public:
-    using TMultiHandler::TMultiHandler;
-
-protected:
-    THandlerRect *newSet(TControl *control) override;
 };
 
 } // namespace tw
