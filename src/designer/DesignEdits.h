@@ -46,9 +46,10 @@ public:
     // tiles become one (keyboard moves).
     virtual void endEdit(const QString &text, int mergeKey = 0);
 
-    // Gives each tile its bounds, in order, as one step.
-    virtual void placeTiles(const QList<std::pair<TControl *, QRect>> &placements,
-                            const QString &text, int mergeKey = 0);
+    // Gives each tile its bounds, in order, between one beginEdit and its
+    // endEdit, so a receiver that records edits makes the request one step.
+    void placeTiles(const QList<std::pair<TControl *, QRect>> &placements, const QString &text,
+                    int mergeKey = 0);
     void moveTiles(const QList<TControl *> &tiles, QPoint offset, int mergeKey = 0);
     void resizeTile(TControl *tile, const QRect &bounds);
 };

@@ -192,7 +192,7 @@ protected:
     void hookTree(QWidget *widget, TDsnAgent *host);
     void freeAgents();
     bool isDesignerPart(const QWidget *widget) const;
-    // Selects as a plain click would; false when the query refused it.
+    // Selects as a plain click would; false when the rules refused it.
     bool selectClicked(const TDsnMouse &m, bool toggle);
     void startMove(const TDsnMouse &m);
     void endDrag();

@@ -7,7 +7,8 @@ namespace tw
 
 // Signals every change of the controller's selection while design mode is
 // on, and selects controls programmatically: only while design mode is on,
-// and only controls on the stage that the cover and select queries allow.
+// and only controls on the stage that the rules put under design control
+// and let be selected.
 class TDsnSelect : public QObject, public TDsnPartner, private TSelectionReceiver
 {
     Q_OBJECT

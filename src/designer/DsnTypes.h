@@ -29,7 +29,7 @@ inline constexpr QEvent::Type DesignHitTest = QEvent::Type(QEvent::User + 1606);
 inline constexpr int kBandColor = 128;
 inline constexpr int kGray = 8421504;
 
-// Select-query flag bits.
+// The bits of TDesignRules::selectKind.
 inline constexpr int kMayReceive = 1;
 inline constexpr int kMaySelect = 2;
 } // namespace dsn
