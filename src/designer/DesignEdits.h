@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QList>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 class QObject;
 
@@ -25,17 +28,30 @@ struct TEditScope {
 // Receives every change the designer makes to a design, so the owner of the
 // design can record it as one undoable step. Edits nest: only the outermost
 // begin/end pair makes a step, and a step that changed nothing is dropped.
+// The base records nothing: it stands for a design without an owner.
+//
+// Moves and resizes arrive as requests: the designer says which tiles go
+// where and the receiver applies them as one step.
 class TDesignEdits
 {
 public:
     virtual ~TDesignEdits() = default;
 
-    virtual void beginEdit(const TEditScope &scope) = 0;
+    // The receiver of a designer that was given none: it applies requests
+    // directly.
+    static TDesignEdits &direct();
+
+    virtual void beginEdit(const TEditScope &scope);
     // `mergeKey` above zero lets consecutive steps with that key over the same
     // tiles become one (keyboard moves).
-    virtual void endEdit(const QString &text, int mergeKey = 0) = 0;
-    // Ends an edit that turned out to change nothing the design keeps.
-    virtual void cancelEdit() = 0;
+    virtual void endEdit(const QString &text, int mergeKey = 0);
+
+    // Gives each tile its bounds, in order, between one beginEdit and its
+    // endEdit, so a receiver that records edits makes the request one step.
+    void placeTiles(const QList<std::pair<TControl *, QRect>> &placements, const QString &text,
+                    int mergeKey = 0);
+    void moveTiles(const QList<TControl *> &tiles, QPoint offset, int mergeKey = 0);
+    void resizeTile(TControl *tile, const QRect &bounds);
 };
 
 // Wraps one edit; an edit with no receiver just runs.

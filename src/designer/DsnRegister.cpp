@@ -172,9 +172,6 @@ void TDsnRegister::SetDesignMode(bool on)
     }
     endDrag();
     m_pressed = false;
-    if (m_resizeEditOpen && m_edits)
-        m_edits->cancelEdit();
-    m_resizeEditOpen = false;
     freeAgents();
     if (m_stage) {
         m_stage->setFocusPolicy(m_stageFocusPolicy);
@@ -254,7 +251,7 @@ void TDsnRegister::hookTree(QWidget *widget, TDsnAgent *host)
         const auto *control = qobject_cast<const TControl *>(widget);
         const bool owned = widget == m_stage ||
                            (control && control->owner() && control->owner() == m_stage->owner());
-        if (owned && widget != m_stage && m_stage->coverQuery(widget) == 1) {
+        if (owned && widget != m_stage && m_stage->rules().coverKind(widget) == 1) {
             m_excluded.insert(widget);
             return;
         }
@@ -390,24 +387,12 @@ TDsnSelection *TDsnRegister::CreateSelection()
 {
     auto *selection = new TDsnSelection;
     m_handles.reset(CreateHandleManager());
-    m_handles->onResizeStarted = [this](TControl *control) {
-        m_resizing = control;
-        if (!m_edits)
-            return;
-        // A drag whose release never came leaves nothing open behind it.
-        if (m_resizeEditOpen)
-            m_edits->cancelEdit();
-        m_edits->beginEdit({});
-        m_resizeEditOpen = true;
-    };
-    m_handles->onResizeEnded = [this](TControl *control, const QRect &old) {
-        m_resizing = nullptr;
-        if (m_edits && m_resizeEditOpen) {
-            m_resizeEditOpen = false;
-            m_edits->endEdit(QStringLiteral("Resize Tile"));
-        }
-        AfterResize(control, old);
-    };
+    connect(m_handles.get(), &TMultiHandler::resizeRequested, this,
+            [this](TControl *control, const QRect &bounds) {
+                const QRect old = control->geometry();
+                requests().resizeTile(control, bounds);
+                AfterResize(control, old);
+            });
     selection->addReceiver(&m_entryWatch);
     selection->addReceiver(m_handles.get());
     if (m_inspector && m_inspector->model())
@@ -424,9 +409,10 @@ TDsnSelection *TDsnRegister::ensureSelection()
     return m_selection.get();
 }
 
-TMultiHandler *TDsnRegister::CreateHandleManager()
+TMultiHandler *TDsnRegister::newHandleManager(int handles) const
 {
     THandleSettings settings;
+    settings.handles = handles;
     settings.snapWidth = m_moveWidth;
     settings.snapHeight = m_moveHeight;
     settings.outlineColor = m_outlineColor;
@@ -434,14 +420,14 @@ TMultiHandler *TDsnRegister::CreateHandleManager()
     return new TMultiHandler(settings, m_stage ? m_stage->overlay() : nullptr);
 }
 
+TMultiHandler *TDsnRegister::CreateHandleManager()
+{
+    return newHandleManager(4);
+}
+
 TMultiHandler *TDsn8Register::CreateHandleManager()
 {
-    THandleSettings settings;
-    settings.snapWidth = m_moveWidth;
-    settings.snapHeight = m_moveHeight;
-    settings.outlineColor = m_outlineColor;
-    settings.outlineWidth = m_outlineWidth;
-    return new TMulti8Handler(settings, dsnStage() ? dsnStage()->overlay() : nullptr);
+    return newHandleManager(8);
 }
 
 void TDsnRegister::SelectControl(TControl *control)
@@ -566,7 +552,7 @@ void TDsnRegister::MouseUp(const TDsnMouse &m)
 bool TDsnRegister::selectClicked(const TDsnMouse &m, bool toggle)
 {
     auto *control = qobject_cast<TControl *>(m.control.data());
-    if (!control || control == m_stage || !(m_stage->selectQuery(control) & dsn::kMaySelect))
+    if (!control || control == m_stage || !(m_stage->rules().selectKind(control) & dsn::kMaySelect))
         return false;
     m_container = control->parentWidget();
     TDsnSelection *selection = ensureSelection();
@@ -631,16 +617,11 @@ void TDsnRegister::MoveEnd(const TDsnMouse &m)
                        !(m.modifiers & Qt::ShiftModifier);
     endDrag();
     if (apply && !(end - m_start).isNull()) {
-        const QPoint d = end - m_start;
-        const QList<TControl *> moved = m_selection->items();
-        {
-            TEditGuard edit(m_edits, {});
-            edit.setText(tilesText(QStringLiteral("Move"), int(moved.size())));
-            for (TControl *control : moved)
-                if (control && m_stage->moveQuery(control))
-                    control->setBounds(control->left() + d.x(), control->top() + d.y(),
-                                       control->width(), control->height());
-        }
+        QList<TControl *> moved;
+        for (TControl *control : m_selection->items())
+            if (control && m_stage->rules().canMove(control))
+                moved.append(control);
+        requests().moveTiles(moved, end - m_start);
         AfterMove();
     }
     if (m_selection)
@@ -649,8 +630,8 @@ void TDsnRegister::MoveEnd(const TDsnMouse &m)
 
 void TDsnRegister::DoubleClick(QWidget *control)
 {
-    if (m_stage && m_stage->OnCoverDblClick)
-        m_stage->OnCoverDblClick(m_stage, control);
+    if (m_stage)
+        m_stage->rules().coverDoubleClicked(control);
 }
 
 void TDsnRegister::RightClick(const TDsnMouse &m)
@@ -679,7 +660,7 @@ TMultiShape *TDsnRegister::NewMoveOutline(QPoint stageOrigin)
 void TDsnRegister::CreateStart(const TDsnMouse &m)
 {
     QWidget *clicked = m.control;
-    if (!(m_stage->selectQuery(clicked) & dsn::kMayReceive))
+    if (!(m_stage->rules().selectKind(clicked) & dsn::kMayReceive))
         return;
     auto *control = qobject_cast<TControl *>(clicked);
     m_container = control && control->acceptsControls() ? clicked : clicked->parentWidget();
@@ -887,7 +868,7 @@ void TDsnRegister::DeleteSelection()
     m_selection->clear();
     m_selection->update();
     for (qsizetype i = doomed.size() - 1; i >= 0; --i)
-        if (!doomed[i] || !m_stage->deleteQuery(doomed[i]))
+        if (!doomed[i] || !m_stage->rules().canDelete(doomed[i]))
             doomed.removeAt(i);
     std::stable_sort(doomed.begin(), doomed.end(),
                      [this](const QPointer<TControl> &a, const QPointer<TControl> &b) {
@@ -911,7 +892,8 @@ void TDsnRegister::SelectAll()
     TDsnSelection *selection = ensureSelection();
     selection->clear();
     for (TControl *child : container->childControls())
-        if (child->owner() == m_stage->owner() && (m_stage->selectQuery(child) & dsn::kMaySelect))
+        if (child->owner() == m_stage->owner() &&
+            (m_stage->rules().selectKind(child) & dsn::kMaySelect))
             selection->add(child);
     selection->update();
 }
@@ -933,63 +915,59 @@ void TDsnRegister::KeyboardMove(int dx, int dy, bool resize)
 {
     if (!m_designMode || !m_stage || !m_selection || !m_selection->commonParent())
         return;
-    const QList<TControl *> tiles = m_selection->items();
-    {
-        TEditGuard edit(m_edits, {});
-        // Successive presses over the same tiles make one step.
-        edit.setText(tilesText(resize ? QStringLiteral("Resize") : QStringLiteral("Move"),
-                               int(tiles.size())),
-                     resize ? 2 : 1);
-        for (TControl *control : tiles) {
-            if (!control || !m_stage->moveQuery(control))
-                continue;
-            if (resize)
-                control->setBounds(control->left(), control->top(),
-                                   std::max(0, control->width() + dx),
-                                   std::max(0, control->height() + dy));
-            else if (!moveDocked(control, dx, dy))
-                control->setBounds(control->left() + dx, control->top() + dy, control->width(),
-                                   control->height());
-        }
+    QList<std::pair<TControl *, QRect>> placements;
+    for (TControl *control : m_selection->items()) {
+        if (!control || !m_stage->rules().canMove(control))
+            continue;
+        const QRect b = control->geometry();
+        if (resize)
+            placements.append({control, QRect(b.x(), b.y(), std::max(0, b.width() + dx),
+                                              std::max(0, b.height() + dy))});
+        else
+            placements.append(
+                {control, dockedPlace(control, dx, dy).value_or(b.translated(dx, dy))});
     }
+    // Successive presses over the same tiles make one step.
+    requests().placeTiles(placements,
+                          tilesText(resize ? QStringLiteral("Resize") : QStringLiteral("Move"),
+                                    int(m_selection->count())),
+                          resize ? 2 : 1);
     m_selection->update();
     AfterMove();
 }
 
 // A docked tile moves along its docking direction by changing places with its
 // neighbour, which is also its place in the generated code; across it, it
-// does not move. False for a tile that is not docked.
-bool TDsnRegister::moveDocked(TControl *control, int dx, int dy)
+// does not move. Nothing for a tile that is not docked.
+std::optional<QRect> TDsnRegister::dockedPlace(const TControl *control, int dx, int dy) const
 {
     const TAlign align = control->align();
     if (align == alNone)
-        return false;
+        return std::nullopt;
+    const QRect stay = control->geometry();
     const bool vertical = align == alTop || align == alBottom;
     const int step = vertical ? dy : dx;
     TControl *parent = control->parentControl();
     if (step == 0 || !parent || !(vertical || align == alLeft || align == alRight))
-        return true;
+        return stay;
     const auto along = [vertical](const TControl *c) { return vertical ? c->top() : c->left(); };
-    QList<TControl *> line;
-    for (TControl *sibling : parent->childControls())
+    QList<const TControl *> line;
+    for (const TControl *sibling : parent->childControls())
         if (sibling->align() == align && sibling->visibleProp())
             line.append(sibling);
     std::stable_sort(line.begin(), line.end(),
                      [&](const TControl *a, const TControl *b) { return along(a) < along(b); });
     const qsizetype at = line.indexOf(control) + (step > 0 ? 1 : -1);
     if (at < 0 || at >= line.size())
-        return true;
+        return stay;
     const TControl *neighbour = line[at];
     // Docking lets the moved tile win a tie of position: placed on the
     // neighbour's leading edge it goes before it, on its trailing edge after.
     const int to = step < 0
                        ? along(neighbour)
                        : along(neighbour) + (vertical ? neighbour->height() : neighbour->width());
-    if (vertical)
-        control->setBounds(control->left(), to, control->width(), control->height());
-    else
-        control->setBounds(to, control->top(), control->width(), control->height());
-    return true;
+    return vertical ? QRect(stay.x(), to, stay.width(), stay.height())
+                    : QRect(to, stay.y(), stay.width(), stay.height());
 }
 
 // ---- context menu ---------------------------------------------------------------
@@ -1041,8 +1019,7 @@ void TDsnRegister::showContextMenu(QPoint stagePos)
             }
         }
     }
-    if (m_stage->OnPopup)
-        m_stage->OnPopup(menu);
+    m_stage->rules().popupShowing(menu);
     menu->popup(m_stage->mapToGlobal(stagePos));
 }
 
@@ -1051,15 +1028,13 @@ void TDsnRegister::ContextMenuClick(QAction *action)
     const QStringList data = action ? action->data().toStringList() : QStringList();
     if (data.size() != 2 || !m_selection || !m_stage)
         return;
-    QString value = data[1];
     const QList<TControl *> selected = m_selection->items();
     TEditScope scope;
     scope.targets = QList<QObject *>(selected.begin(), selected.end());
     scope.properties = {data[0]};
     TEditGuard edit(m_edits, scope);
     edit.setText(setPropertyText(data[0], int(selected.size())));
-    if (m_stage->OnMenuClick)
-        m_stage->OnMenuClick(m_stage, selected, value, data[0]);
+    const QString value = m_stage->rules().menuValueChosen(selected, data[0], data[1]);
     for (TControl *control : selected)
         applyPropertyText(control, data[0], value);
     m_selection->update();
@@ -1181,7 +1156,7 @@ void TDsnMlRegister::BandEnd(const TDsnMouse &m)
     if (auto *container = qobject_cast<TControl *>(m_container.data()))
         for (TControl *child : container->childControls())
             if (overlaps(band, child->geometry()) &&
-                (dsnStage()->selectQuery(child) & dsn::kMaySelect))
+                (dsnStage()->rules().selectKind(child) & dsn::kMaySelect))
                 selection->add(child);
     selection->update();
 }

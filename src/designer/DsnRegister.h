@@ -13,6 +13,7 @@
 #include <QRect>
 #include <QSet>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -185,11 +186,13 @@ protected:
     // The point of `m` in the current container, kept inside it.
     QPoint containerPoint(const TDsnMouse &m) const;
     QPoint snapped(QPoint p) const;
+    // A handle manager with `handles` handles per selected control.
+    TMultiHandler *newHandleManager(int handles) const;
     QPoint stagePoint(QWidget *widget, QPoint p) const;
     void hookTree(QWidget *widget, TDsnAgent *host);
     void freeAgents();
     bool isDesignerPart(const QWidget *widget) const;
-    // Selects as a plain click would; false when the query refused it.
+    // Selects as a plain click would; false when the rules refused it.
     bool selectClicked(const TDsnMouse &m, bool toggle);
     void startMove(const TDsnMouse &m);
     void endDrag();
@@ -211,7 +214,9 @@ private:
     TDsnMouse mouseOf(QWidget *hooked, QObject *watched, const QMouseEvent *event) const;
     void agentTargetDestroyed(QObject *target);
     void showContextMenu(QPoint stagePos);
-    bool moveDocked(TControl *control, int dx, int dy);
+    std::optional<QRect> dockedPlace(const TControl *control, int dx, int dy) const;
+    // Where moves and resizes are asked for: the edits receiver, or direct.
+    TDesignEdits &requests() const { return m_edits ? *m_edits : TDesignEdits::direct(); }
 
     // Passes the freeing of a selected control on to SelectionEntryRemoving.
     struct EntryWatch : TSelectionReceiver {
@@ -230,7 +235,6 @@ private:
     std::unique_ptr<TDsnSelection> m_selection;
     std::unique_ptr<TMultiHandler> m_handles;
     QPointer<TControl> m_created;
-    QPointer<TControl> m_resizing;
     QHash<const QObject *, TDsnAgent *> m_agents;
     QSet<const QObject *> m_excluded;
     QList<TDsnPartner *> m_partners;
@@ -241,7 +245,6 @@ private:
     bool m_passOn = false;
     QPointer<QWidget> m_pressControl;
     TDesignEdits *m_edits = nullptr;
-    bool m_resizeEditOpen = false;
 };
 
 // The controller for multiple selection: Shift toggles a control in the

@@ -4,6 +4,8 @@
 #include "designer/DsnSelection.h"
 #include "designer/DsnStage.h"
 
+#include <QMetaMethod>
+
 namespace tw
 {
 
@@ -48,7 +50,8 @@ bool TDsnSelect::selectable(TControl *control) const
     TDsnStage *stage = m_register ? m_register->dsnStage() : nullptr;
     if (!control || !stage || control == stage || !stage->isAncestorOf(control))
         return false;
-    return stage->coverQuery(control) == 0 && (stage->selectQuery(control) & dsn::kMaySelect);
+    return stage->rules().coverKind(control) == 0 &&
+           (stage->rules().selectKind(control) & dsn::kMaySelect);
 }
 
 bool TDsnSelect::select(TControl *control)
@@ -75,11 +78,12 @@ bool TDsnSelect::select(const QList<TControl *> &controls)
 
 void TDsnSelect::report(int kind)
 {
-    if (!OnChangeSelected || !m_register || !m_register->selection())
+    if (!m_register || !m_register->selection() ||
+        !isSignalConnected(QMetaMethod::fromSignal(&TDsnSelect::selectionChanged)))
         return;
     QList<TControl *> items = m_register->selection()->items();
     items.removeAll(nullptr);
-    OnChangeSelected(this, items, kind);
+    emit selectionChanged(items, kind);
 }
 
 void TDsnSelect::selectionEntryNil(int, const QObject *)

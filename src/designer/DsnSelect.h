@@ -2,14 +2,13 @@
 
 #include "designer/DsnRegister.h"
 
-#include <functional>
-
 namespace tw
 {
 
-// Reports every change of the controller's selection while design mode is
+// Signals every change of the controller's selection while design mode is
 // on, and selects controls programmatically: only while design mode is on,
-// and only controls on the stage that the cover and select queries allow.
+// and only controls on the stage that the rules put under design control
+// and let be selected.
 class TDsnSelect : public QObject, public TDsnPartner, private TSelectionReceiver
 {
     Q_OBJECT
@@ -30,7 +29,9 @@ public:
 
     void designModeChanging(TDsnRegister *sender, bool on) override;
 
-    std::function<void(TDsnSelect *, const QList<TControl *> &, int)> OnChangeSelected;
+signals:
+    // The selection after each change, and which change it was (a Kind).
+    void selectionChanged(const QList<TControl *> &selected, int kind);
 
 private:
     void selectionEntryNil(int index, const QObject *gone) override;

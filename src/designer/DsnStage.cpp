@@ -45,38 +45,6 @@ TOutlineOverlay *TDsnStage::overlay()
     return m_overlay;
 }
 
-int TDsnStage::coverQuery(QWidget *control)
-{
-    int cover = 0;
-    if (OnCoverQuery)
-        OnCoverQuery(this, control, cover);
-    return cover;
-}
-
-int TDsnStage::selectQuery(QWidget *component)
-{
-    int flags = dsn::kMayReceive | dsn::kMaySelect;
-    if (OnSelectQuery)
-        OnSelectQuery(this, component, flags);
-    return flags;
-}
-
-bool TDsnStage::moveQuery(TControl *control)
-{
-    bool canMove = true;
-    if (OnMoveQuery)
-        OnMoveQuery(this, control, canMove);
-    return canMove;
-}
-
-bool TDsnStage::deleteQuery(TControl *control)
-{
-    bool canDelete = true;
-    if (OnDeleteQuery)
-        OnDeleteQuery(this, control, canDelete);
-    return canDelete;
-}
-
 ReadHooks TDsnStage::readHooks(bool created)
 {
     ReadHooks hooks;
@@ -84,8 +52,7 @@ ReadHooks TDsnStage::readHooks(bool created)
     hooks.loading = [self, created](TControl *control) {
         if (!self)
             return;
-        if (self->OnControlLoading)
-            self->OnControlLoading(self, control);
+        self->rules().tileLoading(control);
         QCoreApplication::postEvent(self, new TControlEvent(dsn::ControlLoaded, control));
         if (created)
             self->postControlCreated(control);
@@ -125,10 +92,10 @@ bool TDsnStage::event(QEvent *event)
         auto *control = qobject_cast<TControl *>(static_cast<TControlEvent *>(event)->control);
         if (!control)
             return true;
-        const auto &handler =
-            event->type() == dsn::ControlCreated ? OnControlCreate : OnControlLoaded;
-        if (handler)
-            handler(this, control);
+        if (event->type() == dsn::ControlCreated)
+            rules().tileCreated(control);
+        else
+            rules().tileLoaded(control);
         return true;
     }
     default:

@@ -2,12 +2,12 @@
 
 #include "component/ComponentStreaming.h"
 #include "component/Panel.h"
+#include "designer/DesignRules.h"
 #include "designer/DsnTypes.h"
 
 #include <QMenu>
 #include <QPointer>
 #include <QStringList>
-#include <functional>
 
 namespace tw
 {
@@ -52,8 +52,8 @@ private:
 // a controller switches design mode on; then the controller routes every
 // press on them to itself and the stage keeps the keyboard: a release of
 // Delete deletes the selection, Ctrl+C, Ctrl+X and Ctrl+V copy, cut and
-// paste, Ctrl+A selects all, the arrows move or resize the selection. Application rules come in
-// through the query events, whose flags start permissive and may only be narrowed by the handler.
+// paste, Ctrl+A selects all, the arrows move or resize the selection. The design's rules come in
+// through one rules object, permissive until one is set.
 class TDsnStage : public TPanel
 {
     Q_OBJECT
@@ -81,33 +81,19 @@ public:
     void setDsnRegister(TDsnRegister *value);
     TOutlineOverlay *overlay();
 
-    // The query events; each starts permissive.
-    int coverQuery(QWidget *control);
-    int selectQuery(QWidget *component);
-    bool moveQuery(TControl *control);
-    bool deleteQuery(TControl *control);
+    TDesignRules &rules() const { return m_rules ? *m_rules : TDesignRules::permissive(); }
+    // The stage does not own `rules`, which must outlive it or be unset.
+    void setRules(TDesignRules *rules) { m_rules = rules; }
 
     // Hooks for reading components from a stream onto the stage: each read
-    // component fires OnControlLoading, then OnControlLoaded once the queue
-    // runs; with `created`, OnControlCreate is queued for it as well.
+    // component is told to the rules as loading, then as loaded once the
+    // queue runs; with `created`, as created too.
     ReadHooks readHooks(bool created);
     void postControlCreated(TControl *control);
     // Queues putting a control that arrived later under design control.
     void postRehook(QWidget *control);
     // Asks for the grab handles to follow the selected controls.
     void refreshHandles();
-
-    std::function<void(TDsnStage *, TControl *, bool &)> OnDeleteQuery;
-    std::function<void(TDsnStage *, QWidget *, int &)> OnCoverQuery;
-    std::function<void(TDsnStage *, QWidget *, int &)> OnSelectQuery;
-    std::function<void(TDsnStage *, TControl *, bool &)> OnMoveQuery;
-    std::function<void(TDsnStage *, TControl *)> OnControlCreate;
-    std::function<void(TDsnStage *, TControl *)> OnControlLoading;
-    std::function<void(TDsnStage *, TControl *)> OnControlLoaded;
-    std::function<void(TDsnStage *, QWidget *)> OnCoverDblClick;
-    std::function<void(TDsnStage *, const QList<TControl *> &, QString &, const QString &)>
-        OnMenuClick;
-    std::function<void(QMenu *)> OnPopup;
 
 protected:
     bool event(QEvent *event) override;
@@ -126,6 +112,7 @@ private:
     bool m_designing = false;
     QPointer<TDsnRegister> m_register;
     QPointer<TOutlineOverlay> m_overlay;
+    TDesignRules *m_rules = nullptr;
 };
 
 } // namespace tw

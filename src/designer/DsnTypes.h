@@ -18,7 +18,7 @@ namespace dsn
 inline constexpr QEvent::Type RehookControl = QEvent::Type(QEvent::User + 1600);
 // Move the grab handles to the selected controls' current bounds.
 inline constexpr QEvent::Type RefreshHandles = QEvent::Type(QEvent::User + 1602);
-// Fire OnControlCreate / OnControlLoaded once a stream has been read.
+// Tell the rules of tiles created or loaded once a stream has been read.
 inline constexpr QEvent::Type ControlCreated = QEvent::Type(QEvent::User + 1604);
 inline constexpr QEvent::Type ControlLoaded = QEvent::Type(QEvent::User + 1605);
 // Asked of a control before a design-mode press reaches the designer; a
@@ -29,7 +29,7 @@ inline constexpr QEvent::Type DesignHitTest = QEvent::Type(QEvent::User + 1606);
 inline constexpr int kBandColor = 128;
 inline constexpr int kGray = 8421504;
 
-// Select-query flag bits.
+// The bits of TDesignRules::selectKind.
 inline constexpr int kMayReceive = 1;
 inline constexpr int kMaySelect = 2;
 } // namespace dsn

@@ -47,9 +47,34 @@ QAccessibleInterface *smallRectAccessible(const QString &className, QObject *obj
     return handle ? new TSmallRectAccessible(handle) : nullptr;
 }
 
+// Where each spot sits across and down the control (-1 at the left or top
+// edge, 0 in the middle, 1 at the right or bottom edge), which is also the
+// edges it drags, and its cursor while active.
+constexpr struct {
+    int across;
+    int down;
+    Qt::CursorShape cursor;
+} kSpotTable[TSmallRect::kSpots] = {
+    {-1, -1, Qt::SizeFDiagCursor}, // TopLeft
+    {1, -1, Qt::SizeBDiagCursor},  // TopRight
+    {1, 1, Qt::SizeFDiagCursor},   // BottomRight
+    {-1, 1, Qt::SizeBDiagCursor},  // BottomLeft
+    {0, -1, Qt::SizeVerCursor},    // Top
+    {0, 1, Qt::SizeVerCursor},     // Bottom
+    {1, 0, Qt::SizeHorCursor},     // Right
+    {-1, 0, Qt::SizeHorCursor},    // Left
+};
+
+// The handle's offset along one axis of a control that starts at `start`
+// and is `length` long, for handle size `s`: it overlaps the edge by two pixels.
+int spotAlong(int side, int start, int length, int s)
+{
+    return side < 0 ? start - 2 : side > 0 ? start + length - s + 2 : start + length / 2 - s / 2;
+}
+
 } // namespace
 
-TSmallRect::TSmallRect(THandlerRect *set) : m_set(set)
+TSmallRect::TSmallRect(THandlerRect *set, Spot spot) : m_set(set), m_spot(spot)
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(smallRectAccessible);
@@ -83,6 +108,11 @@ void TSmallRect::setColor(int color)
     update();
 }
 
+Qt::CursorShape TSmallRect::activeCursor() const
+{
+    return kSpotTable[m_spot].cursor;
+}
+
 bool TSmallRect::isActive() const
 {
     return m_set && m_color == m_set->manager()->settings().activeColor;
@@ -94,7 +124,10 @@ void TSmallRect::place()
     if (!target)
         return;
     const int s = m_set->manager()->settings().size;
-    const QRect spot(placeFor(target->geometry(), s), QSize(s, s));
+    const QRect b = target->geometry();
+    const auto &row = kSpotTable[m_spot];
+    const QRect spot(spotAlong(row.across, b.x(), b.width(), s),
+                     spotAlong(row.down, b.y(), b.height(), s), s, s);
     // Unchanged places are common (every set is placed again after each
     // selection change) and setGeometry does real work even then.
     if (spot != geometry())
@@ -103,16 +136,18 @@ void TSmallRect::place()
 
 QRect TSmallRect::resizedBounds(const QRect &b, int dx, int dy) const
 {
-    int left = b.x() + (movesLeft() ? dx : 0);
-    int top = b.y() + (movesTop() ? dy : 0);
-    int width = b.width() + (movesRight() ? dx : movesLeft() ? -dx : 0);
-    int height = b.height() + (movesBottom() ? dy : movesTop() ? -dy : 0);
+    const int across = kSpotTable[m_spot].across;
+    const int down = kSpotTable[m_spot].down;
+    int left = b.x() + (across < 0 ? dx : 0);
+    int top = b.y() + (down < 0 ? dy : 0);
+    int width = b.width() + across * dx;
+    int height = b.height() + down * dy;
     if (width < 0) {
-        left = movesRight() ? b.x() + width : b.x() + b.width();
+        left = across > 0 ? b.x() + width : b.x() + b.width();
         width = -width;
     }
     if (height < 0) {
-        top = movesBottom() ? b.y() + height : b.y() + b.height();
+        top = down > 0 ? b.y() + height : b.y() + b.height();
         height = -height;
     }
     return {left, top, width, height};
@@ -156,8 +191,6 @@ void TSmallRect::mousePressEvent(QMouseEvent *event)
     } else {
         m_outline = std::make_unique<TMultiShape>(nullptr, QPoint());
     }
-    if (m_set->manager()->onResizeStarted)
-        m_set->manager()->onResizeStarted(target);
 }
 
 void TSmallRect::mouseMoveEvent(QMouseEvent *event)
@@ -188,57 +221,14 @@ void TSmallRect::mouseReleaseEvent(QMouseEvent *event)
     if (!target)
         return;
     const QPoint d = snappedInside(event->position().toPoint()) - m_press;
-    const QRect old = m_set->recorded();
-    target->setBounds(resizedBounds(old, d.x(), d.y()));
     THandlerRect *set = m_set;
     TMultiHandler *manager = set->manager();
-    if (manager->onResizeEnded)
-        manager->onResizeEnded(target, old);
-    // The handler may have changed the selection; only a surviving set moves.
+    emit manager->resizeRequested(target, resizedBounds(set->recorded(), d.x(), d.y()));
+    // The receiver may have changed the selection; only a surviving set moves.
     if (manager->sets().contains(set)) {
         set->place();
         set->record();
     }
-}
-
-QPoint THidariueRect::placeFor(const QRect &b, int) const
-{
-    return {b.x() - 2, b.y() - 2};
-}
-
-QPoint TMigiueRect::placeFor(const QRect &b, int s) const
-{
-    return {b.x() + b.width() - s + 2, b.y() - 2};
-}
-
-QPoint TMigishitaRect::placeFor(const QRect &b, int s) const
-{
-    return {b.x() + b.width() - s + 2, b.y() + b.height() - s + 2};
-}
-
-QPoint THidarishitaRect::placeFor(const QRect &b, int s) const
-{
-    return {b.x() - 2, b.y() + b.height() - s + 2};
-}
-
-QPoint TNakaueRect::placeFor(const QRect &b, int s) const
-{
-    return {b.x() + b.width() / 2 - s / 2, b.y() - 2};
-}
-
-QPoint TNakashitaRect::placeFor(const QRect &b, int s) const
-{
-    return {b.x() + b.width() / 2 - s / 2, b.y() + b.height() - s + 2};
-}
-
-QPoint TNakamigiRect::placeFor(const QRect &b, int s) const
-{
-    return {b.x() + b.width() - s + 2, b.y() + b.height() / 2 - s / 2};
-}
-
-QPoint TNakahidariRect::placeFor(const QRect &b, int s) const
-{
-    return {b.x() - 2, b.y() + b.height() / 2 - s / 2};
 }
 
 THandlerRect::THandlerRect(TMultiHandler *manager, TControl *control)
@@ -263,7 +253,18 @@ void THandlerRect::build(bool active)
     if (!m_control || !m_control->parentWidget())
         return;
     m_stacking = m_manager->pool().stacking(m_control->parentWidget());
-    createHandles();
+    QWidget *parent = m_control->parentWidget();
+    for (int spot = 0; spot < m_manager->settings().handles; ++spot) {
+        TSmallRect *handle = m_manager->pool().take(parent, TSmallRect::Spot(spot));
+        if (handle) {
+            handle->attach(this);
+        } else {
+            handle = new TSmallRect(this, TSmallRect::Spot(spot));
+            // Parented once complete, so whoever watches the parent sees a handle.
+            handle->setParent(parent);
+        }
+        m_handles.append(handle);
+    }
     setActive(active);
     place();
     // New handles are stacked on top, and the pool frees waiting ones that
@@ -305,37 +306,6 @@ bool THandlerRect::takeHandlesOf(THandlerRect *other, bool active)
     return true;
 }
 
-void THandlerRect::createHandles()
-{
-    addHandle<THidariueRect>();
-    addHandle<TMigiueRect>();
-    addHandle<TMigishitaRect>();
-    addHandle<THidarishitaRect>();
-}
-
-void THandler8Rect::createHandles()
-{
-    THandlerRect::createHandles();
-    addHandle<TNakaueRect>();
-    addHandle<TNakashitaRect>();
-    addHandle<TNakamigiRect>();
-    addHandle<TNakahidariRect>();
-}
-
-template <class Handle> void THandlerRect::addHandle()
-{
-    QWidget *parent = m_control->parentWidget();
-    TSmallRect *handle = m_manager->pool().take(parent, Handle::staticMetaObject);
-    if (handle) {
-        handle->attach(this);
-    } else {
-        handle = new Handle(this);
-        // Parented once complete, so whoever watches the parent sees a handle.
-        handle->setParent(parent);
-    }
-    m_handles.append(handle);
-}
-
 void THandlerRect::setActive(bool active)
 {
     m_active = active;
@@ -375,12 +345,12 @@ THandlePool::~THandlePool()
         freeHidden(watched);
 }
 
-TSmallRect *THandlePool::take(QWidget *parent, const QMetaObject &kind)
+TSmallRect *THandlePool::take(QWidget *parent, TSmallRect::Spot spot)
 {
     const auto watched = m_watched.find(parent);
     if (watched == m_watched.end() || !watched->parent)
         return nullptr;
-    Handles &hidden = watched->hidden[&kind];
+    Handles &hidden = watched->hidden[spot];
     while (!hidden.isEmpty())
         if (TSmallRect *handle = hidden.takeLast())
             return handle;
@@ -397,7 +367,7 @@ void THandlePool::shelve(TSmallRect *handle, int stacking)
         return;
     }
     handle->hide();
-    watched->hidden[handle->metaObject()].append(handle);
+    watched->hidden[handle->spot()].append(handle);
 }
 
 int THandlePool::stacking(QWidget *parent)
@@ -437,7 +407,7 @@ bool THandlePool::eventFilter(QObject *object, QEvent *event)
 
 void THandlePool::freeHidden(Watched &watched)
 {
-    const QHash<const QMetaObject *, Handles> hidden = std::exchange(watched.hidden, {});
+    const auto hidden = std::exchange(watched.hidden, {});
     for (const Handles &handles : hidden)
         qDeleteAll(handles);
 }
@@ -452,16 +422,6 @@ TMultiHandler::~TMultiHandler()
 {
     selectionCleared();
     freeRetired();
-}
-
-THandlerRect *TMultiHandler::newSet(TControl *control)
-{
-    return new THandlerRect(this, control);
-}
-
-THandlerRect *TMulti8Handler::newSet(TControl *control)
-{
-    return new THandler8Rect(this, control);
 }
 
 THandlerRect *TMultiHandler::setFor(const TControl *control) const
@@ -490,7 +450,7 @@ void TMultiHandler::selectionAdded(TControl *control)
     const bool intact = set && set->control() == control && set->isIntact();
     if (!intact) {
         delete set;
-        set = newSet(control);
+        set = new THandlerRect(this, control);
     }
     m_sets.append(set);
     m_byControl.insert(control, set);

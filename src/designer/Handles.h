@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
+#include <array>
 #include <memory>
 
 namespace tw
@@ -20,6 +20,8 @@ class TMultiHandler;
 // What the controller gives its handles: size, snap steps, colours and the
 // resize outline.
 struct THandleSettings {
+    // The four corners, or with 8 the middles of the edges as well.
+    int handles = 4;
     int size = 6;
     int snapWidth = 8;
     int snapHeight = 8;
@@ -30,16 +32,22 @@ struct THandleSettings {
 };
 
 // One grab handle: a small solid square beside a selected control, a child
-// of the control's parent. While it shows the active colour, dragging it
-// resizes the control on the snap grid; a drag past the opposite edge puts
-// the control on the other side with a positive size.
+// of the control's parent, at one of eight spots around it. While it shows
+// the active colour, dragging it asks for the control to be resized on the
+// snap grid; a drag past the opposite edge puts the control on the other
+// side with a positive size.
 class TSmallRect : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TSmallRect(THandlerRect *set);
+    // The corners first, then the middles of the edges.
+    enum Spot { TopLeft, TopRight, BottomRight, BottomLeft, Top, Bottom, Right, Left };
+    static constexpr int kSpots = 8;
 
+    TSmallRect(THandlerRect *set, Spot spot);
+
+    Spot spot() const { return m_spot; }
     THandlerRect *handlerSet() const { return m_set; }
     // Hands the handle to another set, or to none while it waits hidden for
     // reuse; a drag in progress is dropped.
@@ -48,15 +56,7 @@ public:
     int color() const { return m_color; }
     void setColor(int color);
     bool isActive() const;
-
-    // Which edges of the control the handle drags.
-    virtual bool movesLeft() const { return false; }
-    virtual bool movesTop() const { return false; }
-    virtual bool movesRight() const { return false; }
-    virtual bool movesBottom() const { return false; }
-    // The handle's top-left corner for control bounds `b` and handle size `s`.
-    virtual QPoint placeFor(const QRect &b, int s) const = 0;
-    virtual Qt::CursorShape activeCursor() const = 0;
+    Qt::CursorShape activeCursor() const;
 
     void place();
     // The control's bounds after this handle moved by (dx, dy).
@@ -73,93 +73,10 @@ private:
     QPoint snappedInside(QPoint pos) const;
 
     THandlerRect *m_set;
+    Spot m_spot;
     int m_color = -1; // none yet
     QPoint m_press;
     std::unique_ptr<TMultiShape> m_outline;
-};
-
-class THidariueRect : public TSmallRect // top left
-{
-    Q_OBJECT
-public:
-    using TSmallRect::TSmallRect;
-    bool movesLeft() const override { return true; }
-    bool movesTop() const override { return true; }
-    QPoint placeFor(const QRect &b, int s) const override;
-    Qt::CursorShape activeCursor() const override { return Qt::SizeFDiagCursor; }
-};
-
-class TMigiueRect : public TSmallRect // top right
-{
-    Q_OBJECT
-public:
-    using TSmallRect::TSmallRect;
-    bool movesRight() const override { return true; }
-    bool movesTop() const override { return true; }
-    QPoint placeFor(const QRect &b, int s) const override;
-    Qt::CursorShape activeCursor() const override { return Qt::SizeBDiagCursor; }
-};
-
-class TMigishitaRect : public TSmallRect // bottom right
-{
-    Q_OBJECT
-public:
-    using TSmallRect::TSmallRect;
-    bool movesRight() const override { return true; }
-    bool movesBottom() const override { return true; }
-    QPoint placeFor(const QRect &b, int s) const override;
-    Qt::CursorShape activeCursor() const override { return Qt::SizeFDiagCursor; }
-};
-
-class THidarishitaRect : public TSmallRect // bottom left
-{
-    Q_OBJECT
-public:
-    using TSmallRect::TSmallRect;
-    bool movesLeft() const override { return true; }
-    bool movesBottom() const override { return true; }
-    QPoint placeFor(const QRect &b, int s) const override;
-    Qt::CursorShape activeCursor() const override { return Qt::SizeBDiagCursor; }
-};
-
-class TNakaueRect : public TSmallRect // top middle
-{
-    Q_OBJECT
-public:
-    using TSmallRect::TSmallRect;
-    bool movesTop() const override { return true; }
-    QPoint placeFor(const QRect &b, int s) const override;
-    Qt::CursorShape activeCursor() const override { return Qt::SizeVerCursor; }
-};
-
-class TNakashitaRect : public TSmallRect // bottom middle
-{
-    Q_OBJECT
-public:
-    using TSmallRect::TSmallRect;
-    bool movesBottom() const override { return true; }
-    QPoint placeFor(const QRect &b, int s) const override;
-    Qt::CursorShape activeCursor() const override { return Qt::SizeVerCursor; }
-};
-
-class TNakamigiRect : public TSmallRect // right middle
-{
-    Q_OBJECT
-public:
-    using TSmallRect::TSmallRect;
-    bool movesRight() const override { return true; }
-    QPoint placeFor(const QRect &b, int s) const override;
-    Qt::CursorShape activeCursor() const override { return Qt::SizeHorCursor; }
-};
-
-class TNakahidariRect : public TSmallRect // left middle
-{
-    Q_OBJECT
-public:
-    using TSmallRect::TSmallRect;
-    bool movesLeft() const override { return true; }
-    QPoint placeFor(const QRect &b, int s) const override;
-    Qt::CursorShape activeCursor() const override { return Qt::SizeHorCursor; }
 };
 
 // Handles of freed sets wait hidden in their parent for the next set made
@@ -175,8 +92,8 @@ class THandlePool : public QObject
 public:
     ~THandlePool() override;
 
-    // A hidden handle of class `kind` waiting in `parent`, or nullptr.
-    TSmallRect *take(QWidget *parent, const QMetaObject &kind);
+    // A hidden handle for `spot` waiting in `parent`, or nullptr.
+    TSmallRect *take(QWidget *parent, TSmallRect::Spot spot);
     // Hides the handle and keeps it for the next set in its parent, unless
     // a widget joined the parent since `stacking` was read; then it is freed.
     void shelve(TSmallRect *handle, int stacking);
@@ -194,7 +111,7 @@ private:
         // was freeing its children) are recognised by this going null.
         QPointer<QObject> parent;
         int stacking = 0;
-        QHash<const QMetaObject *, Handles> hidden; // by class
+        std::array<Handles, TSmallRect::kSpots> hidden; // by spot
     };
     Watched &watch(QWidget *parent);
     static void freeHidden(Watched &watched);
@@ -209,7 +126,7 @@ class THandlerRect
 {
 public:
     THandlerRect(TMultiHandler *manager, TControl *control);
-    virtual ~THandlerRect();
+    ~THandlerRect();
     THandlerRect(const THandlerRect &) = delete;
     THandlerRect &operator=(const THandlerRect &) = delete;
 
@@ -233,11 +150,6 @@ public:
     void record();
     QList<TSmallRect *> handles() const;
 
-protected:
-    // The four corner handles; the eight-handle set adds the middles.
-    virtual void createHandles();
-    template <class Handle> void addHandle();
-
 private:
     TMultiHandler *m_manager;
     QPointer<TControl> m_control;
@@ -248,18 +160,10 @@ private:
     bool m_active = true;
 };
 
-class THandler8Rect : public THandlerRect
-{
-public:
-    using THandlerRect::THandlerRect;
-
-protected:
-    void createHandles() override;
-};
-
 // Keeps one handle set per selected control, as a receiver of the
 // selection: active (black) while one control is selected, inactive (gray)
-// for all when several are. Reports the start and end of every resize.
+// for all when several are. A handle dragged and let go asks for its
+// control's new bounds; the receiver of the request applies them.
 class TMultiHandler : public QObject, public TSelectionReceiver
 {
     Q_OBJECT
@@ -283,12 +187,8 @@ public:
     void selectionDeleted(int index, TControl *control) override;
     void selectionUpdated() override;
 
-    std::function<void(TControl *)> onResizeStarted;
-    // With the bounds the control had when the resize started.
-    std::function<void(TControl *, const QRect &)> onResizeEnded;
-
-protected:
-    virtual THandlerRect *newSet(TControl *control);
+signals:
+    void resizeRequested(TControl *control, const QRect &bounds);
 
 private:
     // Frees the sets of the last cleared selection that were not taken back.
@@ -308,17 +208,6 @@ private:
     QHash<QWidget *, QList<std::pair<const void *, THandlerRect *>>> m_retiredIn;
     bool m_freeRetiredQueued = false;
     THandlePool m_pool;
-};
-
-class TMulti8Handler : public TMultiHandler
-{
-    Q_OBJECT
-
-public:
-    using TMultiHandler::TMultiHandler;
-
-protected:
-    THandlerRect *newSet(TControl *control) override;
 };
 
 } // namespace tw

@@ -6,8 +6,7 @@
 #include "designer/InspectorForm.h"
 #include "format/Error.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <QGuiApplication>
 #include <QMetaEnum>
 #include <QSettings>
 
@@ -293,15 +292,17 @@ bool TCustomInspector::applyText(const QString &propName, const QString &text)
         m_model->apply(propName, text);
     } catch (const TError &error) {
         ok = false;
-        if (OnError)
-            OnError(error.message());
-        else
-            QMessageBox::critical(nullptr, QApplication::applicationName(), error.message());
+        rules().reportError(error.message());
     }
     if (m_stage)
         m_stage->refreshHandles();
     refreshValues();
     return ok;
+}
+
+TDesignRules &TCustomInspector::rules() const
+{
+    return m_stage ? m_stage->rules() : TDesignRules::permissive();
 }
 
 TDsnInspector::TDsnInspector(QObject *parent)
@@ -402,7 +403,6 @@ void TDsnInspector::refresh()
 
 void TDsnInspector::buttonClicked(const QString &propName, const QString &value)
 {
-    QString text = value;
     // What the button's dialog changes (code, list items, a file name) and
     // the value it returns are one edit.
     TEditScope scope;
@@ -410,8 +410,7 @@ void TDsnInspector::buttonClicked(const QString &propName, const QString &value)
     scope.properties = {propName, QStringLiteral("LispCode"), QStringLiteral("List")};
     TEditGuard edit(edits(), scope);
     edit.setText(setPropertyText(propName, int(scope.targets.size())));
-    if (OnBtnClick)
-        OnBtnClick(this, scope.targets, text, propName);
+    const QString text = rules().propertyButtonClicked(scope.targets, propName, value);
     if (m_window)
         m_window->setEditText(text);
     applyText(propName, text);

@@ -2,6 +2,7 @@
 
 #include "component/PropertyAccess.h"
 #include "designer/DesignEdits.h"
+#include "designer/DesignRules.h"
 #include "designer/DsnTypes.h"
 
 #include <QIcon>
@@ -204,14 +205,13 @@ public:
     virtual void refresh();
     // Reads the values again and shows them.
     void refreshValues();
-    // Applies text to the selection as one edit; a failure goes to the error handler.
+    // Applies text to the selection as one edit; a failure is reported to the stage's rules.
     bool applyText(const QString &propName, const QString &text);
     // Where the inspector's changes are reported as edits (may be null).
     TDesignEdits *edits() const { return m_edits; }
     void setEdits(TDesignEdits *edits) { m_edits = edits; }
-
-    // Where error messages go; by default a message box.
-    std::function<void(const QString &)> OnError;
+    // The rules of the stage the model shows.
+    TDesignRules &rules() const;
 
 protected:
     bool m_shown = false;
@@ -266,11 +266,9 @@ public:
     void hideWindow() override;
     void refresh() override;
     TInspectorFm *window() const;
-    // The "..." button of `propName`'s row was pressed with `value` shown.
+    // The "..." button of `propName`'s row was pressed with `value` shown;
+    // the stage's rules say what it does.
     void buttonClicked(const QString &propName, const QString &value);
-
-    std::function<void(TDsnInspector *, const QList<QObject *> &, QString &, const QString &)>
-        OnBtnClick;
 
 private:
     // Position takes the window's place and size, as the user left them.

@@ -370,14 +370,6 @@ void TDesignDocument::discard()
     m_creates = false;
 }
 
-void TDesignDocument::cancelEdit()
-{
-    if (m_replaying || m_depth == 0)
-        return;
-    if (--m_depth == 0)
-        discard();
-}
-
 void TDesignDocument::endEdit(const QString &text, int mergeKey)
 {
     if (m_replaying || m_depth == 0)

@@ -80,7 +80,6 @@ public:
 
     void beginEdit(const TEditScope &scope) override;
     void endEdit(const QString &text, int mergeKey = 0) override;
-    void cancelEdit() override;
 
 signals:
     void modifiedChanged(bool modified);

@@ -10,10 +10,10 @@
 #include "designer/DsnStage.h"
 #include "designer/Inspector.h"
 #include "document/DesignDocument.h"
+#include "document/DialogRules.h"
 #include "editors/DclPreview.h"
 #include "editors/EditData.h"
 #include "editors/EditList.h"
-#include "editors/EditorDialogs.h"
 #include "format/Error.h"
 #include "tiles/DCLEditLabel.h"
 #include "tiles/DCLPanel.h"
@@ -150,12 +150,7 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
     DsnStage1->rubberband()->setMoveWidth(8);
     DsnStage1->rubberband()->setMoveHeight(8);
     DsnStage1->setOnResize(TMethod{m_events, QByteArrayLiteral("DsnStage1Resize")});
-    DsnStage1->OnDeleteQuery = [this](TDsnStage *sender, TControl *component, bool &canDelete) {
-        DsnStage1DeleteQuery(sender, component, canDelete);
-    };
-    DsnStage1->OnControlCreate = [this](TDsnStage *sender, TControl *component) {
-        DsnStage1ControlCreate(sender, component);
-    };
+    DsnStage1->setRules(new TDialogRules(*this));
     Watch(DsnStage1);
 
     DsnInspector1 = new TDsnInspector(this);
@@ -269,33 +264,28 @@ void TfrmDialogDesign::CreateDesignMenu()
 {
     m_designMenu = new QMenu(this);
     m_designMenu->setAccessibleName(QStringLiteral("Tile commands"));
-    const auto item = [this](const QString &text, const QString &keys,
+    const auto item = [this](const char *name, const QString &text, const QString &keys,
                              const std::function<void()> &run) {
         QAction *action = m_designMenu->addAction(text + QLatin1Char('\t') + keys);
+        action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, [this, run] {
             if (DesignMode())
                 run();
         });
-        return action;
     };
     TDsnRegister *reg = Dsn8Register1;
-    QAction *cut =
-        item(QStringLiteral("Cu&t"), QStringLiteral("Ctrl+X"), [reg] { reg->CutSelection(); });
-    QAction *copy =
-        item(QStringLiteral("&Copy"), QStringLiteral("Ctrl+C"), [reg] { reg->CopySelection(); });
-    QAction *paste =
-        item(QStringLiteral("&Paste"), QStringLiteral("Ctrl+V"), [reg] { reg->PasteClipboard(); });
-    QAction *remove =
-        item(QStringLiteral("&Delete"), QStringLiteral("Del"), [reg] { reg->DeleteSelection(); });
-    item(QStringLiteral("Select &All"), QStringLiteral("Ctrl+A"), [reg] { reg->SelectAll(); });
+    // The names let the design's rules enable what applies when the menu shows.
+    item("tileCut", QStringLiteral("Cu&t"), QStringLiteral("Ctrl+X"),
+         [reg] { reg->CutSelection(); });
+    item("tileCopy", QStringLiteral("&Copy"), QStringLiteral("Ctrl+C"),
+         [reg] { reg->CopySelection(); });
+    item("tilePaste", QStringLiteral("&Paste"), QStringLiteral("Ctrl+V"),
+         [reg] { reg->PasteClipboard(); });
+    item("tileDelete", QStringLiteral("&Delete"), QStringLiteral("Del"),
+         [reg] { reg->DeleteSelection(); });
+    item("tileSelectAll", QStringLiteral("Select &All"), QStringLiteral("Ctrl+A"),
+         [reg] { reg->SelectAll(); });
     DsnStage1->setCoverMenu(m_designMenu);
-    DsnStage1->OnPopup = [this, cut, copy, paste, remove](QMenu *) {
-        const bool any = Dsn8Register1->selection() && !Dsn8Register1->selection()->isEmpty();
-        cut->setEnabled(Dsn8Register1->CanCopy());
-        copy->setEnabled(Dsn8Register1->CanCopy());
-        paste->setEnabled(Dsn8Register1->CanPaste());
-        remove->setEnabled(any);
-    };
 }
 
 void TfrmDialogDesign::ConfigureInspector()
@@ -356,14 +346,6 @@ void TfrmDialogDesign::ConfigureInspector()
     DsnInspector1->grid()->ValueCp = QStringLiteral("Values");
     DsnInspector1->grid()->PropWid = 80;
     DsnInspector1->grid()->ValueWid = 100;
-    DsnInspector1->OnBtnClick = [this](TDsnInspector *sender, const QList<QObject *> &targets,
-                                       QString &value, const QString &propName) {
-        DsnInspector1BtnClick(sender, targets, value, propName);
-    };
-    // Refused values are reported through the replaceable dialogs.
-    DsnInspector1->OnError = [this](const QString &message) {
-        EditorDialogs().ShowError(this, message);
-    };
 }
 
 void TfrmDialogDesign::CreateDialogTile()
@@ -585,12 +567,6 @@ void TfrmDialogDesign::DsnStage1ControlCreate(TDsnStage *, TControl *component)
         // The new tile is already selected; its row must not show the copied key.
         DsnInspector1->refreshValues();
     }
-}
-
-void TfrmDialogDesign::DsnStage1DeleteQuery(TDsnStage *, TControl *component, bool &CanDelete)
-{
-    if (component->name() == QLatin1String("DCLPanelBasic"))
-        CanDelete = false;
 }
 
 void TfrmDialogDesign::DsnStage1Resize()

@@ -95,7 +95,6 @@ public:
     bool KeyExist(const QString &PropName, const QString &Value) const;
     void CMControlListChange(TControl *control, bool inserting);
     void DsnStage1ControlCreate(TDsnStage *sender, TControl *component);
-    void DsnStage1DeleteQuery(TDsnStage *sender, TControl *component, bool &CanDelete);
     void DsnStage1Resize();
     void DCLPanelBasicCaptionChange(QObject *sender, const QString &aCaption);
     void DsnInspector1BtnClick(TDsnInspector *sender, const QList<QObject *> &Targets,

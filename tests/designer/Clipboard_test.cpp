@@ -156,12 +156,16 @@ TEST_F(ClipboardTest, DeleteAsksPerComponentAndFreesDeepestFirstOnce)
 {
     auto *kept = addTile(QStringLiteral("TTestBox"), stage, {16, 300, 40, 40}, "Kept");
     flush();
-    QStringList asked;
-    stage->OnDeleteQuery = [&](TDsnStage *, TControl *control, bool &canDelete) {
-        asked.append(control->name());
-        if (control->name() == QLatin1String("Kept"))
-            canDelete = false;
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        bool canDelete(TControl *tile) override
+        {
+            asked.append(tile->name());
+            return tile->name() != QLatin1String("Kept");
+        }
+        QStringList asked;
     };
+    const QStringList &asked = installRules<Rules>().asked;
     QStringList freed;
     QObject guard; // drops the connections before `freed` goes
     for (TControl *control : {a, box, inner, kept})

@@ -184,7 +184,11 @@ TEST_F(CreateTest, NewTilesGoIntoTheContainerUnderThePointer)
 
 TEST_F(CreateTest, SelectQueryWithoutReceiveBitCreatesNothing)
 {
-    stage->OnSelectQuery = [](TDsnStage *, QWidget *, int &flags) { flags &= ~dsn::kMayReceive; };
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        int selectKind(QWidget *) override { return dsn::kMaySelect; }
+    };
+    installRules<Rules>();
     const qsizetype before = form->components().size();
     choose(boxKind);
     drag(stage, {20, 20}, {100, 60});

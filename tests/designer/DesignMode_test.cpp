@@ -63,10 +63,11 @@ TEST_F(DesignerTest, CoverQueryLeavesControlAndChildrenAlone)
 {
     auto *box = addTile(QStringLiteral("TTestBox"), stage, {16, 16, 200, 120}, "Kept");
     auto *inner = addTile(QStringLiteral("TTestBox"), box, {8, 8, 50, 50});
-    stage->OnCoverQuery = [](TDsnStage *, QWidget *control, int &cover) {
-        if (control->objectName() == QLatin1String("Kept"))
-            cover = 1;
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        int coverKind(QWidget *widget) override { return widget->objectName() == "Kept" ? 1 : 0; }
     };
+    installRules<Rules>();
     designOn();
     EXPECT_FALSE(reg->isHooked(box));
     EXPECT_FALSE(reg->isHooked(inner));
@@ -160,8 +161,12 @@ TEST_F(DesignerTest, FocusArrivingOnATileGoesToTheStage)
 TEST_F(DesignerTest, DoubleClickFiresCoverDblClick)
 {
     auto *tile = addTile(QStringLiteral("TTestBox"), stage, {16, 16, 80, 40});
-    QList<QWidget *> clicked;
-    stage->OnCoverDblClick = [&](TDsnStage *, QWidget *control) { clicked.append(control); };
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        void coverDoubleClicked(QWidget *widget) override { clicked.append(widget); }
+        QList<QWidget *> clicked;
+    };
+    const QList<QWidget *> &clicked = installRules<Rules>().clicked;
     designOn();
     QTest::mouseDClick(tile, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
     EXPECT_EQ(clicked, QList<QWidget *>{tile});

@@ -114,15 +114,12 @@ void DesignerTest::SetUp()
     arrow->setName(QStringLiteral("btArrow"));
     arrow->setParentControl(palette);
     inspector = new TDsnInspector(form.get());
-    inspector->OnError = [this](const QString &message) { errors.append(message); };
     reg = std::make_unique<TDsn8Register>();
     reg->setDsnStage(stage);
     reg->setDsnPanel(palette);
     reg->setDsnInspector(inspector);
     reg->setArrowButton(arrow);
-    stage->OnControlCreate = [this](TDsnStage *, TControl *control) {
-        created.append(control->name());
-    };
+    installRules<TTestRules>();
     form->show();
 }
 

@@ -113,6 +113,27 @@ void drag(QWidget *widget, QPoint from, QPoint to, Qt::KeyboardModifiers mods = 
 class DesignerTest : public ::testing::Test
 {
 protected:
+    // The rules of the tests' stage: permissive, keeping the names of created
+    // tiles and the messages of refused values. A test that needs a rule
+    // derives from it and installs its own.
+    class TTestRules : public TDesignRules
+    {
+    public:
+        explicit TTestRules(DesignerTest &test) : m_test(test) {}
+        void tileCreated(TControl *tile) override { m_test.created.append(tile->name()); }
+        void reportError(const QString &message) override { m_test.errors.append(message); }
+
+    private:
+        DesignerTest &m_test;
+    };
+    template <class Rules> Rules &installRules()
+    {
+        auto *installed = new Rules(*this);
+        rules.reset(installed);
+        stage->setRules(installed);
+        return *installed;
+    }
+
     void SetUp() override;
     void TearDown() override;
 
@@ -125,6 +146,7 @@ protected:
     // Runs the queued notifications.
     static void flush();
 
+    std::unique_ptr<TDesignRules> rules;
     std::unique_ptr<TTestMain> main;
     std::unique_ptr<TTestForm> form;
     TDsnStage *stage = nullptr;

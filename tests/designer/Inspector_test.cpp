@@ -294,24 +294,32 @@ TEST_F(InspectorTest, EnumerationsAreChosenFromTheDropDown)
 
 TEST_F(InspectorTest, EllipsisButtonAsksTheHandlerAndAppliesItsValue)
 {
-    QStringList calls;
-    bool onTopWhileAsked = true;
-    inspector->OnBtnClick = [&](TDsnInspector *, const QList<QObject *> &targets, QString &value,
-                                const QString &prop) {
-        calls.append(prop + QLatin1Char(':') + value + QLatin1Char(':') +
-                     QString::number(targets.size()));
-        // The handler's editor is a modal window, as the design window's are.
-        QDialog editor;
-        QTimer::singleShot(0, &editor, [&] {
-            const auto onTop = [&] {
-                return inspector->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-            };
-            onTopWhileAsked = !QTest::qWaitFor([&] { return !onTop(); });
-            editor.accept();
-        });
-        editor.exec();
-        value = QStringLiteral("OnokClicked()");
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        QString propertyButtonClicked(const QList<QObject *> &targets, const QString &property,
+                                      const QString &value) override
+        {
+            calls.append(property + ':' + value + ':' + QString::number(targets.size()));
+            // The rules' editor is a modal window, as the design window's are.
+            QDialog editor;
+            QTimer::singleShot(0, &editor, [&] {
+                const auto onTop = [&] {
+                    return inspected->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                };
+                onTopWhileAsked = !QTest::qWaitFor([&] { return !onTop(); });
+                editor.accept();
+            });
+            editor.exec();
+            return QStringLiteral("OnokClicked()");
+        }
+        TDsnInspector *inspected = nullptr;
+        QStringList calls;
+        bool onTopWhileAsked = true;
     };
+    Rules &rules = installRules<Rules>();
+    rules.inspected = inspector;
+    const QStringList &calls = rules.calls;
+    const bool &onTopWhileAsked = rules.onTopWhileAsked;
     reg->SetDesignMode(false);
     inspector->setStayOnTop(true);
     designOn();

@@ -16,10 +16,10 @@ protected:
         refreshes = 0;
     }
 
-    TSmallRect *handleOf(TControl *control, const char *cls) const
+    TSmallRect *handleOf(TControl *control, TSmallRect::Spot spot) const
     {
         for (TSmallRect *handle : reg->handleManager()->setFor(control)->handles())
-            if (QLatin1String(handle->metaObject()->className()) == QLatin1String(cls))
+            if (handle->spot() == spot)
                 return handle;
         return nullptr;
     }
@@ -68,12 +68,13 @@ TEST_F(MoveResizeTest, MoveOutlineFollowsThePointerAndIsErasedOnRelease)
     EXPECT_EQ(a->pos(), QPoint(56, 48));
 }
 
-TEST_F(MoveResizeTest, SeveralControlsMoveTogetherUnlessTheQueryRefuses)
+TEST_F(MoveResizeTest, SeveralControlsMoveTogetherUnlessTheRulesRefuse)
 {
-    stage->OnMoveQuery = [](TDsnStage *, TControl *control, bool &canMove) {
-        if (control->name() == QLatin1String("B"))
-            canMove = false;
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        bool canMove(TControl *tile) override { return tile->name() != "B"; }
     };
+    installRules<Rules>();
     auto *c = addTile(QStringLiteral("TTestBox"), stage, {40, 200, 40, 40}, "C");
     flush();
     QTest::mouseClick(a, Qt::LeftButton, Qt::NoModifier, {2, 2});
@@ -86,6 +87,12 @@ TEST_F(MoveResizeTest, SeveralControlsMoveTogetherUnlessTheQueryRefuses)
     EXPECT_EQ(a->pos(), QPoint(56, 72));
     EXPECT_EQ(b->pos(), QPoint(200, 40));
     EXPECT_EQ(c->pos(), QPoint(56, 232));
+    // The arrow keys ask the rules too, for moving and for resizing.
+    QTest::keyClick(stage, Qt::Key_Right);
+    QTest::keyClick(stage, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(a->geometry(), QRect(64, 72, 80, 56));
+    EXPECT_EQ(b->geometry(), QRect(200, 40, 80, 48));
+    EXPECT_EQ(c->geometry(), QRect(64, 232, 40, 48));
 }
 
 TEST_F(MoveResizeTest, ThePointerIsKeptInsideTheContainer)
@@ -120,22 +127,22 @@ TEST_F(MoveResizeTest, HandlesArePlacedByTheTable)
     a->setBounds(40, 40, 10, 20);
     reg->SelectControl(a);
     const struct {
-        const char *cls;
+        TSmallRect::Spot spot;
         QPoint pos;
         Qt::CursorShape cursor;
     } cases[] = {
-        {"tw::THidariueRect", {38, 38}, Qt::SizeFDiagCursor},
-        {"tw::TMigiueRect", {46, 38}, Qt::SizeBDiagCursor},
-        {"tw::TMigishitaRect", {46, 56}, Qt::SizeFDiagCursor},
-        {"tw::THidarishitaRect", {38, 56}, Qt::SizeBDiagCursor},
-        {"tw::TNakaueRect", {42, 38}, Qt::SizeVerCursor},
-        {"tw::TNakashitaRect", {42, 56}, Qt::SizeVerCursor},
-        {"tw::TNakamigiRect", {46, 47}, Qt::SizeHorCursor},
-        {"tw::TNakahidariRect", {38, 47}, Qt::SizeHorCursor},
+        {TSmallRect::TopLeft, {38, 38}, Qt::SizeFDiagCursor},
+        {TSmallRect::TopRight, {46, 38}, Qt::SizeBDiagCursor},
+        {TSmallRect::BottomRight, {46, 56}, Qt::SizeFDiagCursor},
+        {TSmallRect::BottomLeft, {38, 56}, Qt::SizeBDiagCursor},
+        {TSmallRect::Top, {42, 38}, Qt::SizeVerCursor},
+        {TSmallRect::Bottom, {42, 56}, Qt::SizeVerCursor},
+        {TSmallRect::Right, {46, 47}, Qt::SizeHorCursor},
+        {TSmallRect::Left, {38, 47}, Qt::SizeHorCursor},
     };
     for (const auto &t : cases) {
-        SCOPED_TRACE(t.cls);
-        TSmallRect *handle = handleOf(a, t.cls);
+        SCOPED_TRACE(t.spot);
+        TSmallRect *handle = handleOf(a, t.spot);
         ASSERT_NE(handle, nullptr);
         EXPECT_EQ(handle->geometry(), QRect(t.pos, QSize(6, 6)));
         EXPECT_EQ(handle->parentWidget(), stage);
@@ -149,45 +156,42 @@ TEST_F(MoveResizeTest, HandlesArePlacedByTheTable)
 TEST_F(MoveResizeTest, EachHandleResizesOnTheGridAndFlipsNegativeSizes)
 {
     const struct {
-        const char *cls;
+        TSmallRect::Spot spot;
         QRect small;
         QPoint far;
         QRect flipped;
     } cases[] = {
-        {"tw::THidariueRect", {216, 208, 64, 40}, {100, 60}, {280, 248, 16, 8}},
-        {"tw::TMigiueRect", {200, 208, 96, 40}, {-100, 60}, {184, 248, 16, 8}},
-        {"tw::TMigishitaRect", {200, 200, 96, 56}, {-100, -60}, {184, 192, 16, 8}},
-        {"tw::THidarishitaRect", {216, 200, 64, 56}, {100, -60}, {280, 192, 16, 8}},
-        {"tw::TNakaueRect", {200, 208, 80, 40}, {0, 60}, {200, 248, 80, 8}},
-        {"tw::TNakashitaRect", {200, 200, 80, 56}, {0, -60}, {200, 192, 80, 8}},
-        {"tw::TNakamigiRect", {200, 200, 96, 48}, {-100, 0}, {184, 200, 16, 48}},
-        {"tw::TNakahidariRect", {216, 200, 64, 48}, {100, 0}, {280, 200, 16, 48}},
+        {TSmallRect::TopLeft, {216, 208, 64, 40}, {100, 60}, {280, 248, 16, 8}},
+        {TSmallRect::TopRight, {200, 208, 96, 40}, {-100, 60}, {184, 248, 16, 8}},
+        {TSmallRect::BottomRight, {200, 200, 96, 56}, {-100, -60}, {184, 192, 16, 8}},
+        {TSmallRect::BottomLeft, {216, 200, 64, 56}, {100, -60}, {280, 192, 16, 8}},
+        {TSmallRect::Top, {200, 208, 80, 40}, {0, 60}, {200, 248, 80, 8}},
+        {TSmallRect::Bottom, {200, 200, 80, 56}, {0, -60}, {200, 192, 80, 8}},
+        {TSmallRect::Right, {200, 200, 96, 48}, {-100, 0}, {184, 200, 16, 48}},
+        {TSmallRect::Left, {216, 200, 64, 48}, {100, 0}, {280, 200, 16, 48}},
     };
     for (const auto &t : cases) {
         for (const auto &[offset, expected] :
              {std::pair{QPoint(17, 9), t.small}, std::pair{t.far, t.flipped}}) {
-            SCOPED_TRACE(testing::Message() << t.cls << " by " << offset.x() << "," << offset.y());
+            SCOPED_TRACE(testing::Message() << t.spot << " by " << offset.x() << "," << offset.y());
             a->setBounds(200, 200, 80, 48);
             reg->SelectControl(a);
-            TSmallRect *handle = handleOf(a, t.cls);
+            TSmallRect *handle = handleOf(a, t.spot);
             ASSERT_NE(handle, nullptr);
-            int started = 0;
-            QRect endedWith;
-            reg->handleManager()->onResizeStarted = [&](TControl *) { ++started; };
-            reg->handleManager()->onResizeEnded = [&](TControl *, const QRect &old) {
-                endedWith = old;
-            };
+            QList<QRect> requested;
+            QObject guard; // drops the connection before `requested` goes
+            QObject::connect(reg->handleManager(), &TMultiHandler::resizeRequested, &guard,
+                             [&](TControl *, const QRect &bounds) { requested.append(bounds); });
             QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, {1, 1});
             QTest::mouseMove(handle, QPoint(1, 1) + offset);
             EXPECT_EQ(stage->overlay()->items().size(), 1);
             EXPECT_EQ(stage->overlay()->items().value(0).rect, expected);
             QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1) + offset);
             EXPECT_EQ(a->geometry(), expected);
-            EXPECT_EQ(started, 1);
-            EXPECT_EQ(endedWith, QRect(200, 200, 80, 48));
+            EXPECT_EQ(requested, QList<QRect>{expected});
             EXPECT_TRUE(stage->overlay()->items().isEmpty());
             // The handles have followed the new bounds.
-            EXPECT_EQ(handleOf(a, "tw::THidariueRect")->pos(), expected.topLeft() - QPoint(2, 2));
+            EXPECT_EQ(handleOf(a, TSmallRect::TopLeft)->pos(), expected.topLeft() - QPoint(2, 2));
         }
     }
 }
@@ -195,7 +199,7 @@ TEST_F(MoveResizeTest, EachHandleResizesOnTheGridAndFlipsNegativeSizes)
 TEST_F(MoveResizeTest, AHandleDragStaysInsideTheParent)
 {
     reg->SelectControl(a);
-    TSmallRect *handle = handleOf(a, "tw::THidariueRect");
+    TSmallRect *handle = handleOf(a, TSmallRect::TopLeft);
     QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, {1, 1});
     QTest::mouseMove(handle, {-300, -300});
     QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, {-300, -300});
@@ -207,7 +211,7 @@ TEST_F(MoveResizeTest, AHandleDragStaysInsideTheParent)
 TEST_F(MoveResizeTest, ADragWithinOneSnapStepChangesNothing)
 {
     reg->SelectControl(a);
-    TSmallRect *handle = handleOf(a, "tw::TMigishitaRect");
+    TSmallRect *handle = handleOf(a, TSmallRect::BottomRight);
     QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, {1, 1});
     QTest::mouseMove(handle, {6, 7});
     QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, {6, 7});
@@ -218,7 +222,7 @@ TEST_F(MoveResizeTest, GrayHandlesDoNotResize)
 {
     reg->SelectControl(a);
     QTest::mouseClick(b, Qt::LeftButton, Qt::ShiftModifier, {2, 2});
-    TSmallRect *handle = handleOf(a, "tw::TMigishitaRect");
+    TSmallRect *handle = handleOf(a, TSmallRect::BottomRight);
     EXPECT_EQ(handle->color(), dsn::kGray);
     QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, {1, 1});
     QTest::mouseMove(handle, {40, 40});
@@ -233,9 +237,9 @@ TEST_F(MoveResizeTest, HandlesFollowMovesAndPropertyChanges)
     QTest::mousePress(a, Qt::LeftButton, Qt::NoModifier, {2, 2});
     QTest::mouseMove(a, {18, 2});
     QTest::mouseRelease(a, Qt::LeftButton, Qt::NoModifier, {18, 2});
-    EXPECT_EQ(handleOf(a, "tw::THidariueRect")->pos(), QPoint(54, 38));
+    EXPECT_EQ(handleOf(a, TSmallRect::TopLeft)->pos(), QPoint(54, 38));
     a->setWidth(120);
-    EXPECT_EQ(handleOf(a, "tw::TMigiueRect")->pos(), QPoint(56 + 120 - 6 + 2, 38));
+    EXPECT_EQ(handleOf(a, TSmallRect::TopRight)->pos(), QPoint(56 + 120 - 6 + 2, 38));
 }
 
 TEST_F(MoveResizeTest, ResizeEndRefreshesTheInspector)
@@ -244,7 +248,7 @@ TEST_F(MoveResizeTest, ResizeEndRefreshesTheInspector)
     reg->SetDesignMode(false);
     designOn();
     reg->SelectControl(a);
-    TSmallRect *handle = handleOf(a, "tw::TNakamigiRect");
+    TSmallRect *handle = handleOf(a, TSmallRect::Right);
     QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, {1, 1});
     QTest::mouseMove(handle, {17, 1});
     QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, {17, 1});

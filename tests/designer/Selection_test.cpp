@@ -249,10 +249,14 @@ TEST_F(SelectionTest, PlainClickOnASelectedControlKeepsTheSelection)
 
 TEST_F(SelectionTest, SelectQueryWithoutSelectBitIgnoresTheClick)
 {
-    stage->OnSelectQuery = [](TDsnStage *, QWidget *component, int &flags) {
-        if (component->objectName() == QLatin1String("B"))
-            flags &= ~dsn::kMaySelect;
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        int selectKind(QWidget *widget) override
+        {
+            return widget->objectName() == "B" ? dsn::kMayReceive : TTestRules::selectKind(widget);
+        }
     };
+    installRules<Rules>();
     click(a);
     click(b);
     EXPECT_EQ(selectedNames(), QStringList{"A"});
@@ -318,10 +322,14 @@ TEST_F(SelectionTest, CtrlBandOnAPlainControlCollectsItsSiblings)
 
 TEST_F(SelectionTest, BandHonoursTheSelectQuery)
 {
-    stage->OnSelectQuery = [](TDsnStage *, QWidget *component, int &flags) {
-        if (component->objectName() == QLatin1String("A"))
-            flags = dsn::kMayReceive;
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        int selectKind(QWidget *widget) override
+        {
+            return widget->objectName() == "A" ? dsn::kMayReceive : TTestRules::selectKind(widget);
+        }
     };
+    installRules<Rules>();
     drag(stage, {4, 4}, {130, 30});
     EXPECT_EQ(selectedNames(), QStringList{"B"});
 }
@@ -331,13 +339,14 @@ TEST_F(SelectionTest, DsnSelectReportsChangesAndSelectsByProgram)
     TDsnSelect select;
     QList<int> kinds;
     QList<QStringList> lists;
-    select.OnChangeSelected = [&](TDsnSelect *, const QList<TControl *> &items, int kind) {
-        kinds.append(kind);
-        QStringList names;
-        for (TControl *control : items)
-            names.append(control->name());
-        lists.append(names);
-    };
+    QObject::connect(&select, &TDsnSelect::selectionChanged,
+                     [&](const QList<TControl *> &items, int kind) {
+                         kinds.append(kind);
+                         QStringList names;
+                         for (TControl *control : items)
+                             names.append(control->name());
+                         lists.append(names);
+                     });
     select.setDsnRegister(reg.get());
     EXPECT_TRUE(select.select(QList<TControl *>{a, stage, b}));
     EXPECT_EQ(selectedNames(), (QStringList{"A", "B"}));
@@ -357,17 +366,27 @@ TEST_F(SelectionTest, DsnSelectReportsChangesAndSelectsByProgram)
 TEST_F(SelectionTest, RightClickSelectsWithoutMovingAndOffersEnumerationValues)
 {
     stage->setSelfProps({QStringLiteral("Placement|Dock")});
-    QStringList popups;
-    stage->OnPopup = [&](QMenu *menu) {
-        for (QAction *action : menu->actions())
-            if (!action->isSeparator())
-                popups.append(action->text());
+    // The rules see the menu before it shows and may change the value an item sets.
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        void popupShowing(QMenu *menu) override
+        {
+            for (QAction *action : menu->actions())
+                if (!action->isSeparator())
+                    popups.append(action->text());
+        }
+        QString menuValueChosen(const QList<TControl *> &, const QString &property,
+                                const QString &value) override
+        {
+            clickedProp = property + '=' + value;
+            return QStringLiteral("alRight");
+        }
+        QStringList popups;
+        QString clickedProp;
     };
-    QString clickedProp;
-    stage->OnMenuClick = [&](TDsnStage *, const QList<TControl *> &, QString &value,
-                             const QString &prop) {
-        clickedProp = prop + QLatin1Char('=') + value;
-    };
+    const Rules &rules = installRules<Rules>();
+    const QStringList &popups = rules.popups;
+    const QString &clickedProp = rules.clickedProp;
     QTest::mouseClick(a, Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
     EXPECT_EQ(selectedNames(), QStringList{"A"});
     EXPECT_EQ(reg->moveOutline(), nullptr);
@@ -380,7 +399,7 @@ TEST_F(SelectionTest, RightClickSelectsWithoutMovingAndOffersEnumerationValues)
             action->trigger();
     menu->hide();
     EXPECT_EQ(clickedProp, QStringLiteral("Placement=alLeft"));
-    EXPECT_EQ(static_cast<TTestBox *>(a)->placement(), alLeft);
+    EXPECT_EQ(static_cast<TTestBox *>(a)->placement(), alRight);
 }
 
 } // namespace tw::test

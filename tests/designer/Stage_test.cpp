@@ -35,13 +35,13 @@ TEST_F(DesignerTest, TheControllerTakesItsGridFromTheStage)
 
 TEST_F(DesignerTest, ReadingFiresLoadingAtOnceAndLoadedFromTheQueue)
 {
-    QStringList events;
-    stage->OnControlLoading = [&](TDsnStage *, TControl *control) {
-        events.append(QStringLiteral("loading ") + control->name());
+    struct Rules : TTestRules {
+        using TTestRules::TTestRules;
+        void tileLoading(TControl *tile) override { events.append("loading " + tile->name()); }
+        void tileLoaded(TControl *tile) override { events.append("loaded " + tile->name()); }
+        QStringList events;
     };
-    stage->OnControlLoaded = [&](TDsnStage *, TControl *control) {
-        events.append(QStringLiteral("loaded ") + control->name());
-    };
+    const QStringList &events = installRules<Rules>().events;
     ComponentRecord outer;
     outer.className = QStringLiteral("TTestBox");
     outer.name = QStringLiteral("Outer");

@@ -297,7 +297,7 @@ TEST_F(UndoTest, HandleDragIsOneResizeStep)
     select({button});
     TSmallRect *handle = nullptr;
     for (TSmallRect *each : reg()->handleManager()->setFor(button)->handles())
-        if (QLatin1String(each->metaObject()->className()) == QLatin1String("tw::TNakashitaRect"))
+        if (each->spot() == TSmallRect::Bottom)
             handle = each;
     ASSERT_NE(handle, nullptr);
     const QRect before = button->geometry();
@@ -311,6 +311,39 @@ TEST_F(UndoTest, HandleDragIsOneResizeStep)
     EXPECT_EQ(button->height(), before.height() + 16);
     stack()->undo();
     EXPECT_EQ(button->geometry(), before);
+}
+
+// What the designer asks for is one step each: a drag of three tiles, and the
+// document's own requests, where successive ones with a merge key merge.
+TEST_F(UndoTest, MoveAndResizeRequestsAreOneStepEach)
+{
+    for (int y : {8, 48, 88})
+        create(0, dialog(), QPoint(8, y));
+    const QList<TControl *> made = tilesIn(dialog(), form.get());
+    ASSERT_EQ(made.size(), 3);
+    QList<QRect> start;
+    for (TControl *tile : made) {
+        tile->setAlign(alNone);
+        start.append(tile->geometry());
+    }
+    select(made);
+    const int steps = stack()->count();
+    dragAndSettle(made[0], QPoint(2, 2), QPoint(18, 10));
+    EXPECT_EQ(stack()->count(), steps + 1);
+    EXPECT_EQ(stack()->undoText(), QStringLiteral("Move 3 Tiles"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(made[i]->geometry(), start[i].translated(16, 8));
+
+    doc()->resizeTile(made[1], QRect(40, 40, 100, 30));
+    EXPECT_EQ(stack()->undoText(), QStringLiteral("Resize Tile"));
+    for (int width : {90, 80})
+        doc()->placeTiles({{made[2], QRect(40, 120, width, 30)}}, QStringLiteral("Resize Tile"), 2);
+    EXPECT_EQ(stack()->count(), steps + 3);
+    EXPECT_EQ(made[2]->geometry(), QRect(40, 120, 80, 30));
+    for (int i = 0; i < 3; ++i)
+        stack()->undo();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(made[i]->geometry(), start[i]);
 }
 
 // Modified means "not where the last save or load left the stack".
@@ -360,7 +393,7 @@ TEST_F(UndoTest, MenuSelectAllAndDockedMoves)
     EXPECT_EQ(selectedNames().size(), 3);
 
     QStringList offered;
-    form->DsnStage1->OnPopup(form->DsnStage1->coverMenu());
+    form->DsnStage1->rules().popupShowing(form->DsnStage1->coverMenu());
     for (QAction *action : form->DsnStage1->coverMenu()->actions())
         if (action->isEnabled())
             offered.append(action->text().section(QLatin1Char('\t'), 0, 0));
