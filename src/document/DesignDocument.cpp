@@ -21,9 +21,89 @@
 namespace tw
 {
 
+// Values of one kind on a list of tiles, kept small: the distinct values
+// only, and a one-byte index per tile only when they are not all the same.
+// Past 256 distinct values every tile keeps its own.
+template <typename T> class TCompactValues
+{
+public:
+    void assign(const QList<T> &all)
+    {
+        m_values.clear();
+        m_index.clear();
+        for (const T &value : all) {
+            qsizetype at = m_values.indexOf(value);
+            if (at < 0) {
+                if (m_values.size() == 256) {
+                    m_values = all;
+                    m_index.clear();
+                    return;
+                }
+                at = m_values.size();
+                m_values.append(value);
+            }
+            m_index.append(char(quint8(at)));
+        }
+        if (m_values.size() == 1)
+            m_index.clear();
+        m_values.squeeze();
+        m_index.squeeze();
+    }
+    const T &at(qsizetype i) const
+    {
+        if (m_values.size() == 1)
+            return m_values.first();
+        return m_index.isEmpty() ? m_values[i] : m_values[quint8(m_index[i])];
+    }
+    QList<T> all(qsizetype count) const
+    {
+        QList<T> result;
+        result.reserve(count);
+        for (qsizetype i = 0; i < count; ++i)
+            result.append(at(i));
+        return result;
+    }
+
+private:
+    QList<T> m_values;
+    QByteArray m_index;
+};
+
+// How a tile's bounds changed: by so much on each side of the rectangle.
+struct TBoundsShift {
+    int dx = 0;
+    int dy = 0;
+    int dw = 0;
+    int dh = 0;
+
+    static TBoundsShift between(const QRect &from, const QRect &to)
+    {
+        return {to.x() - from.x(), to.y() - from.y(), to.width() - from.width(),
+                to.height() - from.height()};
+    }
+    QRect apply(const QRect &rect, bool forward) const
+    {
+        const int sign = forward ? 1 : -1;
+        return {rect.x() + sign * dx, rect.y() + sign * dy, rect.width() + sign * dw,
+                rect.height() + sign * dh};
+    }
+    TBoundsShift operator+(const TBoundsShift &o) const
+    {
+        return {dx + o.dx, dy + o.dy, dw + o.dw, dh + o.dh};
+    }
+    bool isNull() const { return dx == 0 && dy == 0 && dw == 0 && dh == 0; }
+    bool operator==(const TBoundsShift &) const = default;
+};
+
 // One step on the stack: the tiles it removed and added (with their records),
 // the property values it changed and the bounds that changed with it, and the
 // selection before and after it.
+//
+// A step over 500 tiles that all had and got one value costs little more
+// than a step over one: the list of tile names is shared with the steps
+// before it that name the same tiles, values are kept compactly, and bounds
+// are kept as shifts (a step is only ever replayed on the design it left, so
+// the bounds before and after follow from the present ones).
 class TDesignCommand : public QUndoCommand
 {
 public:
@@ -32,25 +112,21 @@ public:
         int index;
         ComponentRecord record;
     };
-    // One property's values on the tiles it changed on. A value list of one
-    // holds the value of every tile; the tile list is shared with the step
-    // before when it names the same tiles, so a step over 500 tiles that all
-    // had and got one value costs little more than a step over one.
+    // One property's values on the tiles it changed on.
     struct Property {
         QByteArray property;
         QStringList tiles;
-        QVariantList before;
-        QVariantList after;
+        TCompactValues<QVariant> before;
+        TCompactValues<QVariant> after;
         const QVariant &value(bool afterward, qsizetype i) const
         {
-            const QVariantList &values = afterward ? after : before;
-            return values.size() == 1 ? values.first() : values[i];
+            return afterward ? after.at(i) : before.at(i);
         }
     };
+    // The tiles whose bounds changed, and by how much.
     struct Bounds {
-        QString tile;
-        QRect before;
-        QRect after;
+        QStringList tiles;
+        TCompactValues<TBoundsShift> shifts;
     };
 
     TDesignCommand(TDesignDocument &document, const QString &text, int mergeKey)
@@ -68,17 +144,26 @@ public:
             !next->removed.isEmpty() || !next->added.isEmpty() || !next->properties.isEmpty() ||
             next->selectedBefore != selectedAfter)
             return false;
-        for (const Bounds &change : next->bounds) {
-            const auto it = std::find_if(bounds.begin(), bounds.end(),
-                                         [&](const Bounds &b) { return b.tile == change.tile; });
-            if (it == bounds.end())
-                bounds.append(change);
-            else
-                it->after = change.after;
+        QStringList tiles = bounds.tiles;
+        QList<TBoundsShift> shifts = bounds.shifts.all(tiles.size());
+        QHash<QString, qsizetype> indexOf;
+        for (qsizetype i = 0; i < tiles.size(); ++i)
+            indexOf.insert(tiles[i], i);
+        for (qsizetype i = 0; i < next->bounds.tiles.size(); ++i) {
+            const TBoundsShift shift = next->bounds.shifts.at(i);
+            const qsizetype at = indexOf.value(next->bounds.tiles[i], -1);
+            if (at < 0) {
+                tiles.append(next->bounds.tiles[i]);
+                shifts.append(shift);
+            } else {
+                shifts[at] = shifts[at] + shift;
+            }
         }
+        bounds.tiles = m_document.shared(tiles);
+        bounds.shifts.assign(shifts);
         selectedAfter = next->selectedAfter;
-        setObsolete(std::all_of(bounds.begin(), bounds.end(),
-                                [](const Bounds &b) { return b.before == b.after; }));
+        setObsolete(std::all_of(shifts.begin(), shifts.end(),
+                                [](const TBoundsShift &shift) { return shift.isNull(); }));
         return true;
     }
 
@@ -93,13 +178,14 @@ public:
 
     bool isEmpty() const
     {
-        return removed.isEmpty() && added.isEmpty() && properties.isEmpty() && bounds.isEmpty();
+        return removed.isEmpty() && added.isEmpty() && properties.isEmpty() &&
+               bounds.tiles.isEmpty();
     }
 
     QList<Tile> removed;
     QList<Tile> added;
     QList<Property> properties;
-    QList<Bounds> bounds;
+    Bounds bounds;
     // Tiles that come and go move their docked neighbours and are laid out
     // again when read: such a step keeps the bounds of every tile on each side.
     QList<QPair<QString, QRect>> layoutBefore;
@@ -315,12 +401,20 @@ void TDesignDocument::captureScope(const TEditScope &scope)
     }
 }
 
-// Steps over the same tiles share one list of their names.
+// Steps over the same tiles share one list of their names; a step names its
+// tiles a few times (changed values, changed bounds, the selection), so the
+// last few lists are kept at hand.
 QStringList TDesignDocument::shared(const QStringList &names)
 {
-    if (names != m_lastTiles)
-        m_lastTiles = names;
-    return m_lastTiles;
+    if (names.isEmpty())
+        return {};
+    const auto it = std::find(m_recentLists.begin(), m_recentLists.end(), names);
+    if (it != m_recentLists.end())
+        return *it;
+    if (m_recentLists.size() == 4)
+        m_recentLists.removeFirst();
+    m_recentLists.append(names);
+    return names;
 }
 
 void TDesignDocument::beginEdit(const TEditScope &scope)
@@ -413,34 +507,49 @@ void TDesignDocument::record(const QString &text, int mergeKey)
             continue;
         command->added.append({place.parent, place.index, writeComponent(place.tile, &m_window)});
     }
+    // Each property's tiles with their values before and after, in the order captured.
+    struct Changes {
+        QStringList tiles;
+        QVariantList before;
+        QVariantList after;
+    };
+    QList<QPair<QByteArray, Changes>> changes;
     for (const Value &value : std::as_const(m_values)) {
         if (!value.object)
             continue;
         const QVariant now = findProperty(value.object, value.property).read(value.object);
         if (now == value.before)
             continue;
-        auto group = std::find_if(
-            command->properties.begin(), command->properties.end(),
-            [&](const TDesignCommand::Property &p) { return p.property == value.property; });
-        if (group == command->properties.end()) {
-            command->properties.append({value.property, {}, {}, {}});
-            group = command->properties.end() - 1;
+        auto group = std::find_if(changes.begin(), changes.end(),
+                                  [&](const auto &c) { return c.first == value.property; });
+        if (group == changes.end()) {
+            changes.append({value.property, {}});
+            group = changes.end() - 1;
         }
-        group->tiles.append(value.tile);
-        group->before.append(value.before);
-        group->after.append(now);
+        group->second.tiles.append(value.tile);
+        group->second.before.append(value.before);
+        group->second.after.append(now);
     }
-    for (TDesignCommand::Property &group : command->properties) {
-        for (QVariantList *values : {&group.before, &group.after})
-            if (std::all_of(values->begin(), values->end(),
-                            [&](const QVariant &v) { return v == values->first(); }))
-                values->resize(1);
-        group.tiles = shared(group.tiles);
+    for (const auto &[property, change] : std::as_const(changes)) {
+        TDesignCommand::Property group;
+        group.property = property;
+        group.tiles = shared(change.tiles);
+        group.before.assign(change.before);
+        group.after.assign(change.after);
+        command->properties.append(group);
     }
+    QStringList moved;
+    QList<TBoundsShift> shifts;
     for (const Place &place : std::as_const(after)) {
         const auto it = beforeByName.constFind(place.name);
-        if (it != beforeByName.cend() && it.value()->bounds != place.bounds)
-            command->bounds.append({place.name, it.value()->bounds, place.bounds});
+        if (it != beforeByName.cend() && it.value()->bounds != place.bounds) {
+            moved.append(place.name);
+            shifts.append(TBoundsShift::between(it.value()->bounds, place.bounds));
+        }
+    }
+    if (!moved.isEmpty()) {
+        command->bounds.tiles = shared(moved);
+        command->bounds.shifts.assign(shifts);
     }
     if (lost) {
         // A tile went without its record being kept: the step cannot be undone.
@@ -495,6 +604,13 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
     };
 
     refresh();
+    // The bounds the step left (or will leave, for a redo) are the present ones.
+    QList<QRect> startBounds;
+    startBounds.reserve(command.bounds.tiles.size());
+    for (const QString &name : command.bounds.tiles) {
+        const TControl *tile = tileNamed(name);
+        startBounds.append(tile ? tile->geometry() : QRect());
+    }
     const QList<TDesignCommand::Tile> &gone = forward ? command.removed : command.added;
     const QList<TDesignCommand::Tile> &back = forward ? command.added : command.removed;
     for (qsizetype i = gone.size() - 1; i >= 0; --i)
@@ -524,9 +640,9 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
     held.append(m_window.components());
     for (TControl *control : std::as_const(held))
         control->disableAlign();
-    for (const TDesignCommand::Bounds &change : command.bounds)
-        if (TControl *tile = tileNamed(change.tile))
-            tile->setBounds(forward ? change.after : change.before);
+    for (qsizetype i = 0; i < command.bounds.tiles.size(); ++i)
+        if (TControl *tile = tileNamed(command.bounds.tiles[i]))
+            tile->setBounds(command.bounds.shifts.at(i).apply(startBounds[i], forward));
     for (const auto &[name, bounds] : forward ? command.layoutAfter : command.layoutBefore)
         if (TControl *tile = tileNamed(name))
             tile->setBounds(bounds);

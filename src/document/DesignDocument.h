@@ -128,8 +128,8 @@ private:
     QList<Value> m_values;
     QHash<QPair<const QObject *, QByteArray>, int> m_valueIndex;
     QSet<QByteArray> m_propertyNames;
-    // The tiles of the last recorded property change, shared with the next.
-    QStringList m_lastTiles;
+    // The lists of tile names last recorded, shared with the steps to come.
+    QList<QStringList> m_recentLists;
     bool m_creates = false;
 };
 

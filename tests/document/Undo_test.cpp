@@ -288,6 +288,42 @@ TEST_F(UndoTest, StepsAreNamedAndSelectTheirTilesAgain)
     EXPECT_EQ(tilesIn(dialog(), form.get()).size(), 1);
 }
 
+// A step over many tiles keeps each tile's old value however many differ:
+// a few distinct captions, and more distinct ones than the step indexes.
+TEST_F(UndoTest, SetOnManyTilesWithDifferentValuesUndoesExactly)
+{
+    for (const int distinct : {1, 3, 300}) {
+        SCOPED_TRACE(distinct);
+        TearDown();
+        SetUp();
+        QList<TControl *> buttons;
+        for (int i = 0; i < 300; ++i) {
+            TControl *tile =
+                ClassRegistry::instance().create(QStringLiteral("TDCLButton"), form.get());
+            tile->setName(QStringLiteral("B%1").arg(i));
+            tile->setParentControl(dialog());
+            tile->setAlign(alNone);
+            tile->setBounds(8 + (i % 20) * 18, 8 + (i / 20) * 14, 16, 12);
+            SetPropByName(tile, QStringLiteral("Caption"), QStringLiteral("c%1").arg(i % distinct));
+            buttons.append(tile);
+        }
+        flush();
+        select(buttons);
+        const QByteArray before = doc()->textForm();
+        form->DsnInspector1->applyText(QStringLiteral("Caption"), QStringLiteral("All the same"));
+        key(Qt::Key_Right, Qt::ControlModifier);
+        key(Qt::Key_Down, Qt::ControlModifier);
+        const QByteArray after = doc()->textForm();
+        ASSERT_NE(after, before);
+        stack()->undo();
+        stack()->undo();
+        EXPECT_EQ(doc()->textForm().toStdString(), before.toStdString());
+        stack()->redo();
+        stack()->redo();
+        EXPECT_EQ(doc()->textForm().toStdString(), after.toStdString());
+    }
+}
+
 // A drag of a grab handle is one step, whatever the pointer did between.
 TEST_F(UndoTest, HandleDragIsOneResizeStep)
 {
