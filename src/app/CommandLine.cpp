@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 
 #include "app/DclCommands.h"
-#include "app/DesignFile.h"
 #include "app/ImportCommand.h"
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
@@ -180,8 +179,9 @@ Options parse(const QStringList &arguments)
 
 void generate(const Options &options)
 {
-    auto root = loadDesignFile(options.design);
-    TDCLPanel *dialog = root->dialog();
+    TDesignRoot root;
+    root.loadFile(options.design);
+    TDCLPanel *dialog = root.dialogTile();
     const CodeFileNames names = settleCodeFileNames(dialog, options.design);
     QStringList dcl;
     QStringList lisp;
@@ -271,12 +271,16 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         } else if (options.mode == QLatin1String("--version")) {
             out << "Tilewright " << TILEWRIGHT_VERSION << '\n';
         } else if (options.mode == QLatin1String("--to-text")) {
-            const QByteArray text = writeTextForm(loadDesignFile(options.design)->save());
+            TDesignRoot root;
+            root.loadFile(options.design);
+            const QByteArray text = writeTextForm(root.save());
             out << QString::fromLatin1(text);
         } else if (options.mode == QLatin1String("--render-slide")) {
             renderSlide(options);
         } else if (options.mode == QLatin1String("--from-text")) {
-            convertTextToProject(options.design, options.project);
+            TDesignRoot root;
+            root.loadFile(options.design);
+            root.saveFile(options.project);
         } else if (options.mode == QLatin1String("--generate")) {
             generate(options);
         } else if (options.mode == QLatin1String("--check")) {

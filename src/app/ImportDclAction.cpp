@@ -2,6 +2,7 @@
 
 #include "codegen/DclImport.h"
 #include "dcl/Document.h"
+#include "document/DesignDocument.h"
 #include "document/DesignHost.h"
 #include "document/DialogDesign.h"
 #include "editors/EditorDialogs.h"
@@ -89,7 +90,7 @@ std::optional<ImportedProject> ImportDclProject(QWidget *parent, TDesignHost &ho
             TImportReport report(lines.join(QLatin1Char('\n')), parent);
             host.ExecModal(report);
         }
-        return ImportedProject{*project, imported.design->dialog()->size()};
+        return ImportedProject{*project, imported.design->dialogTile()->size()};
     } catch (const TError &error) {
         EditorDialogs().ShowError(parent, error.message());
     }
@@ -98,11 +99,12 @@ std::optional<ImportedProject> ImportDclProject(QWidget *parent, TDesignHost &ho
 
 void FitImportedDialog(TfrmDialogDesign *form, const QSize &size)
 {
-    if (!form || !form->DCLPanelBasic)
+    TDCLPanel *dialog = form ? form->document()->dialogTile() : nullptr;
+    if (!dialog)
         return;
     // The frame around the dialog tile is whatever the window's style makes it, so it is measured.
-    for (int attempt = 0; attempt < 3 && form->DCLPanelBasic->size() != size; ++attempt) {
-        const QSize outer = form->OuterSize() + size - form->DCLPanelBasic->size();
+    for (int attempt = 0; attempt < 3 && dialog->size() != size; ++attempt) {
+        const QSize outer = form->OuterSize() + size - dialog->size();
         form->SetOuterSize(outer.width(), outer.height());
     }
 }

@@ -181,7 +181,8 @@ void TfrmTilewrightMain::createActions()
                       QStringLiteral("Check Design"), QKeySequence(Qt::Key_F7)),
             &QAction::triggered, this, [this] {
                 if (TfrmDialogDesign *design = m_controller ? m_controller->DesignForm : nullptr)
-                    m_problems->Check(design->DCLPanelBasic, design->Dsn8Register1, true);
+                    m_problems->Check(m_controller->Document()->dialogTile(), design->Dsn8Register1,
+                                      true);
             });
     connect(addAction("actQuit", QStringLiteral("&Exit"), QStringLiteral("Quit Program"), {}),
             &QAction::triggered, this, &TfrmTilewrightMain::actQuitExecute);
@@ -205,12 +206,9 @@ void TfrmTilewrightMain::createActions()
     connect(addAction("EditUndoHistory", QStringLiteral("Undo &History"),
                       QStringLiteral("Undo History"), {}),
             &QAction::triggered, this, [this] {
-                TfrmDialogDesign *design = activeDesignWindow();
-                if (!design && m_controller)
-                    design = m_controller->DesignForm;
-                if (!design)
+                if (!m_controller)
                     return;
-                QWidget *history = design->Document()->historyWindow();
+                QWidget *history = m_controller->Document()->historyWindow();
                 history->show();
                 history->raise();
             });
@@ -610,7 +608,7 @@ void TfrmTilewrightMain::setShortcuts(const char *name, const QList<QKeySequence
 void TfrmTilewrightMain::updateUndoActions()
 {
     TfrmDialogDesign *design = designingWindow();
-    QUndoStack *stack = design ? design->Document()->undoStack() : nullptr;
+    QUndoStack *stack = design ? design->document()->undoStack() : nullptr;
     const auto caption = [](const QString &verb, const QString &step) {
         return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
     };
@@ -646,8 +644,7 @@ void TfrmTilewrightMain::publish()
     if (!m_controller)
         return;
     m_currentProjectFile = m_controller->ProjectFile;
-    showProjectTitle(m_currentProjectFile,
-                     m_controller->DesignForm && m_controller->DesignForm->Modified());
+    showProjectTitle(m_currentProjectFile, m_controller->Document()->isModified());
 }
 
 void TfrmTilewrightMain::showProjectTitle(const QString &projectFile, bool modified)
@@ -858,7 +855,7 @@ void TfrmTilewrightMain::actGenerateCodeExecute(bool singleFile)
     }
     m_controller->GenerateCode(singleFile);
     if (TfrmDialogDesign *design = m_controller->DesignForm)
-        m_problems->Check(design->DCLPanelBasic, design->Dsn8Register1, false);
+        m_problems->Check(m_controller->Document()->dialogTile(), design->Dsn8Register1, false);
 }
 
 void TfrmTilewrightMain::actQuitExecute()
@@ -940,9 +937,9 @@ void TfrmTilewrightMain::EditPasteExecute()
 {
     if (TfrmDialogDesign *design = designingWindow()) {
         design->Dsn8Register1->PasteClipboard();
-        if (design->DCLPanelBasic) {
-            design->DsnSelect1->select(design->DCLPanelBasic.data());
-            design->DCLPanelBasic->setFocus();
+        if (TDCLPanel *dialog = design->document()->dialogTile()) {
+            design->DsnSelect1->select(dialog);
+            dialog->setFocus();
         }
     } else if (TEditForm *editor = activeEditor()) {
         editor->Paste1Click();
@@ -952,7 +949,7 @@ void TfrmTilewrightMain::EditPasteExecute()
 void TfrmTilewrightMain::EditUndoExecute()
 {
     if (TfrmDialogDesign *design = designingWindow())
-        design->Document()->undoStack()->undo();
+        design->document()->undoStack()->undo();
     else if (TEditForm *editor = activeEditor())
         editor->Undo2Click();
 }
@@ -960,7 +957,7 @@ void TfrmTilewrightMain::EditUndoExecute()
 void TfrmTilewrightMain::EditRedoExecute()
 {
     if (TfrmDialogDesign *design = designingWindow())
-        design->Document()->undoStack()->redo();
+        design->document()->undoStack()->redo();
     else if (TEditForm *editor = activeEditor())
         editor->Redo2Click();
 }

@@ -9,7 +9,6 @@
 #include "designer/Inspector.h"
 #include "document/DialogDesign.h"
 #include "format/Error.h"
-#include "format/ProjectFile.h"
 #include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 
@@ -216,18 +215,68 @@ QMetaProperty findProperty(const QObject *object, const QByteArray &name)
     return {};
 }
 
+// The design window's parts that are not tiles and so not in the name table.
+const char *const kPartNames[] = {
+    "Dsn8Register1", "DsnInspector1", "MainMenu1", "File1", "Open1", "Save1", "SaveAs1", "N2",
+    "MenuItem12",    "MenuItem13",    "N3",        "Exit1", "Edit1", "Copy1", "Cut1",    "Paste1",
+    "DsnSelect1",
+};
+
 } // namespace
 
-TDesignDocument::TDesignDocument(TfrmDialogDesign &window) : QObject(&window), m_window(window)
+TDesignDocument::TDesignDocument(QObject *parent) : TDesignRoot(parent)
 {
     connect(&m_stack, &QUndoStack::cleanChanged, this, &TDesignDocument::emitModified);
+    createDialogTile();
 }
 
 TDesignDocument::~TDesignDocument()
 {
+    delete m_view.data();
     delete m_history.data();
     // Whoever listens may be going too; the stack leaves quietly.
     m_stack.blockSignals(true);
+}
+
+void TDesignDocument::createDialogTile()
+{
+    auto *tile = new TDCLPanel(this);
+    tile->setName(QStringLiteral("DCLPanelBasic"));
+    tile->setBounds(0, 0, 377, 247);
+    tile->setCandelete(false);
+    tile->setDialogHeight(0);
+    tile->setDialogWidth(0);
+    tile->setOnCaptionChange(
+        TMethod{methodReceiver(), QByteArrayLiteral("DCLPanelBasicCaptionChange")});
+    findDialogTile();
+}
+
+bool TDesignDocument::isNameUsed(const QString &name) const
+{
+    for (const char *part : kPartNames)
+        if (name.compare(QLatin1String(part), Qt::CaseInsensitive) == 0)
+            return true;
+    return TDesignRoot::isNameUsed(name);
+}
+
+void TDesignDocument::attachView(TfrmDialogDesign *view)
+{
+    m_view = view;
+    setContainer(view->DsnStage1);
+}
+
+void TDesignDocument::detachView(TfrmDialogDesign *view)
+{
+    if (m_view != view)
+        return;
+    setContainer(nullptr);
+    m_view = nullptr;
+}
+
+QList<TControl *> TDesignDocument::readTopLevel(const std::vector<ComponentRecord> &records)
+{
+    return readComponents(records, this, container(),
+                          m_view ? m_view->DsnStage1->readHooks(false) : ReadHooks{});
 }
 
 void TDesignDocument::emitModified()
@@ -258,15 +307,6 @@ void TDesignDocument::noteOutsideChange()
 
 // ---- the design's records ------------------------------------------------------------
 
-std::vector<ComponentRecord> TDesignDocument::records() const
-{
-    std::vector<ComponentRecord> result;
-    for (TControl *control : m_window.DsnStage1->childControls())
-        if (control->owner() == &m_window)
-            result.push_back(writeComponent(control, &m_window));
-    return result;
-}
-
 QByteArray TDesignDocument::textForm() const
 {
     return writeTextForm(records());
@@ -278,11 +318,8 @@ bool TDesignDocument::save(const QString &fileName)
     emitModified();
     if (fileName.trimmed().isEmpty())
         return false;
-    if (TDsnSelection *selection = m_window.Dsn8Register1->selection()) {
-        selection->clear();
-        selection->update();
-    }
-    SaveProjectFile(fileName, records());
+    clearSelection();
+    saveFile(fileName);
     setModified(false);
     return true;
 }
@@ -294,14 +331,18 @@ bool TDesignDocument::load(const QString &fileName)
     if (fileName.trimmed().isEmpty())
         return false;
     // Everything is read and checked before the design is touched.
-    const std::vector<ComponentRecord> read = LoadProjectFile(fileName);
-    const bool hasDialog = std::any_of(read.begin(), read.end(), [](const auto &record) {
-        return record.className == QLatin1String("TDCLPanel");
-    });
-    if (!hasDialog)
-        throw TError(QString::fromLatin1(kFileCorrupt), TErrorKind::Format);
+    const std::vector<ComponentRecord> read = readFile(fileName);
     m_stack.clear();
-    m_window.ReplaceDesign(read);
+    // The designer lets go of the old tiles and takes hold of the new.
+    const bool designing = m_view && m_view->DesignMode();
+    if (m_view)
+        m_view->Dsn8Register1->SetDesignMode(false);
+    TDesignRoot::load(read);
+    if (dialogTile() && !dialogTile()->onCaptionChange().isBound())
+        dialogTile()->setOnCaptionChange(
+            TMethod{methodReceiver(), QByteArrayLiteral("DCLPanelBasicCaptionChange")});
+    if (designing)
+        m_view->Dsn8Register1->SetDesignMode(true);
     setModified(false);
     return true;
 }
@@ -326,7 +367,7 @@ void TDesignDocument::collect(TControl *parent, const QString &parentName, QList
 {
     int index = 0;
     for (TControl *child : parent->childControls()) {
-        if (child->owner() != &m_window)
+        if (child->owner() != this)
             continue;
         out.append({child, child->name(), parentName, index++, child->geometry()});
         collect(child, child->name(), out);
@@ -336,15 +377,18 @@ void TDesignDocument::collect(TControl *parent, const QString &parentName, QList
 QList<TDesignDocument::Place> TDesignDocument::places() const
 {
     QList<Place> result;
-    if (m_window.DsnStage1)
-        collect(m_window.DsnStage1, QString(), result);
+    int index = 0;
+    for (TControl *tile : topLevelTiles()) {
+        result.append({tile, tile->name(), QString(), index++, tile->geometry()});
+        collect(tile, tile->name(), result);
+    }
     return result;
 }
 
 QStringList TDesignDocument::selectedNames() const
 {
     QStringList names;
-    if (TDsnSelection *selection = m_window.Dsn8Register1->selection())
+    if (TDsnSelection *selection = m_view ? m_view->Dsn8Register1->selection() : nullptr)
         for (TControl *control : selection->items())
             names.append(control->name());
     return names;
@@ -368,8 +412,8 @@ void TDesignDocument::captureScope(const TEditScope &scope)
 {
     m_creates = m_creates || scope.creates;
     for (TControl *tile : scope.removable)
-        if (tile && tile->owner() == &m_window && !m_removable.contains(tile->name()))
-            m_removable.insert(tile->name(), writeComponent(tile, &m_window));
+        if (tile && tile->owner() == this && !m_removable.contains(tile->name()))
+            m_removable.insert(tile->name(), writeComponent(tile, this));
     if (scope.properties.isEmpty())
         return;
     // A property may change the tiles beside the target too (a checked radio
@@ -388,13 +432,13 @@ void TDesignDocument::captureScope(const TEditScope &scope)
     }
     for (TControl *parent : std::as_const(parents))
         for (TControl *sibling : parent->childControls())
-            if (sibling->owner() == &m_window && !seen.contains(sibling)) {
+            if (sibling->owner() == this && !seen.contains(sibling)) {
                 seen.insert(sibling);
                 objects.append(sibling);
             }
     for (QObject *object : std::as_const(objects)) {
         auto *tile = qobject_cast<TControl *>(object);
-        if (!tile || tile->owner() != &m_window)
+        if (!tile || tile->owner() != this)
             continue;
         for (const QString &name : scope.properties)
             captureValue(object, tile->name(), name.toLatin1());
@@ -480,10 +524,10 @@ void TDesignDocument::record(const QString &text, int mergeKey)
 
     // New tiles follow the design's rules (a duplicate key is replaced) within
     // the step that brought them.
-    if (m_creates)
+    if (m_creates && m_view)
         for (const Place &place : std::as_const(after))
             if (!beforeByName.contains(place.name))
-                m_window.DsnStage1ControlCreate(m_window.DsnStage1, place.tile);
+                m_view->DsnStage1ControlCreate(m_view->DsnStage1, place.tile);
 
     auto command = std::make_unique<TDesignCommand>(
         *this, text.isEmpty() ? QStringLiteral("Change Design") : text, mergeKey);
@@ -505,7 +549,7 @@ void TDesignDocument::record(const QString &text, int mergeKey)
             continue;
         if (!place.parent.isEmpty() && !beforeByName.contains(place.parent))
             continue;
-        command->added.append({place.parent, place.index, writeComponent(place.tile, &m_window)});
+        command->added.append({place.parent, place.index, writeComponent(place.tile, this)});
     }
     // Each property's tiles with their values before and after, in the order captured.
     struct Changes {
@@ -576,15 +620,12 @@ void TDesignDocument::record(const QString &text, int mergeKey)
 void TDesignDocument::replay(const TDesignCommand &command, bool forward)
 {
     m_replaying = true;
-    TDsnStage *stage = m_window.DsnStage1;
-    if (TDsnSelection *selection = m_window.Dsn8Register1->selection()) {
-        selection->clear();
-        selection->update();
-    }
+    TControl *stage = container();
+    clearSelection();
     QHash<QString, TControl *> tiles;
     const auto refresh = [&] {
         tiles.clear();
-        for (TControl *component : m_window.components())
+        for (TControl *component : components())
             tiles.insert(component->name(), component);
     };
     const auto tileNamed = [&](const QString &name) -> TControl * {
@@ -618,16 +659,17 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
     for (const TDesignCommand::Tile &tile : back) {
         refresh();
         TControl *parent = tileNamed(tile.parent);
-        if (!parent)
+        if (!parent && !tile.parent.isEmpty())
             continue;
         const QList<TControl *> read =
-            readComponents({tile.record}, &m_window, parent, stage->readHooks(false));
+            readComponents({tile.record}, this, parent,
+                           m_view ? m_view->DsnStage1->readHooks(false) : ReadHooks{});
         if (read.isEmpty())
             continue;
         // Back to its place among its siblings, which is its place in the code.
         QList<TControl *> siblings;
-        for (TControl *child : parent->childControls())
-            if (child->owner() == &m_window && child != read.first())
+        for (TControl *child : parent ? parent->childControls() : topLevelTiles())
+            if (child->owner() == this && child != read.first())
                 siblings.append(child);
         if (tile.index < siblings.size())
             read.first()->stackUnder(siblings[tile.index]);
@@ -636,8 +678,10 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
     writeValues(forward);
 
     // Then the bounds, exactly as they were: docking laid them out then.
-    QList<TControl *> held{stage};
-    held.append(m_window.components());
+    QList<TControl *> held;
+    if (stage)
+        held.append(stage);
+    held.append(components());
     for (TControl *control : std::as_const(held))
         control->disableAlign();
     for (qsizetype i = 0; i < command.bounds.tiles.size(); ++i)
@@ -665,24 +709,32 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
     for (const TDesignCommand::Tile &tile : back)
         restoreKeys(tile.record);
 
-    if (!m_window.DCLPanelBasic)
-        m_window.DCLPanelBasic =
-            qobject_cast<TDCLPanel *>(m_window.findComponent(QStringLiteral("DCLPanelBasic")));
+    if (!dialogTile())
+        findDialogTile();
     m_replaying = false;
     select(forward ? command.selectedAfter : command.selectedBefore);
-    m_window.DsnInspector1->refreshValues();
+    if (m_view)
+        m_view->DsnInspector1->refreshValues();
+}
+
+void TDesignDocument::clearSelection()
+{
+    if (TDsnSelection *selection = m_view ? m_view->Dsn8Register1->selection() : nullptr) {
+        selection->clear();
+        selection->update();
+    }
 }
 
 void TDesignDocument::select(const QStringList &names)
 {
-    if (!m_window.DesignMode())
+    if (!m_view || !m_view->DesignMode())
         return;
     QList<TControl *> tiles;
     for (const QString &name : names)
-        if (TControl *tile = m_window.findComponent(name))
+        if (TControl *tile = findComponent(name))
             tiles.append(tile);
     if (!tiles.isEmpty())
-        m_window.DsnSelect1->select(tiles);
+        m_view->DsnSelect1->select(tiles);
 }
 
 } // namespace tw

@@ -5,6 +5,7 @@
 #include "designer/DsnSelection.h"
 #include "designer/Inspector.h"
 #include "designer/ProblemsPanel.h"
+#include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
 #include "editctl/SynEdit.h"
@@ -68,8 +69,9 @@ protected:
 
     TControl *button(const QString &key, int top)
     {
-        TControl *tile = ClassRegistry::instance().create(QStringLiteral("TDCLButton"), design);
-        tile->setParentControl(design->DCLPanelBasic);
+        TControl *tile =
+            ClassRegistry::instance().create(QStringLiteral("TDCLButton"), design->document());
+        tile->setParentControl(design->document()->dialogTile());
         tile->setTop(top);
         tile->setProperty("Key", key);
         return tile;

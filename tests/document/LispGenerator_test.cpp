@@ -1,6 +1,7 @@
 #include "codegen/DialogCode.h"
 #include "component/ClassRegistry.h"
 #include "designer/DsnRegister.h"
+#include "document/DesignDocument.h"
 #include "document/DesignHost.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
@@ -125,20 +126,20 @@ protected:
 
     QString cwd(const QString &name) const { return work.filePath(name); }
     QString project() const { return work.filePath(QStringLiteral("proj/panel.dcp")); }
-    TDCLPanel *tile() const { return controller->DesignForm->DCLPanelBasic; }
+    TDCLPanel *tile() const { return controller->Document()->dialogTile(); }
     void addButton(const QString &key)
     {
         TControl *button =
-            ClassRegistry::instance().create(QStringLiteral("TDCLButton"), controller->DesignForm);
-        button->setName(controller->DesignForm->freeName(QStringLiteral("TDCLButton")));
+            ClassRegistry::instance().create(QStringLiteral("TDCLButton"), controller->Document());
+        button->setName(controller->Document()->freeName(QStringLiteral("TDCLButton")));
         button->setParentControl(tile());
         button->setProperty("Key", key);
     }
     // The dialog tile as the project file on disk has it.
-    std::unique_ptr<TfrmDialogDesign> loadBack()
+    std::unique_ptr<TDesignDocument> loadBack()
     {
-        auto design = std::make_unique<TfrmDialogDesign>(host);
-        design->LoadProject(project());
+        auto design = std::make_unique<TDesignDocument>();
+        design->load(project());
         return design;
     }
 
@@ -162,7 +163,7 @@ TEST_F(ControllerTest, CreatesTheThreeProjectWindows)
     EXPECT_EQ(controller->DCLEditor->pos(), QPoint(20, 20));
     EXPECT_EQ(controller->DesignForm->pos(), QPoint(40, 40));
     EXPECT_EQ(controller->DesignForm->width(), 250);
-    EXPECT_FALSE(controller->DesignForm->Modified());
+    EXPECT_FALSE(controller->Document()->isModified());
 }
 
 TEST_F(ControllerTest, SaveAllWritesDerivedFilesInTheWorkingFolderAndSavesTheProjectTwice)
@@ -181,13 +182,13 @@ TEST_F(ControllerTest, SaveAllWritesDerivedFilesInTheWorkingFolderAndSavesThePro
     EXPECT_FALSE(QFile::exists(work.filePath(QStringLiteral("proj/panel.lsp"))));
     EXPECT_EQ(tile()->lispFileName(), QStringLiteral("panel.lsp"));
     EXPECT_EQ(tile()->dclFileName(), QStringLiteral("panel.dcl"));
-    EXPECT_FALSE(controller->DesignForm->Modified());
+    EXPECT_FALSE(controller->Document()->isModified());
     EXPECT_FALSE(controller->LispEditor->Editor->Modified());
     EXPECT_EQ(readAll(cwd(QStringLiteral("panel.lsp"))).isEmpty(), false);
 
     const auto saved = loadBack();
-    EXPECT_EQ(saved->LispFileName(), QStringLiteral("panel.lsp"));
-    EXPECT_EQ(saved->DCLFileName(), QStringLiteral("panel.dcl"));
+    EXPECT_EQ(saved->dialogTile()->lispFileName(), QStringLiteral("panel.lsp"));
+    EXPECT_EQ(saved->dialogTile()->dclFileName(), QStringLiteral("panel.dcl"));
 }
 
 TEST_F(ControllerTest, GenerateCodeNamesTheDerivedDclFileInUpperCase)
@@ -259,8 +260,8 @@ TEST_F(ControllerTest, OverwriteQuestionComesBackWhenTheFileDialogIsCancelled)
 TEST_F(ControllerTest, OpeningFillsDerivedNamesWithoutAsking)
 {
     {
-        TfrmDialogDesign design(host);
-        ASSERT_TRUE(design.SaveProject(project()));
+        TDesignDocument design;
+        ASSERT_TRUE(design.save(project()));
     }
     touch(cwd(QStringLiteral("panel.lsp")));
     touch(cwd(QStringLiteral("panel.dcl")));
@@ -270,7 +271,7 @@ TEST_F(ControllerTest, OpeningFillsDerivedNamesWithoutAsking)
     EXPECT_EQ(tile()->dclFileName(), QStringLiteral("panel.dcl"));
     EXPECT_TRUE(controller->DesignForm->DesignMode());
     EXPECT_TRUE(host.designDown);
-    EXPECT_FALSE(controller->DesignForm->Modified());
+    EXPECT_FALSE(controller->Document()->isModified());
 
     controller->GenerateCode();
     EXPECT_TRUE(dialogs.asked.isEmpty());
@@ -280,8 +281,8 @@ TEST_F(ControllerTest, OpeningFillsDerivedNamesWithoutAsking)
 TEST_F(ControllerTest, OpeningMakesTheProjectsFolderTheWorkingFolder)
 {
     {
-        TfrmDialogDesign design(host);
-        ASSERT_TRUE(design.SaveProject(project()));
+        TDesignDocument design;
+        ASSERT_TRUE(design.save(project()));
     }
     ASSERT_TRUE(controller->OpenProjectFile(project()));
     EXPECT_EQ(QDir::currentPath(), QFileInfo(project()).absolutePath());
@@ -301,10 +302,10 @@ TEST_F(ControllerTest, OpeningSizesTheDesignWindowToTheStoredDialogSize)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.width);
         {
-            TfrmDialogDesign design(host);
-            design.DCLPanelBasic->setDialogWidth(c.width);
-            design.DCLPanelBasic->setDialogHeight(c.height);
-            ASSERT_TRUE(design.SaveProject(project()));
+            TDesignDocument design;
+            design.dialogTile()->setDialogWidth(c.width);
+            design.dialogTile()->setDialogHeight(c.height);
+            ASSERT_TRUE(design.save(project()));
         }
         controller = std::make_unique<TLispGeneratorClass>(nullptr, host);
         const QSize before = controller->DesignForm->OuterSize();
@@ -341,7 +342,7 @@ TEST_F(ControllerTest, ClosingAModifiedDesignAsksAboutTheDialog)
         controller = std::make_unique<TLispGeneratorClass>(nullptr, host);
         controller->ProjectFile = project();
         addButton(QStringLiteral("ok"));
-        ASSERT_TRUE(controller->DesignForm->Modified());
+        ASSERT_TRUE(controller->Document()->isModified());
         dialogs.asked.clear();
         dialogs.answers = {c.answer};
         EXPECT_EQ(controller->CanCloseProject(), c.closes);
@@ -404,7 +405,7 @@ TEST_F(ControllerTest, AProjectFileThatCannotBeWrittenIsReportedNotThrown)
     EXPECT_FALSE(controller->SaveDesign());
     ASSERT_EQ(dialogs.errorBoxes.size(), 1);
     EXPECT_TRUE(dialogs.errorBoxes.first().contains(QStringLiteral("panel.dcp")));
-    EXPECT_TRUE(controller->DesignForm->Modified());
+    EXPECT_TRUE(controller->Document()->isModified());
     // The combined save stops there, before any code file.
     EXPECT_FALSE(controller->SaveAll());
     EXPECT_FALSE(QFile::exists(cwd(QStringLiteral("panel.lsp"))));
@@ -425,7 +426,7 @@ TEST_F(ControllerTest, CancellingTheProjectDialogSavesNothing)
         dialogs.saveDialogs.clear();
         EXPECT_FALSE((controller.get()->*c.command)());
         EXPECT_EQ(dialogs.saveDialogs, QStringList{c.title});
-        EXPECT_TRUE(controller->DesignForm->Modified());
+        EXPECT_TRUE(controller->Document()->isModified());
         EXPECT_TRUE(QDir(work.path()).entryList(QDir::Files).isEmpty());
         EXPECT_TRUE(dialogs.errors.isEmpty());
         EXPECT_TRUE(dialogs.errorBoxes.isEmpty());
