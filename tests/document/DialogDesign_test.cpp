@@ -14,7 +14,9 @@
 #include "editors/EditData.h"
 #include "editors/EditList.h"
 #include "editors/EditorDialogs.h"
+#include "format/Error.h"
 #include "format/ProjectFile.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DclColumn.h"
 #include "tiles/DclRow.h"
@@ -471,6 +473,48 @@ TEST_F(DialogDesignTest, ProjectThatCannotBeReadLeavesTheDesignAsItWas)
         EXPECT_EQ(tilesIn(dialog(), document.get()), QList<TControl *>{button});
         EXPECT_EQ(key(button), QStringLiteral("kept"));
         EXPECT_TRUE(form->DesignMode());
+    }
+}
+
+// A design opens from its project file and from its text form alike; either
+// without a dialog tile is refused with the program's message and changes nothing.
+TEST_F(DialogDesignTest, DesignsOpenFromProjectFilesAndTextForms)
+{
+    QTemporaryDir dir;
+    addTile(QStringLiteral("TDCLButton"), addTile(QStringLiteral("TDCLColumn"), dialog()), "ok");
+    const QByteArray design = document->textForm();
+    const QByteArray lone = "object Lone: TDCLButton\n  Key = 'lone'\nend\n";
+    const struct {
+        const char *file;
+        QByteArray text;
+        const char *error;
+    } cases[] = {{"design.dcp", {}, nullptr},
+                 {"design.txt", design, nullptr},
+                 {"lone.txt", lone, "The design holds no dialog tile."},
+                 {"lone.dcp", lone, "File is corrupt."}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        const QString path = dir.filePath(QLatin1String(c.file));
+        if (c.text.isEmpty()) {
+            ASSERT_TRUE(document->save(path));
+        } else if (path.endsWith(QLatin1String(".dcp"))) {
+            SaveProjectFile(path, readTextForm(c.text));
+        } else {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.text);
+        }
+        TDesignDocument opened;
+        TfrmDialogDesign view(opened, *main);
+        const QByteArray empty = opened.textForm();
+        try {
+            ASSERT_TRUE(opened.load(path));
+            EXPECT_EQ(c.error, nullptr);
+            EXPECT_EQ(opened.textForm().toStdString(), design.toStdString());
+        } catch (const TError &error) {
+            EXPECT_EQ(error.message(), QLatin1String(c.error));
+            EXPECT_EQ(opened.textForm(), empty);
+        }
     }
 }
 

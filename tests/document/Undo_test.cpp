@@ -327,6 +327,46 @@ TEST_F(UndoTest, SetOnManyTilesWithDifferentValuesUndoesExactly)
     }
 }
 
+// The document holds the design, not its window: when the window goes the
+// design and its history stay, undo and redo work without a window, and a
+// new window shows the design as it is and carries on with its history.
+TEST_F(UndoTest, TheDesignAndItsHistoryOutliveTheWindow)
+{
+    create(0, dialog(), QPoint(8, 8));
+    create(1, dialog(), QPoint(8, 64));
+    const QList<TControl *> made = tilesIn(dialog(), document.get());
+    ASSERT_EQ(made.size(), 2);
+    select({made[0]});
+    form->DsnInspector1->applyText(QStringLiteral("Caption"), QStringLiteral("Kept"));
+    const QByteArray edited = doc()->textForm();
+    const int steps = stack()->count();
+    ASSERT_EQ(steps, 3);
+
+    form.reset();
+    flush();
+    // Kept, never shown as windows of their own.
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(doc()->textForm().toStdString(), edited.toStdString());
+    EXPECT_EQ(stack()->count(), steps);
+    stack()->undo();
+    stack()->undo();
+    EXPECT_EQ(tilesIn(dialog(), document.get()), QList<TControl *>{made[0]});
+    EXPECT_NE(made[0]->property("Caption").toString(), QStringLiteral("Kept"));
+    stack()->redo();
+    stack()->redo();
+    EXPECT_EQ(doc()->textForm().toStdString(), edited.toStdString());
+
+    form = std::make_unique<TfrmDialogDesign>(*document, *main);
+    form->show();
+    form->TogleDesignState(true);
+    flush();
+    EXPECT_EQ(form->DsnStage1->childControls(), QList<TControl *>{dialog()});
+    EXPECT_EQ(doc()->textForm().toStdString(), edited.toStdString());
+    stack()->undo();
+    EXPECT_EQ(selectedNames(), QStringList{made[0]->name()});
+    EXPECT_NE(made[0]->property("Caption").toString(), QStringLiteral("Kept"));
+}
+
 // A drag of a grab handle is one step, whatever the pointer did between.
 TEST_F(UndoTest, HandleDragIsOneResizeStep)
 {
