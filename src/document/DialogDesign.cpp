@@ -451,6 +451,9 @@ void TfrmDialogDesign::Watch(QWidget *widget)
         return;
     m_watched.insert(widget, qobject_cast<TDCLPanel *>(widget) != nullptr);
     widget->installEventFilter(this);
+    // Radio tiles report clicks, whether new or already in the design when the window opened.
+    if (auto *radio = qobject_cast<TDCLRadio *>(widget))
+        radio->setOnClick(TMethod{m_radioRelay, QByteArrayLiteral("WhenRadioClick")});
     if (widget != DsnStage1)
         connect(widget, &QObject::destroyed, this, [this](QObject *gone) {
             const auto it = m_watched.constFind(gone);
@@ -497,8 +500,6 @@ void TfrmDialogDesign::CMControlListChange(TControl *control, bool inserting)
         GetStrPropByName(control, QStringLiteral("Key"), key) &&
         KeyExist(QStringLiteral("Key"), key))
         SetPropByName(control, QStringLiteral("Key"), control->name());
-    if (qobject_cast<TDCLRadio *>(control))
-        control->setOnClick(TMethod{m_radioRelay, QByteArrayLiteral("WhenRadioClick")});
 }
 
 // ---- stage events ---------------------------------------------------------------

@@ -329,13 +329,15 @@ TEST_F(UndoTest, SetOnManyTilesWithDifferentValuesUndoesExactly)
 
 // The document holds the design, not its window: when the window goes the
 // design and its history stay, undo and redo work without a window, and a
-// new window shows the design as it is and carries on with its history.
+// new window shows the design as it is (its radio tiles reporting clicks to
+// the main window) and carries on with its history.
 TEST_F(UndoTest, TheDesignAndItsHistoryOutliveTheWindow)
 {
     create(0, dialog(), QPoint(8, 8));
-    create(1, dialog(), QPoint(8, 64));
+    create(2, dialog(), QPoint(8, 64));
     const QList<TControl *> made = tilesIn(dialog(), document.get());
     ASSERT_EQ(made.size(), 2);
+    const QString radio = made[1]->name();
     select({made[0]});
     form->DsnInspector1->applyText(QStringLiteral("Caption"), QStringLiteral("Kept"));
     const QByteArray edited = doc()->textForm();
@@ -365,6 +367,9 @@ TEST_F(UndoTest, TheDesignAndItsHistoryOutliveTheWindow)
     stack()->undo();
     EXPECT_EQ(selectedNames(), QStringList{made[0]->name()});
     EXPECT_NE(made[0]->property("Caption").toString(), QStringLiteral("Kept"));
+    main->radioClicks.clear();
+    document->findComponent(radio)->click();
+    EXPECT_EQ(main->radioClicks, QStringList{radio});
 }
 
 // A drag of a grab handle is one step, whatever the pointer did between.
