@@ -273,10 +273,9 @@ void TDesignDocument::detachView(TfrmDialogDesign *view)
     m_view = nullptr;
 }
 
-QList<TControl *> TDesignDocument::readTopLevel(const std::vector<ComponentRecord> &records)
+ReadHooks TDesignDocument::readHooks() const
 {
-    return readComponents(records, this, container(),
-                          m_view ? m_view->DsnStage1->readHooks(false) : ReadHooks{});
+    return m_view ? m_view->DsnStage1->readHooks(false) : ReadHooks{};
 }
 
 void TDesignDocument::emitModified()
@@ -661,9 +660,7 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
         TControl *parent = tileNamed(tile.parent);
         if (!parent && !tile.parent.isEmpty())
             continue;
-        const QList<TControl *> read =
-            readComponents({tile.record}, this, parent,
-                           m_view ? m_view->DsnStage1->readHooks(false) : ReadHooks{});
+        const QList<TControl *> read = readComponents({tile.record}, this, parent, readHooks());
         if (read.isEmpty())
             continue;
         // Back to its place among its siblings, which is its place in the code.

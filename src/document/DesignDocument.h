@@ -50,10 +50,8 @@ public:
     // read from a project never shares a name with one of them.
     bool isNameUsed(const QString &name) const override;
 
-    // The design window showing the document, if any. A window attaches
-    // itself when made and detaches when it goes; a document going first
-    // takes its window with it.
-    TfrmDialogDesign *view() const { return m_view; }
+    // The design window showing the document attaches itself when made and
+    // detaches when it goes; a document going first takes its window with it.
     void attachView(TfrmDialogDesign *view);
     void detachView(TfrmDialogDesign *view);
 
@@ -97,7 +95,8 @@ signals:
     void modifiedChanged(bool modified);
 
 protected:
-    QList<TControl *> readTopLevel(const std::vector<ComponentRecord> &records) override;
+    // Tiles read into a design on a stage are made ready for it.
+    ReadHooks readHooks() const override;
 
 private:
     friend class TDesignCommand;

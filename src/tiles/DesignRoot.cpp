@@ -93,11 +93,6 @@ void TDesignRoot::clear()
     m_dialog = nullptr;
 }
 
-QList<TControl *> TDesignRoot::readTopLevel(const std::vector<ComponentRecord> &records)
-{
-    return readComponents(records, this, m_container);
-}
-
 void TDesignRoot::findDialogTile()
 {
     m_dialog = qobject_cast<TDCLPanel *>(findComponent(QStringLiteral("DCLPanelBasic")));
@@ -109,7 +104,7 @@ void TDesignRoot::findDialogTile()
 void TDesignRoot::load(const std::vector<ComponentRecord> &records)
 {
     clear();
-    readTopLevel(records);
+    readComponents(records, this, m_container, readHooks());
     findDialogTile();
 }
 

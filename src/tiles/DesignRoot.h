@@ -1,5 +1,6 @@
 #pragma once
 
+#include "component/ComponentStreaming.h"
 #include "component/Owner.h"
 #include "format/ComponentRecord.h"
 
@@ -54,13 +55,14 @@ signals:
     void dialogCaptionChanged(const QString &caption);
 
 protected:
-    // Read hooks and what else a subclass does around replacing the design.
-    virtual QList<TControl *> readTopLevel(const std::vector<ComponentRecord> &records);
+    // What reading tiles into the design also does (none here).
+    virtual ReadHooks readHooks() const { return {}; }
     // Finds the dialog tile again after tiles came and went.
     void findDialogTile();
-    void clear();
 
 private:
+    void clear();
+
     QObject *m_events;
     QPointer<TControl> m_container;
     QPointer<TDCLPanel> m_dialog;
