@@ -12,7 +12,6 @@ class QMenuBar;
 namespace tw
 {
 
-class TDCLPanel;
 class TDesignDocument;
 class TDsn8Register;
 class TDsnInspector;
