@@ -63,7 +63,7 @@ void BM_Load(benchmark::State &state)
     for (auto _ : state) {
         tw::TDesignRoot root;
         root.load(tw::LoadProjectFile(path));
-        benchmark::DoNotOptimize(root.dialog());
+        benchmark::DoNotOptimize(root.dialogTile());
         // What the event loop does after opening; a design freed with
         // thousands of events still queued pays for each of them.
         QCoreApplication::sendPostedEvents();
@@ -88,7 +88,7 @@ void BM_GenerateCode(benchmark::State &state)
     for (auto _ : state) {
         QStringList dcl;
         QStringList lisp;
-        tw::GenerateDialogCode(root.dialog(), dcl, lisp);
+        tw::GenerateDialogCode(root.dialogTile(), dcl, lisp);
         benchmark::DoNotOptimize(dcl.size());
     }
     perTile(state);

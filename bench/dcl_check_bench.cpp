@@ -154,7 +154,7 @@ void BM_CheckDesign(benchmark::State &state)
 {
     tw::TDesignRoot root;
     root.load(tw::readTextForm(design(500)));
-    const tw::DesignProblems first = tw::CheckDesign(root.dialog());
+    const tw::DesignProblems first = tw::CheckDesign(root.dialogTile());
     if (!first.isEmpty()) {
         const std::string why =
             (first.front().rule + QStringLiteral(": ") + first.front().message).toStdString();
@@ -163,7 +163,7 @@ void BM_CheckDesign(benchmark::State &state)
     }
     state.counters["goal_ms"] = 20;
     for (auto _ : state)
-        benchmark::DoNotOptimize(tw::CheckDesign(root.dialog()).size());
+        benchmark::DoNotOptimize(tw::CheckDesign(root.dialogTile()).size());
 }
 BENCHMARK(BM_CheckDesign)->Unit(benchmark::kMillisecond);
 

@@ -45,13 +45,13 @@ public:
 struct Design {
     Design()
     {
-        form = std::make_unique<tw::TfrmDialogDesign>(host);
+        form = std::make_unique<tw::TfrmDialogDesign>(document, host);
         form->resize(1400, 1000);
-        tw::TDCLPanel *dialog = form->DCLPanelBasic;
+        tw::TDCLPanel *dialog = document.dialogTile();
         dialog->setBounds(0, 0, 1380, 980);
         for (int i = 0; i < kTiles; ++i) {
             tw::TControl *tile =
-                tw::ClassRegistry::instance().create(QStringLiteral("TDCLButton"), form.get());
+                tw::ClassRegistry::instance().create(QStringLiteral("TDCLButton"), &document);
             tile->setName(QStringLiteral("B%1").arg(i));
             tile->setParentControl(dialog);
             tile->setAlign(tw::alNone);
@@ -59,13 +59,14 @@ struct Design {
             tiles.append(tile);
         }
         form->TogleDesignState(true);
-        form->SetModified(false);
+        document.setModified(false);
         QCoreApplication::sendPostedEvents();
         form->DsnSelect1->select(tiles);
     }
-    QUndoStack *stack() { return form->Document()->undoStack(); }
+    QUndoStack *stack() { return document.undoStack(); }
 
     TBenchHost host;
+    tw::TDesignDocument document;
     std::unique_ptr<tw::TfrmDialogDesign> form;
     QList<tw::TControl *> tiles;
 };

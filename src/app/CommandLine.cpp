@@ -2,7 +2,6 @@
 
 #include "app/CommandArguments.h"
 #include "app/DclCommands.h"
-#include "app/DesignFile.h"
 #include "app/ImportCommand.h"
 #include "codegen/DialogCode.h"
 #include "codegen/GeneratedFiles.h"
@@ -93,8 +92,9 @@ void generate(const CommandArguments &arguments)
 {
     const QString &design = arguments.operands.front();
     const bool singleFile = arguments.has(QStringLiteral("--single-file"));
-    auto root = loadDesignFile(design);
-    TDCLPanel *dialog = root->dialog();
+    TDesignRoot root;
+    root.loadFile(design);
+    TDCLPanel *dialog = root.dialogTile();
     const CodeFileNames names = settleCodeFileNames(dialog, design);
     QStringList dcl;
     QStringList lisp;
@@ -187,12 +187,15 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         } else if (mode == QLatin1String("--version")) {
             out << "Tilewright " << TILEWRIGHT_VERSION << '\n';
         } else if (mode == QLatin1String("--to-text")) {
-            const QByteArray text = writeTextForm(loadDesignFile(parsed.operands.front())->save());
-            out << QString::fromLatin1(text);
+            TDesignRoot root;
+            root.loadFile(parsed.operands.front());
+            out << QString::fromLatin1(writeTextForm(root.save()));
         } else if (mode == QLatin1String("--render-slide")) {
             renderSlide(parsed);
         } else if (mode == QLatin1String("--from-text")) {
-            convertTextToProject(parsed.operands[0], parsed.operands[1]);
+            TDesignRoot root;
+            root.loadFile(parsed.operands[0]);
+            root.saveFile(parsed.operands[1]);
         } else if (mode == QLatin1String("--generate")) {
             generate(parsed);
         } else if (mode == QLatin1String("--check")) {

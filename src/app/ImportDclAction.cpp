@@ -2,6 +2,7 @@
 
 #include "codegen/DclImport.h"
 #include "dcl/Document.h"
+#include "document/DesignDocument.h"
 #include "document/DesignHost.h"
 #include "editors/EditorDialogs.h"
 #include "format/Error.h"

@@ -193,12 +193,9 @@ void TfrmTilewrightMain::createActions()
     connect(addAction("EditUndoHistory", QStringLiteral("Undo &History"),
                       QStringLiteral("Undo History"), {}),
             &QAction::triggered, this, [this] {
-                TfrmDialogDesign *design = activeDesignWindow();
-                if (!design && m_controller)
-                    design = m_controller->DesignForm;
-                if (!design)
+                if (!m_controller)
                     return;
-                QWidget *history = design->Document()->historyWindow();
+                QWidget *history = m_controller->Document()->historyWindow();
                 history->show();
                 history->raise();
             });
@@ -599,7 +596,7 @@ void TfrmTilewrightMain::setShortcuts(const char *name, const QList<QKeySequence
 void TfrmTilewrightMain::updateUndoActions()
 {
     TfrmDialogDesign *design = designingWindow();
-    QUndoStack *stack = design ? design->Document()->undoStack() : nullptr;
+    QUndoStack *stack = design ? design->document()->undoStack() : nullptr;
     const auto caption = [](const QString &verb, const QString &step) {
         return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
     };
@@ -635,8 +632,7 @@ void TfrmTilewrightMain::publish()
     if (!m_controller)
         return;
     m_currentProjectFile = m_controller->ProjectFile;
-    showProjectTitle(m_currentProjectFile,
-                     m_controller->DesignForm && m_controller->DesignForm->Modified());
+    showProjectTitle(m_currentProjectFile, m_controller->Document()->isModified());
 }
 
 void TfrmTilewrightMain::showProjectTitle(const QString &projectFile, bool modified)
@@ -853,16 +849,17 @@ void TfrmTilewrightMain::checkDesign(bool always)
     if (!design)
         return;
     // A problem's tile can only be selected with its design window forward in design mode.
-    ReportDesignCheck(*m_problems, design->DCLPanelBasic, design->Dsn8Register1, always, [this] {
-        TfrmDialogDesign *shown = m_controller ? m_controller->DesignForm.data() : nullptr;
-        if (!shown)
-            return;
-        m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(shown->parentWidget()));
-        if (!shown->DesignMode())
-            shown->TogleDesignState(true);
-        shown->FormActivate();
-        SetDesignButtonDown(true);
-    });
+    ReportDesignCheck(
+        *m_problems, m_controller->Document()->dialogTile(), design->Dsn8Register1, always, [this] {
+            TfrmDialogDesign *shown = m_controller ? m_controller->DesignForm.data() : nullptr;
+            if (!shown)
+                return;
+            m_mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(shown->parentWidget()));
+            if (!shown->DesignMode())
+                shown->TogleDesignState(true);
+            shown->FormActivate();
+            SetDesignButtonDown(true);
+        });
 }
 
 void TfrmTilewrightMain::actQuitExecute()
@@ -944,9 +941,9 @@ void TfrmTilewrightMain::EditPasteExecute()
 {
     if (TfrmDialogDesign *design = designingWindow()) {
         design->Dsn8Register1->PasteClipboard();
-        if (design->DCLPanelBasic) {
-            design->DsnSelect1->select(design->DCLPanelBasic.data());
-            design->DCLPanelBasic->setFocus();
+        if (TDCLPanel *dialog = design->document()->dialogTile()) {
+            design->DsnSelect1->select(dialog);
+            dialog->setFocus();
         }
     } else if (TEditForm *editor = activeEditor()) {
         editor->Paste1Click();
@@ -956,7 +953,7 @@ void TfrmTilewrightMain::EditPasteExecute()
 void TfrmTilewrightMain::EditUndoExecute()
 {
     if (TfrmDialogDesign *design = designingWindow())
-        design->Document()->undoStack()->undo();
+        design->document()->undoStack()->undo();
     else if (TEditForm *editor = activeEditor())
         editor->Undo2Click();
 }
@@ -964,7 +961,7 @@ void TfrmTilewrightMain::EditUndoExecute()
 void TfrmTilewrightMain::EditRedoExecute()
 {
     if (TfrmDialogDesign *design = designingWindow())
-        design->Document()->undoStack()->redo();
+        design->document()->undoStack()->redo();
     else if (TEditForm *editor = activeEditor())
         editor->Redo2Click();
 }

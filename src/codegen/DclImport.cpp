@@ -989,7 +989,7 @@ DclImport finish(const dcl::Document &document, const QString &path,
     result.design->load(records);
     // The dialog takes the width of its widest tile and the height of them all, above its
     // exit buttons.
-    if (TDCLPanel *panel = result.design->dialog()) {
+    if (TDCLPanel *panel = result.design->dialogTile()) {
         const QRect area = panel->alignRect();
         int width = 0;
         int height = 0;

@@ -9,7 +9,6 @@
 #include "designer/Inspector.h"
 #include "document/DialogDesign.h"
 #include "format/Error.h"
-#include "format/ProjectFile.h"
 #include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 
@@ -21,9 +20,89 @@
 namespace tw
 {
 
+// Values of one kind on a list of tiles, kept small: the distinct values
+// only, and a one-byte index per tile only when they are not all the same.
+// Past 256 distinct values every tile keeps its own.
+template <typename T> class TCompactValues
+{
+public:
+    void assign(const QList<T> &all)
+    {
+        m_values.clear();
+        m_index.clear();
+        for (const T &value : all) {
+            qsizetype at = m_values.indexOf(value);
+            if (at < 0) {
+                if (m_values.size() == 256) {
+                    m_values = all;
+                    m_index.clear();
+                    return;
+                }
+                at = m_values.size();
+                m_values.append(value);
+            }
+            m_index.append(char(quint8(at)));
+        }
+        if (m_values.size() == 1)
+            m_index.clear();
+        m_values.squeeze();
+        m_index.squeeze();
+    }
+    const T &at(qsizetype i) const
+    {
+        if (m_values.size() == 1)
+            return m_values.first();
+        return m_index.isEmpty() ? m_values[i] : m_values[quint8(m_index[i])];
+    }
+    QList<T> all(qsizetype count) const
+    {
+        QList<T> result;
+        result.reserve(count);
+        for (qsizetype i = 0; i < count; ++i)
+            result.append(at(i));
+        return result;
+    }
+
+private:
+    QList<T> m_values;
+    QByteArray m_index;
+};
+
+// How a tile's bounds changed: by so much on each side of the rectangle.
+struct TBoundsShift {
+    int dx = 0;
+    int dy = 0;
+    int dw = 0;
+    int dh = 0;
+
+    static TBoundsShift between(const QRect &from, const QRect &to)
+    {
+        return {to.x() - from.x(), to.y() - from.y(), to.width() - from.width(),
+                to.height() - from.height()};
+    }
+    QRect apply(const QRect &rect, bool forward) const
+    {
+        const int sign = forward ? 1 : -1;
+        return {rect.x() + sign * dx, rect.y() + sign * dy, rect.width() + sign * dw,
+                rect.height() + sign * dh};
+    }
+    TBoundsShift operator+(const TBoundsShift &o) const
+    {
+        return {dx + o.dx, dy + o.dy, dw + o.dw, dh + o.dh};
+    }
+    bool isNull() const { return dx == 0 && dy == 0 && dw == 0 && dh == 0; }
+    bool operator==(const TBoundsShift &) const = default;
+};
+
 // One step on the stack: the tiles it removed and added (with their records),
 // the property values it changed and the bounds that changed with it, and the
 // selection before and after it.
+//
+// A step over 500 tiles that all had and got one value costs little more
+// than a step over one: the list of tile names is shared with the steps
+// before it that name the same tiles, values are kept compactly, and bounds
+// are kept as shifts (a step is only ever replayed on the design it left, so
+// the bounds before and after follow from the present ones).
 class TDesignCommand : public QUndoCommand
 {
 public:
@@ -32,25 +111,21 @@ public:
         int index;
         ComponentRecord record;
     };
-    // One property's values on the tiles it changed on. A value list of one
-    // holds the value of every tile; the tile list is shared with the step
-    // before when it names the same tiles, so a step over 500 tiles that all
-    // had and got one value costs little more than a step over one.
+    // One property's values on the tiles it changed on.
     struct Property {
         QByteArray property;
         QStringList tiles;
-        QVariantList before;
-        QVariantList after;
+        TCompactValues<QVariant> before;
+        TCompactValues<QVariant> after;
         const QVariant &value(bool afterward, qsizetype i) const
         {
-            const QVariantList &values = afterward ? after : before;
-            return values.size() == 1 ? values.first() : values[i];
+            return afterward ? after.at(i) : before.at(i);
         }
     };
+    // The tiles whose bounds changed, and by how much.
     struct Bounds {
-        QString tile;
-        QRect before;
-        QRect after;
+        QStringList tiles;
+        TCompactValues<TBoundsShift> shifts;
     };
 
     TDesignCommand(TDesignDocument &document, const QString &text, int mergeKey)
@@ -68,17 +143,26 @@ public:
             !next->removed.isEmpty() || !next->added.isEmpty() || !next->properties.isEmpty() ||
             next->selectedBefore != selectedAfter)
             return false;
-        for (const Bounds &change : next->bounds) {
-            const auto it = std::find_if(bounds.begin(), bounds.end(),
-                                         [&](const Bounds &b) { return b.tile == change.tile; });
-            if (it == bounds.end())
-                bounds.append(change);
-            else
-                it->after = change.after;
+        QStringList tiles = bounds.tiles;
+        QList<TBoundsShift> shifts = bounds.shifts.all(tiles.size());
+        QHash<QString, qsizetype> indexOf;
+        for (qsizetype i = 0; i < tiles.size(); ++i)
+            indexOf.insert(tiles[i], i);
+        for (qsizetype i = 0; i < next->bounds.tiles.size(); ++i) {
+            const TBoundsShift shift = next->bounds.shifts.at(i);
+            const qsizetype at = indexOf.value(next->bounds.tiles[i], -1);
+            if (at < 0) {
+                tiles.append(next->bounds.tiles[i]);
+                shifts.append(shift);
+            } else {
+                shifts[at] = shifts[at] + shift;
+            }
         }
+        bounds.tiles = m_document.shared(tiles);
+        bounds.shifts.assign(shifts);
         selectedAfter = next->selectedAfter;
-        setObsolete(std::all_of(bounds.begin(), bounds.end(),
-                                [](const Bounds &b) { return b.before == b.after; }));
+        setObsolete(std::all_of(shifts.begin(), shifts.end(),
+                                [](const TBoundsShift &shift) { return shift.isNull(); }));
         return true;
     }
 
@@ -93,13 +177,14 @@ public:
 
     bool isEmpty() const
     {
-        return removed.isEmpty() && added.isEmpty() && properties.isEmpty() && bounds.isEmpty();
+        return removed.isEmpty() && added.isEmpty() && properties.isEmpty() &&
+               bounds.tiles.isEmpty();
     }
 
     QList<Tile> removed;
     QList<Tile> added;
     QList<Property> properties;
-    QList<Bounds> bounds;
+    Bounds bounds;
     // Tiles that come and go move their docked neighbours and are laid out
     // again when read: such a step keeps the bounds of every tile on each side.
     QList<QPair<QString, QRect>> layoutBefore;
@@ -150,18 +235,67 @@ QSize storedSize(const ComponentRecord &record)
     return QSize(int(*width), int(*height));
 }
 
+// The design window's parts that are not tiles and so not in the name table.
+const char *const kPartNames[] = {
+    "Dsn8Register1", "DsnInspector1", "MainMenu1", "File1", "Open1", "Save1", "SaveAs1", "N2",
+    "MenuItem12",    "MenuItem13",    "N3",        "Exit1", "Edit1", "Copy1", "Cut1",    "Paste1",
+    "DsnSelect1",
+};
+
 } // namespace
 
-TDesignDocument::TDesignDocument(TfrmDialogDesign &window) : QObject(&window), m_window(window)
+TDesignDocument::TDesignDocument(QObject *parent) : TDesignRoot(parent)
 {
     connect(&m_stack, &QUndoStack::cleanChanged, this, &TDesignDocument::emitModified);
+    createDialogTile();
 }
 
 TDesignDocument::~TDesignDocument()
 {
+    delete m_view.data();
     delete m_history.data();
     // Whoever listens may be going too; the stack leaves quietly.
     m_stack.blockSignals(true);
+}
+
+void TDesignDocument::createDialogTile()
+{
+    auto *tile = new TDCLPanel(this);
+    tile->setName(QStringLiteral("DCLPanelBasic"));
+    tile->setBounds(0, 0, 377, 247);
+    tile->setCandelete(false);
+    tile->setDialogHeight(0);
+    tile->setDialogWidth(0);
+    tile->setOnCaptionChange(
+        TMethod{methodReceiver(), QByteArrayLiteral("DCLPanelBasicCaptionChange")});
+    findDialogTile();
+}
+
+bool TDesignDocument::isNameUsed(const QString &name) const
+{
+    for (const char *part : kPartNames)
+        if (name.compare(QLatin1String(part), Qt::CaseInsensitive) == 0)
+            return true;
+    return TDesignRoot::isNameUsed(name);
+}
+
+void TDesignDocument::attachView(TfrmDialogDesign *view)
+{
+    m_view = view;
+    setContainer(view->DsnStage1);
+}
+
+void TDesignDocument::detachView(TfrmDialogDesign *view)
+{
+    if (m_view != view)
+        return;
+    setContainer(nullptr);
+    m_view = nullptr;
+}
+
+ReadHooks TDesignDocument::readHooks() const
+{
+    return m_view ? m_view->DsnStage1->readHooks(false) : ReadHooks{};
 }
 
 void TDesignDocument::emitModified()
@@ -192,15 +326,6 @@ void TDesignDocument::noteOutsideChange()
 
 // ---- the design's records ------------------------------------------------------------
 
-std::vector<ComponentRecord> TDesignDocument::records() const
-{
-    std::vector<ComponentRecord> result;
-    for (TControl *control : m_window.DsnStage1->childControls())
-        if (control->owner() == &m_window)
-            result.push_back(writeComponent(control, &m_window));
-    return result;
-}
-
 QByteArray TDesignDocument::textForm() const
 {
     return writeTextForm(records());
@@ -212,11 +337,8 @@ bool TDesignDocument::save(const QString &fileName)
     emitModified();
     if (fileName.trimmed().isEmpty())
         return false;
-    if (TDsnSelection *selection = m_window.Dsn8Register1->selection()) {
-        selection->clear();
-        selection->update();
-    }
-    SaveProjectFile(fileName, records());
+    clearSelection();
+    saveFile(fileName);
     setModified(false);
     return true;
 }
@@ -228,15 +350,22 @@ bool TDesignDocument::load(const QString &fileName)
     if (fileName.trimmed().isEmpty())
         return false;
     // Everything is read and checked before the design is touched.
-    const std::vector<ComponentRecord> read = LoadProjectFile(fileName);
+    const std::vector<ComponentRecord> read = readFile(fileName);
     const auto dialog = std::find_if(read.begin(), read.end(), [](const auto &record) {
         return record.className == QLatin1String("TDCLPanel");
     });
-    if (dialog == read.end())
-        throw TError(QString::fromLatin1(kFileCorrupt), TErrorKind::Format);
-    m_loadedDialogSize = storedSize(*dialog);
+    m_loadedDialogSize = dialog == read.end() ? QSize() : storedSize(*dialog);
     m_stack.clear();
-    m_window.ReplaceDesign(read);
+    // The designer lets go of the old tiles and takes hold of the new.
+    const bool designing = m_view && m_view->DesignMode();
+    if (m_view)
+        m_view->Dsn8Register1->SetDesignMode(false);
+    TDesignRoot::load(read);
+    if (dialogTile() && !dialogTile()->onCaptionChange().isBound())
+        dialogTile()->setOnCaptionChange(
+            TMethod{methodReceiver(), QByteArrayLiteral("DCLPanelBasicCaptionChange")});
+    if (designing)
+        m_view->Dsn8Register1->SetDesignMode(true);
     setModified(false);
     return true;
 }
@@ -261,7 +390,7 @@ void TDesignDocument::collect(TControl *parent, const QString &parentName, QList
 {
     int index = 0;
     for (TControl *child : parent->childControls()) {
-        if (child->owner() != &m_window)
+        if (child->owner() != this)
             continue;
         out.append({child, child->name(), parentName, index++, child->geometry()});
         collect(child, child->name(), out);
@@ -271,15 +400,18 @@ void TDesignDocument::collect(TControl *parent, const QString &parentName, QList
 QList<TDesignDocument::Place> TDesignDocument::places() const
 {
     QList<Place> result;
-    if (m_window.DsnStage1)
-        collect(m_window.DsnStage1, QString(), result);
+    int index = 0;
+    for (TControl *tile : topLevelTiles()) {
+        result.append({tile, tile->name(), QString(), index++, tile->geometry()});
+        collect(tile, tile->name(), result);
+    }
     return result;
 }
 
 QStringList TDesignDocument::selectedNames() const
 {
     QStringList names;
-    if (TDsnSelection *selection = m_window.Dsn8Register1->selection())
+    if (TDsnSelection *selection = m_view ? m_view->Dsn8Register1->selection() : nullptr)
         for (TControl *control : selection->items())
             names.append(control->name());
     return names;
@@ -303,8 +435,8 @@ void TDesignDocument::captureScope(const TEditScope &scope)
 {
     m_creates = m_creates || scope.creates;
     for (TControl *tile : scope.removable)
-        if (tile && tile->owner() == &m_window && !m_removable.contains(tile->name()))
-            m_removable.insert(tile->name(), writeComponent(tile, &m_window));
+        if (tile && tile->owner() == this && !m_removable.contains(tile->name()))
+            m_removable.insert(tile->name(), writeComponent(tile, this));
     if (scope.properties.isEmpty())
         return;
     // A property may change the tiles beside the target too (a checked radio
@@ -323,25 +455,33 @@ void TDesignDocument::captureScope(const TEditScope &scope)
     }
     for (TControl *parent : std::as_const(parents))
         for (TControl *sibling : parent->childControls())
-            if (sibling->owner() == &m_window && !seen.contains(sibling)) {
+            if (sibling->owner() == this && !seen.contains(sibling)) {
                 seen.insert(sibling);
                 objects.append(sibling);
             }
     for (QObject *object : std::as_const(objects)) {
         auto *tile = qobject_cast<TControl *>(object);
-        if (!tile || tile->owner() != &m_window)
+        if (!tile || tile->owner() != this)
             continue;
         for (const QString &name : scope.properties)
             captureValue(object, tile->name(), name.toLatin1());
     }
 }
 
-// Steps over the same tiles share one list of their names.
+// Steps over the same tiles share one list of their names; a step names its
+// tiles a few times (changed values, changed bounds, the selection), so the
+// last few lists are kept at hand.
 QStringList TDesignDocument::shared(const QStringList &names)
 {
-    if (names != m_lastTiles)
-        m_lastTiles = names;
-    return m_lastTiles;
+    if (names.isEmpty())
+        return {};
+    const auto it = std::find(m_recentLists.begin(), m_recentLists.end(), names);
+    if (it != m_recentLists.end())
+        return *it;
+    if (m_recentLists.size() == 4)
+        m_recentLists.removeFirst();
+    m_recentLists.append(names);
+    return names;
 }
 
 void TDesignDocument::beginEdit(const TEditScope &scope)
@@ -399,10 +539,10 @@ void TDesignDocument::record(const QString &text, int mergeKey)
 
     // New tiles follow the design's rules (a duplicate key is replaced) within
     // the step that brought them.
-    if (m_creates)
+    if (m_creates && m_view)
         for (const Place &place : std::as_const(after))
             if (!beforeByName.contains(place.name))
-                m_window.DsnStage1ControlCreate(m_window.DsnStage1, place.tile);
+                m_view->DsnStage1ControlCreate(m_view->DsnStage1, place.tile);
 
     auto command = std::make_unique<TDesignCommand>(
         *this, text.isEmpty() ? QStringLiteral("Change Design") : text, mergeKey);
@@ -424,36 +564,51 @@ void TDesignDocument::record(const QString &text, int mergeKey)
             continue;
         if (!place.parent.isEmpty() && !beforeByName.contains(place.parent))
             continue;
-        command->added.append({place.parent, place.index, writeComponent(place.tile, &m_window)});
+        command->added.append({place.parent, place.index, writeComponent(place.tile, this)});
     }
+    // Each property's tiles with their values before and after, in the order captured.
+    struct Changes {
+        QStringList tiles;
+        QVariantList before;
+        QVariantList after;
+    };
+    QList<QPair<QByteArray, Changes>> changes;
     for (const Value &value : std::as_const(m_values)) {
         if (!value.object)
             continue;
         const QVariant now = findProperty(value.object, value.property).read(value.object);
         if (now == value.before)
             continue;
-        auto group = std::find_if(
-            command->properties.begin(), command->properties.end(),
-            [&](const TDesignCommand::Property &p) { return p.property == value.property; });
-        if (group == command->properties.end()) {
-            command->properties.append({value.property, {}, {}, {}});
-            group = command->properties.end() - 1;
+        auto group = std::find_if(changes.begin(), changes.end(),
+                                  [&](const auto &c) { return c.first == value.property; });
+        if (group == changes.end()) {
+            changes.append({value.property, {}});
+            group = changes.end() - 1;
         }
-        group->tiles.append(value.tile);
-        group->before.append(value.before);
-        group->after.append(now);
+        group->second.tiles.append(value.tile);
+        group->second.before.append(value.before);
+        group->second.after.append(now);
     }
-    for (TDesignCommand::Property &group : command->properties) {
-        for (QVariantList *values : {&group.before, &group.after})
-            if (std::all_of(values->begin(), values->end(),
-                            [&](const QVariant &v) { return v == values->first(); }))
-                values->resize(1);
-        group.tiles = shared(group.tiles);
+    for (const auto &[property, change] : std::as_const(changes)) {
+        TDesignCommand::Property group;
+        group.property = property;
+        group.tiles = shared(change.tiles);
+        group.before.assign(change.before);
+        group.after.assign(change.after);
+        command->properties.append(group);
     }
+    QStringList moved;
+    QList<TBoundsShift> shifts;
     for (const Place &place : std::as_const(after)) {
         const auto it = beforeByName.constFind(place.name);
-        if (it != beforeByName.cend() && it.value()->bounds != place.bounds)
-            command->bounds.append({place.name, it.value()->bounds, place.bounds});
+        if (it != beforeByName.cend() && it.value()->bounds != place.bounds) {
+            moved.append(place.name);
+            shifts.append(TBoundsShift::between(it.value()->bounds, place.bounds));
+        }
+    }
+    if (!moved.isEmpty()) {
+        command->bounds.tiles = shared(moved);
+        command->bounds.shifts.assign(shifts);
     }
     if (lost) {
         // A tile went without its record being kept: the step cannot be undone.
@@ -480,15 +635,12 @@ void TDesignDocument::record(const QString &text, int mergeKey)
 void TDesignDocument::replay(const TDesignCommand &command, bool forward)
 {
     m_replaying = true;
-    TDsnStage *stage = m_window.DsnStage1;
-    if (TDsnSelection *selection = m_window.Dsn8Register1->selection()) {
-        selection->clear();
-        selection->update();
-    }
+    TControl *stage = container();
+    clearSelection();
     QHash<QString, TControl *> tiles;
     const auto refresh = [&] {
         tiles.clear();
-        for (TControl *component : m_window.components())
+        for (TControl *component : components())
             tiles.insert(component->name(), component);
     };
     const auto tileNamed = [&](const QString &name) -> TControl * {
@@ -508,6 +660,13 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
     };
 
     refresh();
+    // The bounds the step left (or will leave, for a redo) are the present ones.
+    QList<QRect> startBounds;
+    startBounds.reserve(command.bounds.tiles.size());
+    for (const QString &name : command.bounds.tiles) {
+        const TControl *tile = tileNamed(name);
+        startBounds.append(tile ? tile->geometry() : QRect());
+    }
     const QList<TDesignCommand::Tile> &gone = forward ? command.removed : command.added;
     const QList<TDesignCommand::Tile> &back = forward ? command.added : command.removed;
     for (qsizetype i = gone.size() - 1; i >= 0; --i)
@@ -515,16 +674,15 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
     for (const TDesignCommand::Tile &tile : back) {
         refresh();
         TControl *parent = tileNamed(tile.parent);
-        if (!parent)
+        if (!parent && !tile.parent.isEmpty())
             continue;
-        const QList<TControl *> read =
-            readComponents({tile.record}, &m_window, parent, stage->readHooks(false));
+        const QList<TControl *> read = readComponents({tile.record}, this, parent, readHooks());
         if (read.isEmpty())
             continue;
         // Back to its place among its siblings, which is its place in the code.
         QList<TControl *> siblings;
-        for (TControl *child : parent->childControls())
-            if (child->owner() == &m_window && child != read.first())
+        for (TControl *child : parent ? parent->childControls() : topLevelTiles())
+            if (child->owner() == this && child != read.first())
                 siblings.append(child);
         if (tile.index < siblings.size())
             read.first()->stackUnder(siblings[tile.index]);
@@ -533,13 +691,15 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
     writeValues(forward);
 
     // Then the bounds, exactly as they were: docking laid them out then.
-    QList<TControl *> held{stage};
-    held.append(m_window.components());
+    QList<TControl *> held;
+    if (stage)
+        held.append(stage);
+    held.append(components());
     for (TControl *control : std::as_const(held))
         control->disableAlign();
-    for (const TDesignCommand::Bounds &change : command.bounds)
-        if (TControl *tile = tileNamed(change.tile))
-            tile->setBounds(forward ? change.after : change.before);
+    for (qsizetype i = 0; i < command.bounds.tiles.size(); ++i)
+        if (TControl *tile = tileNamed(command.bounds.tiles[i]))
+            tile->setBounds(command.bounds.shifts.at(i).apply(startBounds[i], forward));
     for (const auto &[name, bounds] : forward ? command.layoutAfter : command.layoutBefore)
         if (TControl *tile = tileNamed(name))
             tile->setBounds(bounds);
@@ -562,24 +722,32 @@ void TDesignDocument::replay(const TDesignCommand &command, bool forward)
     for (const TDesignCommand::Tile &tile : back)
         restoreKeys(tile.record);
 
-    if (!m_window.DCLPanelBasic)
-        m_window.DCLPanelBasic =
-            qobject_cast<TDCLPanel *>(m_window.findComponent(QStringLiteral("DCLPanelBasic")));
+    if (!dialogTile())
+        findDialogTile();
     m_replaying = false;
     select(forward ? command.selectedAfter : command.selectedBefore);
-    m_window.DsnInspector1->refreshValues();
+    if (m_view)
+        m_view->DsnInspector1->refreshValues();
+}
+
+void TDesignDocument::clearSelection()
+{
+    if (TDsnSelection *selection = m_view ? m_view->Dsn8Register1->selection() : nullptr) {
+        selection->clear();
+        selection->update();
+    }
 }
 
 void TDesignDocument::select(const QStringList &names)
 {
-    if (!m_window.DesignMode())
+    if (!m_view || !m_view->DesignMode())
         return;
     QList<TControl *> tiles;
     for (const QString &name : names)
-        if (TControl *tile = m_window.findComponent(name))
+        if (TControl *tile = findComponent(name))
             tiles.append(tile);
     if (!tiles.isEmpty())
-        m_window.DsnSelect1->select(tiles);
+        m_view->DsnSelect1->select(tiles);
 }
 
 } // namespace tw

@@ -2,6 +2,7 @@
 
 #include "designer/DesignEdits.h"
 #include "format/ComponentRecord.h"
+#include "tiles/DesignRoot.h"
 
 #include <QHash>
 #include <QObject>
@@ -21,9 +22,11 @@ class TControl;
 class TDesignCommand;
 class TfrmDialogDesign;
 
-// One open design: the tiles drawn in its design window, the project file it
-// is kept in with the AutoLISP and DCL file names derived from it, and the
-// stack of every change made to it since it was loaded.
+// One open design: the dialog tile and every tile placed in it (their owner,
+// which names and frees them), the project file it is kept in with the
+// AutoLISP and DCL file names derived from it, and the stack of every change
+// made to it since it was loaded. The design window is its view: it shows
+// the tiles on its stage and turns what the user does into edits.
 //
 // Every change the designer makes (creating, deleting, cutting, pasting,
 // moving, resizing, setting properties, editing code and list items) arrives
@@ -34,15 +37,24 @@ class TfrmDialogDesign;
 // and place among their siblings. The design is modified exactly when the
 // stack is not at the state of the last save or load, or when a tile came or
 // went by a way that is not a command.
-class TDesignDocument : public QObject, public TDesignEdits
+class TDesignDocument : public TDesignRoot, public TDesignEdits
 {
     Q_OBJECT
 
 public:
-    explicit TDesignDocument(TfrmDialogDesign &window);
+    // A new design: an empty dialog tile.
+    explicit TDesignDocument(QObject *parent = nullptr);
     ~TDesignDocument() override;
 
-    TfrmDialogDesign &window() const { return m_window; }
+    // The names of the design window's own parts are taken too, so a tile
+    // read from a project never shares a name with one of them.
+    bool isNameUsed(const QString &name) const override;
+
+    // The design window showing the document attaches itself when made and
+    // detaches when it goes; a document going first takes its window with it.
+    void attachView(TfrmDialogDesign *view);
+    void detachView(TfrmDialogDesign *view);
+
     QUndoStack *undoStack() { return &m_stack; }
 
     QString ProjectFile;
@@ -59,17 +71,17 @@ public:
     bool isRecording() const { return m_depth > 0 || m_replaying; }
     bool isReplaying() const { return m_replaying; }
 
-    // The design's top-level records: the tiles on the stage (the dialog tile).
-    std::vector<ComponentRecord> records() const;
+    // The design's top-level records: the dialog tile (and anything beside it).
+    std::vector<ComponentRecord> records() const { return TDesignRoot::save(); }
     // The design in text form, as `--to-text` prints a project.
     QByteArray textForm() const;
 
     // Writes the design to a project file (atomically). False for a blank
     // name; storage errors are thrown. A written design is unmodified.
     bool save(const QString &fileName);
-    // Replaces the design by a project file's. False for a blank name;
-    // errors are thrown and leave the design untouched. The stack starts
-    // empty and the design unmodified.
+    // Replaces the design by a design file's (a project file or a design in
+    // text form). False for a blank name; errors are thrown and leave the
+    // design untouched. The stack starts empty and the design unmodified.
     bool load(const QString &fileName);
     // The dialog tile's size as the last loaded project file stores it; the
     // window then decides the tile's live size.
@@ -83,6 +95,10 @@ public:
 
 signals:
     void modifiedChanged(bool modified);
+
+protected:
+    // Tiles read into a design on a stage are made ready for it.
+    ReadHooks readHooks() const override;
 
 private:
     friend class TDesignCommand;
@@ -115,8 +131,11 @@ private:
     // Carries a command out (forward) or takes it back.
     void replay(const TDesignCommand &command, bool forward);
     void select(const QStringList &names);
+    void clearSelection();
 
-    TfrmDialogDesign &m_window;
+    void createDialogTile();
+
+    QPointer<TfrmDialogDesign> m_view;
     QUndoStack m_stack;
     QPointer<QWidget> m_history;
     bool m_outsideChange = false;
@@ -130,8 +149,8 @@ private:
     QList<Value> m_values;
     QHash<QPair<const QObject *, QByteArray>, int> m_valueIndex;
     QSet<QByteArray> m_propertyNames;
-    // The tiles of the last recorded property change, shared with the next.
-    QStringList m_lastTiles;
+    // The lists of tile names last recorded, shared with the steps to come.
+    QList<QStringList> m_recentLists;
     bool m_creates = false;
     QSize m_loadedDialogSize;
 };

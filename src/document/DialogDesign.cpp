@@ -1,7 +1,6 @@
 #include "document/DialogDesign.h"
 
 #include "codegen/DialogCode.h"
-#include "component/ComponentStreaming.h"
 #include "component/Control.h"
 #include "component/PropertyAccess.h"
 #include "designer/DsnRegister.h"
@@ -14,7 +13,6 @@
 #include "editors/DclPreview.h"
 #include "editors/EditData.h"
 #include "editors/EditList.h"
-#include "format/Error.h"
 #include "tiles/DCLEditLabel.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DCLRadio.h"
@@ -38,8 +36,8 @@ namespace tw
 namespace
 {
 
-// The handlers a stream may bind events to by name, and nothing else of the
-// window (a stored name such as "close" must not reach the window itself).
+// The stage's resize handler, apart from the window (whose other methods an
+// event binding must not reach).
 class TDesignEvents : public QObject
 {
     Q_OBJECT
@@ -48,10 +46,6 @@ public:
     explicit TDesignEvents(TfrmDialogDesign *form) : QObject(form), m_form(form) {}
 
 public slots:
-    void DCLPanelBasicCaptionChange(QObject *sender, const QString &aCaption)
-    {
-        m_form->DCLPanelBasicCaptionChange(sender, aCaption);
-    }
     void DsnStage1Resize(QObject *) { m_form->DsnStage1Resize(); }
 
 private:
@@ -90,8 +84,8 @@ public:
     TControl *PasteTarget() const override
     {
         TControl *target = TDsn8Register::PasteTarget();
-        if (target == dsnStage() && m_form->DCLPanelBasic)
-            return m_form->DCLPanelBasic;
+        if (target == dsnStage() && dialogTile())
+            return dialogTile();
         return target;
     }
 
@@ -106,20 +100,15 @@ public:
     QWidget *SelectAllContainer() const override
     {
         QWidget *container = TDsn8Register::SelectAllContainer();
-        if (container == dsnStage() && m_form->DCLPanelBasic)
-            return m_form->DCLPanelBasic;
+        if (container == dsnStage() && dialogTile())
+            return dialogTile();
         return container;
     }
 
 private:
-    TfrmDialogDesign *m_form;
-};
+    TControl *dialogTile() const { return m_form->document()->dialogTile(); }
 
-// The window's parts that are not tiles and so not in the owner's name table.
-const char *const kPartNames[] = {
-    "Dsn8Register1", "DsnInspector1", "MainMenu1", "File1", "Open1", "Save1", "SaveAs1", "N2",
-    "MenuItem12",    "MenuItem13",    "N3",        "Exit1", "Edit1", "Copy1", "Cut1",    "Paste1",
-    "DsnSelect1",
+    TfrmDialogDesign *m_form;
 };
 
 QStringList strings(QObject *object, const char *property)
@@ -129,10 +118,9 @@ QStringList strings(QObject *object, const char *property)
 
 } // namespace
 
-TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
-    : QWidget(parent), m_host(host)
+TfrmDialogDesign::TfrmDialogDesign(TDesignDocument &document, TDesignHost &host, QWidget *parent)
+    : QWidget(parent), m_document(document), m_host(host)
 {
-    m_document = new TDesignDocument(*this);
     setObjectName(QStringLiteral("frmDialogDesign"));
     setWindowTitle(QStringLiteral("Dialog Design"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -141,7 +129,7 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
     m_events = new TDesignEvents(this);
     m_radioRelay = new TRadioRelay(host, this);
 
-    DsnStage1 = new TDsnStage(this);
+    DsnStage1 = new TDsnStage(&m_document);
     DsnStage1->setName(QStringLiteral("DsnStage1"));
     DsnStage1->setParent(this);
     DsnStage1->setBounds(rect());
@@ -163,8 +151,8 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
     Dsn8Register1->setDsnPanel(host.DsnPanel1());
     Dsn8Register1->setDsnInspector(DsnInspector1);
     Dsn8Register1->setArrowButton(host.ArrowButton());
-    Dsn8Register1->setEdits(m_document);
-    DsnInspector1->setEdits(m_document);
+    Dsn8Register1->setEdits(&m_document);
+    DsnInspector1->setEdits(&m_document);
 
     CreateMenu();
 
@@ -172,49 +160,44 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignHost &host, QWidget *parent)
     DsnSelect1->setObjectName(QStringLiteral("DsnSelect1"));
     DsnSelect1->setDsnRegister(Dsn8Register1);
 
-    CreateDialogTile();
+    // The design moves onto the stage.
+    m_document.attachView(this);
+    connect(&m_document, &TDesignRoot::dialogCaptionChanged, this, &QWidget::setWindowTitle);
     CreateDesignMenu();
     FormCreate();
 
     // Preview (F5): the design's DCL as it would be generated, without writing it anywhere.
     auto *preview = new DclPreviewLink(
-        this, QStringLiteral("&Preview"), [this] { return DCLFileName(); },
+        this, QStringLiteral("&Preview"),
+        [this] {
+            TDCLPanel *dialog = m_document.dialogTile();
+            return dialog ? dialog->dclFileName() : QString();
+        },
         [this] {
             QStringList dcl, lisp;
-            if (!DCLPanelBasic)
+            TDCLPanel *dialog = m_document.dialogTile();
+            if (!dialog)
                 return QString();
             // Generating names a nameless dialog; previewing leaves the design as it is.
-            const QString name = DCLPanelBasic->dialogName();
-            GenerateDialogCode(DCLPanelBasic, dcl, lisp);
-            DCLPanelBasic->setDialogName(name);
+            const QString name = dialog->dialogName();
+            GenerateDialogCode(dialog, dcl, lisp);
+            dialog->setDialogName(name);
             return dcl.join(u'\n');
         });
     // Every change is a step on the document's stack (a merged step too) or marks it modified.
-    connect(m_document->undoStack(), &QUndoStack::indexChanged, preview,
+    connect(m_document.undoStack(), &QUndoStack::indexChanged, preview,
             &DclPreviewLink::sourceChanged);
-    connect(m_document, &TDesignDocument::modifiedChanged, preview, &DclPreviewLink::sourceChanged);
+    connect(&m_document, &TDesignDocument::modifiedChanged, preview,
+            &DclPreviewLink::sourceChanged);
 }
 
 TfrmDialogDesign::~TfrmDialogDesign()
 {
     m_closing = true;
     delete Dsn8Register1;
-    // The owner frees the tiles while the window is still whole.
-    while (!components().isEmpty())
-        delete components().last();
-}
-
-QObject *TfrmDialogDesign::methodReceiver()
-{
-    return m_events;
-}
-
-bool TfrmDialogDesign::isNameUsed(const QString &name) const
-{
-    for (const char *part : kPartNames)
-        if (name.compare(QLatin1String(part), Qt::CaseInsensitive) == 0)
-            return true;
-    return TOwner::isNameUsed(name);
+    // The document keeps the design; the stage goes with the window.
+    m_document.detachView(this);
+    delete DsnStage1;
 }
 
 void TfrmDialogDesign::FormCreate()
@@ -348,42 +331,7 @@ void TfrmDialogDesign::ConfigureInspector()
     DsnInspector1->grid()->ValueWid = 100;
 }
 
-void TfrmDialogDesign::CreateDialogTile()
-{
-    auto *tile = new TDCLPanel(this);
-    tile->setName(QStringLiteral("DCLPanelBasic"));
-    tile->setParentControl(DsnStage1);
-    tile->setBounds(0, 0, 377, 247);
-    tile->setCandelete(false);
-    tile->setDialogHeight(0);
-    tile->setDialogWidth(0);
-    tile->setOnCaptionChange(TMethod{m_events, QByteArrayLiteral("DCLPanelBasicCaptionChange")});
-    DCLPanelBasic = tile;
-}
-
 // ---- accessors --------------------------------------------------------------
-
-QString TfrmDialogDesign::DCLFileName() const
-{
-    return DCLPanelBasic ? DCLPanelBasic->dclFileName() : QString();
-}
-
-void TfrmDialogDesign::SetDCLFileName(const QString &value)
-{
-    if (DCLPanelBasic)
-        DCLPanelBasic->setDclFileName(value);
-}
-
-QString TfrmDialogDesign::LispFileName() const
-{
-    return DCLPanelBasic ? DCLPanelBasic->lispFileName() : QString();
-}
-
-void TfrmDialogDesign::SetLispFileName(const QString &value)
-{
-    if (DCLPanelBasic)
-        DCLPanelBasic->setLispFileName(value);
-}
 
 bool TfrmDialogDesign::DesignMode() const
 {
@@ -409,11 +357,12 @@ void TfrmDialogDesign::SetOuterSize(int width, int height)
 
 void TfrmDialogDesign::FitDialogTile(const QSize &size)
 {
-    if (!DCLPanelBasic || size.isEmpty())
+    TDCLPanel *dialog = m_document.dialogTile();
+    if (!dialog || size.isEmpty())
         return;
     // The frame around the dialog tile is whatever the window's style makes it, so it is measured.
-    for (int attempt = 0; attempt < 3 && DCLPanelBasic->size() != size; ++attempt) {
-        const QSize outer = OuterSize() + size - DCLPanelBasic->size();
+    for (int attempt = 0; attempt < 3 && dialog->size() != size; ++attempt) {
+        const QSize outer = OuterSize() + size - dialog->size();
         SetOuterSize(outer.width(), outer.height());
     }
 }
@@ -438,21 +387,11 @@ void TfrmDialogDesign::resizeEvent(QResizeEvent *event)
 
 // ---- commands -----------------------------------------------------------------
 
-bool TfrmDialogDesign::Modified() const
-{
-    return m_document->isModified();
-}
-
-void TfrmDialogDesign::SetModified(bool value)
-{
-    m_document->setModified(value);
-}
-
 // A tile came or went outside an edit (an edit records its own).
 void TfrmDialogDesign::TileListChanged()
 {
-    if (!m_closing && !m_document->isRecording())
-        m_document->noteOutsideChange();
+    if (!m_closing && !m_document.isRecording())
+        m_document.noteOutsideChange();
 }
 
 void TfrmDialogDesign::FormActivate()
@@ -469,7 +408,7 @@ void TfrmDialogDesign::FormDeactivate()
 
 void TfrmDialogDesign::TogleDesignState(bool Designing)
 {
-    const QList<TControl *> owned = components();
+    const QList<TControl *> owned = m_document.components();
     for (qsizetype i = owned.size() - 1; i >= 0; --i) {
         TControl *component = owned[i];
         if (auto *column = qobject_cast<TDCLColumn *>(component))
@@ -489,7 +428,7 @@ void TfrmDialogDesign::SwitchMode1Click()
 
 bool TfrmDialogDesign::KeyExist(const QString &PropName, const QString &Value) const
 {
-    const QList<TControl *> &owned = components();
+    const QList<TControl *> &owned = m_document.components();
     for (qsizetype i = 0; i + 1 < owned.size(); ++i) {
         QString text;
         if (GetStrPropByName(owned[i], PropName, text) && text == Value)
@@ -506,6 +445,9 @@ void TfrmDialogDesign::Watch(QWidget *widget)
         return;
     m_watched.insert(widget, qobject_cast<TDCLPanel *>(widget) != nullptr);
     widget->installEventFilter(this);
+    // Radio tiles report clicks, whether new or already in the design when the window opened.
+    if (auto *radio = qobject_cast<TDCLRadio *>(widget))
+        radio->setOnClick(TMethod{m_radioRelay, QByteArrayLiteral("WhenRadioClick")});
     if (widget != DsnStage1)
         connect(widget, &QObject::destroyed, this, [this](QObject *gone) {
             const auto it = m_watched.constFind(gone);
@@ -518,7 +460,7 @@ void TfrmDialogDesign::Watch(QWidget *widget)
         });
     for (QObject *child : widget->children()) {
         auto *control = qobject_cast<TControl *>(child);
-        if (control && control->owner() == this)
+        if (control && control->owner() == &m_document)
             Watch(control);
     }
 }
@@ -528,7 +470,7 @@ bool TfrmDialogDesign::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::ChildAdded) {
         QObject *child = static_cast<QChildEvent *>(event)->child();
         auto *control = qobject_cast<TControl *>(child);
-        if (control && control->owner() == this && !m_watched.contains(control)) {
+        if (control && control->owner() == &m_document && !m_watched.contains(control)) {
             Watch(control);
             CMControlListChange(control, true);
         }
@@ -548,12 +490,10 @@ void TfrmDialogDesign::CMControlListChange(TControl *control, bool inserting)
     TileListChanged();
     QString key;
     // A tile brought back by undo or redo comes with the key it had.
-    if (isTile(control) && inserting && !m_document->isReplaying() &&
+    if (isTile(control) && inserting && !m_document.isReplaying() &&
         GetStrPropByName(control, QStringLiteral("Key"), key) &&
         KeyExist(QStringLiteral("Key"), key))
         SetPropByName(control, QStringLiteral("Key"), control->name());
-    if (qobject_cast<TDCLRadio *>(control))
-        control->setOnClick(TMethod{m_radioRelay, QByteArrayLiteral("WhenRadioClick")});
 }
 
 // ---- stage events ---------------------------------------------------------------
@@ -571,16 +511,12 @@ void TfrmDialogDesign::DsnStage1ControlCreate(TDsnStage *, TControl *component)
 
 void TfrmDialogDesign::DsnStage1Resize()
 {
-    if (!DsnStage1 || !DsnStage1->isDesigning() || !DCLPanelBasic)
+    TDCLPanel *dialog = m_document.dialogTile();
+    if (!DsnStage1 || !DsnStage1->isDesigning() || !dialog)
         return;
     const QSize outer = OuterSize();
-    DCLPanelBasic->setDialogWidth(outer.width());
-    DCLPanelBasic->setDialogHeight(outer.height());
-}
-
-void TfrmDialogDesign::DCLPanelBasicCaptionChange(QObject *, const QString &aCaption)
-{
-    setWindowTitle(aCaption);
+    dialog->setDialogWidth(outer.width());
+    dialog->setDialogHeight(outer.height());
 }
 
 // ---- the inspector's "..." buttons ------------------------------------------------
@@ -653,39 +589,6 @@ void TfrmDialogDesign::EditCode(QObject *target, QString &Value)
         return;
     target->setProperty("LispCode", m_editList->mmData->Lines());
     Value = m_editList->edFunc->text();
-}
-
-// ---- project files ----------------------------------------------------------------
-
-bool TfrmDialogDesign::SaveProject(const QString &FileName)
-{
-    return m_document->save(FileName);
-}
-
-bool TfrmDialogDesign::LoadProject(const QString &FileName)
-{
-    return m_document->load(FileName);
-}
-
-void TfrmDialogDesign::ReplaceDesign(const std::vector<ComponentRecord> &records)
-{
-    const bool designing = Dsn8Register1->designMode();
-    Dsn8Register1->SetDesignMode(false);
-    for (TControl *control : DsnStage1->childControls())
-        if (control->owner() == this)
-            delete control;
-    DCLPanelBasic = nullptr;
-    const QList<TControl *> read =
-        readComponents(records, this, DsnStage1, DsnStage1->readHooks(false));
-    DCLPanelBasic = qobject_cast<TDCLPanel *>(findComponent(QStringLiteral("DCLPanelBasic")));
-    for (TControl *control : read)
-        if (!DCLPanelBasic)
-            DCLPanelBasic = qobject_cast<TDCLPanel *>(control);
-    if (DCLPanelBasic && !DCLPanelBasic->onCaptionChange().isBound())
-        DCLPanelBasic->setOnCaptionChange(
-            TMethod{m_events, QByteArrayLiteral("DCLPanelBasicCaptionChange")});
-    if (designing)
-        Dsn8Register1->SetDesignMode(true);
 }
 
 } // namespace tw

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "component/Owner.h"
 #include "document/DesignHost.h"
-#include "format/ComponentRecord.h"
 
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
-#include <vector>
 
 class QAction;
 class QMenu;
@@ -16,7 +12,6 @@ class QMenuBar;
 namespace tw
 {
 
-class TDCLPanel;
 class TDesignDocument;
 class TDsn8Register;
 class TDsnInspector;
@@ -25,28 +20,22 @@ class TDsnStage;
 class TfrmEditdata;
 class TfrmEditList;
 
-// The window in which one dialog is drawn. It owns the stage, the dialog tile
-// "DCLPanelBasic" on it and every tile placed in the design, and keeps the
-// designer's rules: the dialog tile is never deleted, tile keys stay unique,
-// radio tiles report clicks to the main window, pastes land inside the dialog
-// tile (never beside it on the stage), and a project file that cannot be read
-// or holds no dialog tile leaves the design as it was. It is shown by whoever
-// places it (TDesignHost::AdoptProjectWindow), so it never flashes up alone.
-// Its design document records every change made in it for undo and redo and
-// reads and writes the project file.
-class TfrmDialogDesign : public QWidget, public TOwner
+// The window in which one dialog is drawn: the view of a design document.
+// It shows the document's tiles on its stage, turns what the user does there
+// into the document's edits and keeps the designer's rules: the dialog tile
+// is never deleted, tile keys stay unique, radio tiles report clicks to the
+// main window, and pastes land inside the dialog tile (never beside it on the
+// stage). It is shown by whoever places it (TDesignHost::AdoptProjectWindow),
+// so it never flashes up alone. When it goes, the document keeps the design.
+class TfrmDialogDesign : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TfrmDialogDesign(TDesignHost &host, QWidget *parent = nullptr);
+    TfrmDialogDesign(TDesignDocument &document, TDesignHost &host, QWidget *parent = nullptr);
     ~TfrmDialogDesign() override;
 
-    // Only the window's event handlers can be bound by name from a stream.
-    QObject *methodReceiver() override;
-    // The names of the window's own parts are taken too, so a tile read from
-    // a project never shares a name with one of them.
-    bool isNameUsed(const QString &name) const override;
+    TDesignDocument *document() const { return &m_document; }
 
     TDsnStage *DsnStage1 = nullptr;
     TDsn8Register *Dsn8Register1 = nullptr;
@@ -66,19 +55,10 @@ public:
     QAction *Cut1 = nullptr;
     QAction *Paste1 = nullptr;
     TDsnSelect *DsnSelect1 = nullptr;
-    // The dialog tile; a loaded project replaces it.
-    QPointer<TDCLPanel> DCLPanelBasic;
 
     TfrmEditList *CodeEditor() const { return m_editList; }
     TfrmEditdata *ItemEditor() const { return m_editData; }
 
-    TDesignDocument *Document() const { return m_document; }
-    bool Modified() const;
-    void SetModified(bool value);
-    QString DCLFileName() const;
-    void SetDCLFileName(const QString &value);
-    QString LispFileName() const;
-    void SetLispFileName(const QString &value);
     bool DesignMode() const;
 
     // The window's outer size: that of its sub-window when it has one.
@@ -96,16 +76,8 @@ public:
     void CMControlListChange(TControl *control, bool inserting);
     void DsnStage1ControlCreate(TDsnStage *sender, TControl *component);
     void DsnStage1Resize();
-    void DCLPanelBasicCaptionChange(QObject *sender, const QString &aCaption);
     void DsnInspector1BtnClick(TDsnInspector *sender, const QList<QObject *> &Targets,
                                QString &Value, const QString &PropName);
-
-    // The document's save and load (TDesignDocument::save and load).
-    bool SaveProject(const QString &FileName);
-    bool LoadProject(const QString &FileName);
-    // Replaces the tiles on the stage by those of `records`, which hold a
-    // dialog tile.
-    void ReplaceDesign(const std::vector<ComponentRecord> &records);
 
 protected:
     // Closing only minimises, as for every child window of the main window:
@@ -118,7 +90,6 @@ private:
     void FormCreate();
     void CreateMenu();
     void ConfigureInspector();
-    void CreateDialogTile();
     void CreateDesignMenu();
     void TileListChanged();
     void Watch(QWidget *widget);
@@ -127,6 +98,7 @@ private:
     void PickFile(const QList<QObject *> &Targets, QString &Value, const QString &PropName,
                   const QString &filter, const QString &defaultExt);
 
+    TDesignDocument &m_document;
     TDesignHost &m_host;
     QObject *m_events = nullptr;
     QObject *m_radioRelay = nullptr;
@@ -135,7 +107,6 @@ private:
     // Controls of the design being watched for list changes: whether each is
     // a dialog tile, remembered because removal may come during destruction.
     QHash<const QObject *, bool> m_watched;
-    TDesignDocument *m_document = nullptr;
     QMenu *m_designMenu = nullptr;
     bool m_closing = false;
 };

@@ -52,9 +52,8 @@ struct TLispGeneratorClass::CodeFile {
 };
 
 TLispGeneratorClass::TLispGeneratorClass(QObject *owner, TDesignHost &host)
-    : QObject(owner), m_design(new TfrmDialogDesign(host)),
-      ProjectFile(m_design->Document()->ProjectFile), DCLFile(m_design->Document()->DCLFile),
-      LispFile(m_design->Document()->LispFile), m_host(host)
+    : QObject(owner), m_document(new TDesignDocument(this)), ProjectFile(m_document->ProjectFile),
+      DCLFile(m_document->DCLFile), LispFile(m_document->LispFile), m_host(host)
 {
     LispEditor = new TEditForm;
     m_host.AdoptProjectWindow(LispEditor);
@@ -62,7 +61,7 @@ TLispGeneratorClass::TLispGeneratorClass(QObject *owner, TDesignHost &host)
     DCLEditor = new TEditForm;
     m_host.AdoptProjectWindow(DCLEditor);
     placeAt(DCLEditor, 20, 20);
-    DesignForm = m_design;
+    DesignForm = new TfrmDialogDesign(*m_document, host);
     // A child frame is sized by its content's hint, which a design window
     // without a layout lacks; keep the height the window was made with.
     const int height = DesignForm->height();
@@ -80,7 +79,7 @@ TLispGeneratorClass::TLispGeneratorClass(QObject *owner, TDesignHost &host)
     DCLEditor->ProjectEditor = true;
     DCLEditor->DesignWindow = DesignForm.data();
 
-    DesignForm->SetModified(false);
+    m_document->setModified(false);
 }
 
 TLispGeneratorClass::~TLispGeneratorClass()
@@ -88,11 +87,6 @@ TLispGeneratorClass::~TLispGeneratorClass()
     destroyWindow(LispEditor);
     destroyWindow(DCLEditor);
     destroyWindow(DesignForm);
-}
-
-TDesignDocument *TLispGeneratorClass::Document() const
-{
-    return DesignForm ? DesignForm->Document() : nullptr;
 }
 
 QString TLispGeneratorClass::BaseName() const
@@ -124,7 +118,7 @@ void TLispGeneratorClass::ShowError(const QString &text)
 // user, which is then kept in the tile.
 QString TLispGeneratorClass::SettleName(const CodeFile &file, const QString &extension)
 {
-    TDCLPanel *tile = DesignForm->DCLPanelBasic;
+    TDCLPanel *tile = m_document->dialogTile();
     const QString kept = (tile->*file.get)();
     if (!kept.trimmed().isEmpty()) {
         file.field = kept;
@@ -139,7 +133,7 @@ QString TLispGeneratorClass::SettleName(const CodeFile &file, const QString &ext
 
 bool TLispGeneratorClass::SaveCode(const CodeFile &file)
 {
-    if (!(DesignForm->DCLPanelBasic->*file.get)().trimmed().isEmpty())
+    if (!(m_document->dialogTile()->*file.get)().trimmed().isEmpty())
         file.editor->NamePending = false;
     SettleName(file, file.extension);
     file.editor->SetPathName(file.field);
@@ -161,7 +155,7 @@ bool TLispGeneratorClass::SaveCodeAs(const CodeFile &file, const QString &title)
         editor->SetPathName(*chosen);
         saved = editor->Save1Click();
     }
-    (DesignForm->DCLPanelBasic->*file.set)(editor->PathName());
+    (m_document->dialogTile()->*file.set)(editor->PathName());
     editor->NamePending = !saved;
     return saved;
 }
@@ -190,7 +184,7 @@ bool TLispGeneratorClass::SaveDCLAs()
 bool TLispGeneratorClass::WriteProject()
 {
     try {
-        return Document()->save(ProjectFile);
+        return m_document->save(ProjectFile);
     } catch (const TError &error) {
         ShowError(error.message());
         return false;
@@ -200,7 +194,7 @@ bool TLispGeneratorClass::WriteProject()
 bool TLispGeneratorClass::SaveDesign()
 {
     const bool result = ProjectFile.trimmed().isEmpty() ? SaveDesignAs() : WriteProject();
-    DesignForm->SetModified(!result);
+    m_document->setModified(!result);
     return result;
 }
 
@@ -216,7 +210,7 @@ bool TLispGeneratorClass::SaveDesignAs()
         ProjectFile = *chosen;
         result = WriteProject();
     }
-    DesignForm->SetModified(!result);
+    m_document->setModified(!result);
     return result;
 }
 
@@ -252,7 +246,7 @@ bool TLispGeneratorClass::CanCloseProject()
         return false;
     if (!DCLEditor->QuerySave())
         return false;
-    if (!DesignForm->Modified())
+    if (!m_document->isModified())
         return true;
     switch (EditorDialogs().Ask(DesignForm, QStringLiteral("Confirmation"),
                                 QStringLiteral("Save change to project's dialog?"),
@@ -270,15 +264,15 @@ bool TLispGeneratorClass::CanCloseProject()
 bool TLispGeneratorClass::OpenProjectFile(const QString &FileName)
 {
     try {
-        if (!Document()->load(FileName))
+        if (!m_document->load(FileName))
             return false;
-        TDCLPanel *tile = DesignForm->DCLPanelBasic;
+        TDCLPanel *tile = m_document->dialogTile();
         // A dialog never sized in design mode (an imported one, say) gets the window that
         // shows it as stored, so the tiles docked to its edges keep their widths.
         if (tile->dialogWidth() > 0 && tile->dialogHeight() > 0)
             DesignForm->SetOuterSize(tile->dialogWidth(), tile->dialogHeight());
         else
-            DesignForm->FitDialogTile(Document()->loadedDialogSize());
+            DesignForm->FitDialogTile(m_document->loadedDialogSize());
         DesignForm->Dsn8Register1->SetDesignMode(true);
         m_host.SetDesignButtonDown(true);
         DesignForm->TogleDesignState(true);
@@ -292,7 +286,7 @@ bool TLispGeneratorClass::OpenProjectFile(const QString &FileName)
         DCLFile = tile->dclFileName().trimmed().isEmpty() ? base + QStringLiteral(".dcl")
                                                           : tile->dclFileName();
         tile->setDclFileName(DCLFile);
-        DesignForm->SetModified(false);
+        m_document->setModified(false);
         return true;
     } catch (const TError &error) {
         // Say why, rather than silently showing an empty design.
@@ -310,11 +304,11 @@ void TLispGeneratorClass::GenerateCode(bool singleFile)
     SettleName(Dcl(), QStringLiteral(".DCL"));
     DCLEditor->NamePending = false;
 
-    GenerateDialogCode(DesignForm->DCLPanelBasic, dcl, lisp);
+    GenerateDialogCode(m_document->dialogTile(), dcl, lisp);
     // The one-file AutoLISP writes the same DCL text itself when it runs.
     if (singleFile) {
         lisp.clear();
-        GenerateSingleFileCode(DesignForm->DCLPanelBasic, lisp);
+        GenerateSingleFileCode(m_document->dialogTile(), lisp);
     }
 
     DCLEditor->Editor->SetLines(dcl);

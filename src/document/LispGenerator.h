@@ -14,9 +14,11 @@ class TDesignHost;
 class TEditForm;
 class TfrmDialogDesign;
 
-// The project controller: one designed dialog with its project file and the
-// AutoLISP and DCL files generated from it, shown in three windows that live
-// exactly as long as the controller. Every project command of the main window
+// The project controller: one design document (the designed dialog with its
+// project file and the names of the AutoLISP and DCL files generated from
+// it), made first, and the three windows that show it, which live exactly as
+// long as the controller: the design window (the document's view) and the two
+// code editors. Every project command of the main window
 // runs here. Derived file names (the project's base name with ".lsp" and
 // ".dcl", or ".DCL" when generating) have no folder, so they name files in the
 // current working folder. Questions, error boxes and file dialogs go through
@@ -25,8 +27,8 @@ class TLispGeneratorClass : public QObject
 {
     Q_OBJECT
 
-    // Made first: the file names below are its document's.
-    TfrmDialogDesign *const m_design;
+    // Made first: the file names below are its.
+    TDesignDocument *const m_document;
 
 public:
     TLispGeneratorClass(QObject *owner, TDesignHost &host);
@@ -54,7 +56,7 @@ public:
     QPointer<TEditForm> LispEditor;
     QPointer<TEditForm> DCLEditor;
     QPointer<TfrmDialogDesign> DesignForm;
-    TDesignDocument *Document() const;
+    TDesignDocument *Document() const { return m_document; }
 
 private:
     // Which of the two generated files an operation is about.

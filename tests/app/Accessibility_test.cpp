@@ -6,6 +6,7 @@
 #include "designer/DsnSelection.h"
 #include "designer/Inspector.h"
 #include "designer/InspectorForm.h"
+#include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
 #include "editors/EditData.h"
@@ -124,10 +125,10 @@ protected:
         if (!button)
             return nullptr;
         QTest::mouseClick(button, Qt::LeftButton);
-        TDCLPanel *dialog = design->DCLPanelBasic;
+        TDCLPanel *dialog = design->document()->dialogTile();
         int top = 8;
         for (TControl *child : dialog->childControls())
-            if (child->isVisible() && child->owner() == design)
+            if (child->isVisible() && child->owner() == design->document())
                 top = std::max(top, child->geometry().bottom() + 9);
         top = (top + 7) / 8 * 8;
         QTest::mousePress(dialog, Qt::LeftButton, {}, QPoint(16, top));

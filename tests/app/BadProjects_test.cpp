@@ -1,4 +1,3 @@
-#include "app/DesignFile.h"
 #include "format/ComponentStream.h"
 #include "format/Error.h"
 #include "format/MoxStreams.h"
@@ -48,8 +47,9 @@ protected:
         file.write(bytes);
         file.close();
         try {
-            const auto design = loadDesignFile(path);
-            EXPECT_NE(design->dialog(), nullptr) << what;
+            TDesignRoot design;
+            design.loadFile(path);
+            EXPECT_NE(design.dialogTile(), nullptr) << what;
             ++loaded;
             loadedCases.push_back(what);
         } catch (const TError &error) {
@@ -65,7 +65,9 @@ protected:
         // The program goes on working: a good file still opens.
         expectDesignOrMessage(projectBytes(), "the good file");
         QFile file(dir.filePath(QStringLiteral("p.dcp")));
-        EXPECT_EQ(loadDesignFile(file.fileName())->dialog()->dialogName(), QStringLiteral("small"));
+        TDesignRoot design;
+        design.loadFile(file.fileName());
+        EXPECT_EQ(design.dialogTile()->dialogName(), QStringLiteral("small"));
     }
 
     QTemporaryDir dir;

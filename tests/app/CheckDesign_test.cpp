@@ -4,6 +4,7 @@
 #include "designer/DsnRegister.h"
 #include "designer/DsnSelection.h"
 #include "designer/Inspector.h"
+#include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
 #include "editctl/SynEdit.h"
@@ -70,8 +71,9 @@ protected:
 
     TControl *button(const QString &key, int top)
     {
-        TControl *tile = ClassRegistry::instance().create(QStringLiteral("TDCLButton"), design);
-        tile->setParentControl(design->DCLPanelBasic);
+        TControl *tile =
+            ClassRegistry::instance().create(QStringLiteral("TDCLButton"), design->document());
+        tile->setParentControl(design->document()->dialogTile());
         tile->setTop(top);
         tile->setProperty("Key", key);
         return tile;
@@ -95,7 +97,7 @@ TEST_F(CheckDesignCommand, ChoosingAProblemSelectsItsTileAndShowsItInTheInspecto
     QAction *check = window.action(QStringLiteral("actCheckDesign"));
     check->trigger();
     EXPECT_FALSE(panel->isHidden());
-    ASSERT_EQ(panel->Problems(design->DCLPanelBasic).size(), 1);
+    ASSERT_EQ(panel->Problems(design->document()->dialogTile()).size(), 1);
     QTreeWidget *list = panel->List();
     ASSERT_EQ(list->topLevelItemCount(), 1);
     ASSERT_EQ(list->topLevelItem(0)->childCount(), 1);
@@ -114,7 +116,7 @@ TEST_F(CheckDesignCommand, ChoosingAProblemSelectsItsTileAndShowsItInTheInspecto
     // Mended, the design checks clean and the chosen problem is gone.
     second->setProperty("Key", QStringLiteral("stop"));
     check->trigger();
-    EXPECT_TRUE(panel->Problems(design->DCLPanelBasic).isEmpty());
+    EXPECT_TRUE(panel->Problems(design->document()->dialogTile()).isEmpty());
     ASSERT_EQ(list->topLevelItemCount(), 1);
     EXPECT_EQ(list->topLevelItem(0)->childCount(), 0);
     EXPECT_TRUE(list->topLevelItem(0)->text(0).endsWith(QStringLiteral("checks clean")));
@@ -131,8 +133,9 @@ TEST_F(CheckDesignCommand, GenerateCodeShowsThePanelOnlyWhenTheCheckFindsSomethi
     button(QStringLiteral("my key"), 10);
     generate->trigger();
     EXPECT_FALSE(panel->isHidden());
-    ASSERT_EQ(panel->Problems(design->DCLPanelBasic).size(), 1);
-    EXPECT_EQ(panel->Problems(design->DCLPanelBasic).front().rule, QStringLiteral("key-format"));
+    ASSERT_EQ(panel->Problems(design->document()->dialogTile()).size(), 1);
+    EXPECT_EQ(panel->Problems(design->document()->dialogTile()).front().rule,
+              QStringLiteral("key-format"));
     const QStringList dcl = window.CurrentController()->DCLEditor->Editor->Lines();
     EXPECT_TRUE(dcl.join(QLatin1Char('\n')).contains(QStringLiteral("\"my key\"")));
 }
@@ -174,7 +177,7 @@ TEST_F(CheckDesignCommand, EditorProblemsShareThePanelWithTheDesignsAndChoosingO
         editor->Check1->trigger();
         ASSERT_EQ(panel->Problems(editor).size(), 1);
         ASSERT_EQ(list->topLevelItemCount(), 2);
-        EXPECT_EQ(panel->Problems(design->DCLPanelBasic).size(), 1);
+        EXPECT_EQ(panel->Problems(design->document()->dialogTile()).size(), 1);
         QTreeWidgetItem *heading = list->topLevelItem(1);
         EXPECT_TRUE(heading->text(0).startsWith(editor->windowTitle()))
             << heading->text(0).toStdString();
@@ -209,7 +212,7 @@ TEST_F(CheckDesignCommand, EditorProblemsShareThePanelWithTheDesignsAndChoosingO
             EXPECT_TRUE(QTest::qWaitFor([&editor] { return editor.isNull(); }));
         }
         ASSERT_EQ(list->topLevelItemCount(), c.project ? 2 : 1);
-        EXPECT_EQ(panel->Problems(design->DCLPanelBasic).size(), 1);
+        EXPECT_EQ(panel->Problems(design->document()->dialogTile()).size(), 1);
     }
 }
 

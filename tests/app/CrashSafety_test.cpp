@@ -33,7 +33,7 @@ Version expectedVersion(int version)
     design.load(readTextForm(test::saveLoopDesign(version)));
     QStringList dcl;
     QStringList lisp;
-    GenerateDialogCode(design.dialog(), dcl, lisp);
+    GenerateDialogCode(design.dialogTile(), dcl, lisp);
     return {writeTextForm(design.save()), encodeGeneratedText(lisp), encodeGeneratedText(dcl)};
 }
 

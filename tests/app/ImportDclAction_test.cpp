@@ -2,6 +2,7 @@
 #include "TestData.h"
 #include "app/ImportDclAction.h"
 #include "codegen/DialogCode.h"
+#include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
 #include "editors/EditorDialogs.h"
@@ -77,7 +78,7 @@ TEST_F(ImportDclAction, OpensTheImportedDialogAsGenerated)
     design.load(readTextForm(test::readFile(test::repoTestData("codegen/every_tile_design.txt"))));
     QStringList dcl;
     QStringList lisp;
-    GenerateDialogCode(design.dialog(), dcl, lisp);
+    GenerateDialogCode(design.dialogTile(), dcl, lisp);
     writeLines(path(QStringLiteral("every.dcl")), dcl);
     writeLines(path(QStringLiteral("every.lsp")), lisp);
     dialogs.openPath = path(QStringLiteral("every.dcl"));
@@ -93,7 +94,7 @@ TEST_F(ImportDclAction, OpensTheImportedDialogAsGenerated)
     EXPECT_EQ(controller->ProjectFile, path(QStringLiteral("every.dcp")));
     QStringList dclAgain;
     QStringList lispAgain;
-    GenerateDialogCode(controller->DesignForm->DCLPanelBasic, dclAgain, lispAgain);
+    GenerateDialogCode(controller->DesignForm->document()->dialogTile(), dclAgain, lispAgain);
     EXPECT_EQ(dclAgain.join(u'\n').toStdString(), dcl.join(u'\n').toStdString());
     EXPECT_EQ(lispAgain.join(u'\n').toStdString(), lisp.join(u'\n').toStdString());
 

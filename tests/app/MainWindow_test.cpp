@@ -4,6 +4,7 @@
 #include "component/PropertyAccess.h"
 #include "designer/DsnPanel.h"
 #include "designer/DsnRegister.h"
+#include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
 #include "editors/EditForm.h"
@@ -394,8 +395,9 @@ TEST_F(MainWindow, RadioClicksInRunModeAreExclusivePerContainer)
     design->Dsn8Register1->SetDesignMode(false);
     QList<TControl *> radios;
     for (int i = 0; i < 3; ++i) {
-        TControl *radio = ClassRegistry::instance().create(QStringLiteral("TDCLRadio"), design);
-        radio->setParentControl(design->DCLPanelBasic);
+        TControl *radio =
+            ClassRegistry::instance().create(QStringLiteral("TDCLRadio"), design->document());
+        radio->setParentControl(design->document()->dialogTile());
         radios.append(radio);
     }
     const auto value = [](TControl *radio) {

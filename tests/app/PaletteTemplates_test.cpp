@@ -77,11 +77,11 @@ TEST(PaletteTemplates, EachTemplateAloneInADialogChecksClean)
         design.front().children.push_back(tile);
         TDesignRoot root;
         root.load(design);
-        ASSERT_NE(root.dialog(), nullptr);
-        const QList<TControl *> children = root.dialog()->childControls();
+        ASSERT_NE(root.dialogTile(), nullptr);
+        const QList<TControl *> children = root.dialogTile()->childControls();
         ASSERT_EQ(std::count_if(children.cbegin(), children.cend(), IsWrittenAsTile), 1)
             << tile.name.toStdString();
-        for (const DesignProblem &problem : CheckDesign(root.dialog()))
+        for (const DesignProblem &problem : CheckDesign(root.dialogTile()))
             ADD_FAILURE() << tile.name.toStdString() << ": " << problem.rule.toStdString() << ": "
                           << problem.message.toStdString();
     }

@@ -24,7 +24,7 @@ int main(int argc, char **argv)
         design.load(tw::readTextForm(tw::test::saveLoopDesign(version)));
         QStringList dcl;
         QStringList lisp;
-        tw::GenerateDialogCode(design.dialog(), dcl, lisp);
+        tw::GenerateDialogCode(design.dialogTile(), dcl, lisp);
         tw::SaveProjectFile(dir.filePath(QStringLiteral("loop.dcp")), design.save());
         tw::saveFileAtomically(dir.filePath(QStringLiteral("loop.lsp")),
                                tw::encodeGeneratedText(lisp));

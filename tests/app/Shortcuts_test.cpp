@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "designer/DsnSelect.h"
 #include "designer/DsnStage.h"
+#include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
 #include "editors/EditForm.h"
@@ -223,7 +224,7 @@ TEST_F(MergedShortcuts, EachKeyRunsOneCommandOfTheActiveWindow)
             delete extra;
         for (TEditForm *each : {controller->LispEditor.data(), controller->DCLEditor.data()})
             each->Editor->SetModified(false);
-        design->SetModified(false);
+        design->document()->setModified(false);
     }
 }
 
@@ -261,7 +262,7 @@ TEST_F(MergedShortcuts, CopyKeyCopiesTheEditorTextOrTheSelectedTiles)
 
     TfrmDialogDesign *design = controller->DesignForm;
     activate(design, design->DsnStage1);
-    design->DsnSelect1->select(design->DCLPanelBasic.data());
+    design->DsnSelect1->select(design->document()->dialogTile());
     QApplication::clipboard()->clear();
     press(QKeySequence(Qt::CTRL | Qt::Key_C));
     EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());

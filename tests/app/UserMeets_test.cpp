@@ -13,6 +13,7 @@
 #include "designer/DsnSelection.h"
 #include "designer/Inspector.h"
 #include "designer/InspectorForm.h"
+#include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
 #include "editors/EditForm.h"
@@ -243,8 +244,8 @@ TEST_F(UserMeets, ClosingTheWindowAsksWhatExitAsksAndClosesNothingUntilAllMayEnd
         window.show();
         newProject();
         ASSERT_NE(design(), nullptr);
-        draw(QStringLiteral("Button"), design()->DCLPanelBasic, QRect(16, 8, 64, 24));
-        ASSERT_TRUE(design()->Modified());
+        draw(QStringLiteral("Button"), design()->document()->dialogTile(), QRect(16, 8, 64, 24));
+        ASSERT_TRUE(design()->document()->isModified());
         TEditForm *free = window.NewEditor(true);
         QTest::keyClicks(free->Editor, QStringLiteral("(princ)"));
         const QPointer<TEditForm> kept(free);
@@ -292,14 +293,16 @@ TEST_F(UserMeets, TheDesignFrameOffersNoMaximiseThatWouldResizeTheDialog)
     settle();
     EXPECT_FALSE(frame->isMaximized());
     EXPECT_EQ(frame->size(), before);
-    EXPECT_NE(design()->DCLPanelBasic->dialogWidth(), window.mdiArea()->viewport()->width());
+    EXPECT_NE(design()->document()->dialogTile()->dialogWidth(),
+              window.mdiArea()->viewport()->width());
     // Nor is it maximised by coming after a maximised editor.
     frameOf(window.CurrentController()->LispEditor)->showMaximized();
     window.mdiArea()->setActiveSubWindow(frame);
     settle();
     EXPECT_FALSE(frame->isMaximized());
     EXPECT_EQ(frame->size(), before);
-    EXPECT_NE(design()->DCLPanelBasic->dialogWidth(), window.mdiArea()->viewport()->width());
+    EXPECT_NE(design()->document()->dialogTile()->dialogWidth(),
+              window.mdiArea()->viewport()->width());
 }
 
 TEST_F(UserMeets, NextWindowActivatesEveryChildInTurnInBothModes)
@@ -353,7 +356,7 @@ TEST_F(UserMeets, NewClustersAreEnabledAndDockAsTheirContainerSays)
         frameOf(design())->resize(700, 640);
         settle();
     }
-    TDCLPanel *dialog = design()->DCLPanelBasic;
+    TDCLPanel *dialog = design()->document()->dialogTile();
     TControl *column = draw(QStringLiteral("Column"), dialog, QRect(8, 8, 200, 120));
     TControl *row = draw(QStringLiteral("Row"), dialog, QRect(8, 136, 200, 56));
     ASSERT_TRUE(column && row);
@@ -370,7 +373,7 @@ TEST_F(UserMeets, NewClustersAreEnabledAndDockAsTheirContainerSays)
         SCOPED_TRACE(std::string(c.kind) + " in " + c.container->name().toStdString());
         QRect place(8, 8, 48, 40);
         for (TControl *child : c.container->childControls())
-            if (child->owner() != design())
+            if (child->owner() != design()->document())
                 continue;
             else if (c.align == alTop)
                 place.moveTop(std::max(place.top(), child->geometry().bottom() + 8));
@@ -383,7 +386,7 @@ TEST_F(UserMeets, NewClustersAreEnabledAndDockAsTheirContainerSays)
         // Every tile drawn before it stays before it.
         const QList<TControl *> siblings = c.container->childControls();
         for (TControl *sibling : siblings) {
-            if (sibling != tile && sibling->owner() == design()) {
+            if (sibling != tile && sibling->owner() == design()->document()) {
                 EXPECT_TRUE(c.align == alTop ? sibling->y() < tile->y() : sibling->x() < tile->x())
                     << sibling->name().toStdString();
             }
@@ -453,8 +456,9 @@ TEST_F(UserMeets, ANewProjectOpensInDesignModeReadyToDraw)
     EXPECT_EQ(window.mdiArea()->activeSubWindow(), frameOf(design()));
     for (TDsnButton *button : window.DsnPanel1()->buttons())
         EXPECT_TRUE(button->isEnabled()) << button->caption().toStdString();
-    EXPECT_NE(draw(QStringLiteral("Button"), design()->DCLPanelBasic, QRect(16, 8, 64, 24)),
-              nullptr);
+    EXPECT_NE(
+        draw(QStringLiteral("Button"), design()->document()->dialogTile(), QRect(16, 8, 64, 24)),
+        nullptr);
 }
 
 TEST_F(UserMeets, TitleAndStatusBarTellTheProjectModeAndSelection)
@@ -468,7 +472,7 @@ TEST_F(UserMeets, TitleAndStatusBarTellTheProjectModeAndSelection)
     EXPECT_EQ(mode->text(), QStringLiteral("Design mode"));
 
     TControl *button =
-        draw(QStringLiteral("Button"), design()->DCLPanelBasic, QRect(16, 8, 64, 24));
+        draw(QStringLiteral("Button"), design()->document()->dialogTile(), QRect(16, 8, 64, 24));
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(window.isWindowModified());
     const QRect at = button->geometry();
@@ -480,7 +484,7 @@ TEST_F(UserMeets, TitleAndStatusBarTellTheProjectModeAndSelection)
                                      .arg(at.height()));
     button->setBounds(at.x(), at.y(), at.width(), at.height() + 8);
     EXPECT_TRUE(selection->text().endsWith(QStringLiteral("Height %1").arg(at.height() + 8)));
-    design()->Dsn8Register1->selection()->add(design()->DCLPanelBasic);
+    design()->Dsn8Register1->selection()->add(design()->document()->dialogTile());
     design()->Dsn8Register1->selection()->update();
     EXPECT_EQ(selection->text(), QStringLiteral("2 tiles selected"));
 
@@ -530,7 +534,7 @@ TEST_F(UserMeets, TheInspectorShowsWholeNamesKeepsItsPlaceAndHighlightsTheEdited
 {
     newProject();
     TControl *button =
-        draw(QStringLiteral("Button"), design()->DCLPanelBasic, QRect(16, 8, 64, 24));
+        draw(QStringLiteral("Button"), design()->document()->dialogTile(), QRect(16, 8, 64, 24));
     ASSERT_NE(button, nullptr);
     TInspectorFm *shown = inspector();
     ASSERT_NE(shown, nullptr);
@@ -543,12 +547,12 @@ TEST_F(UserMeets, TheInspectorShowsWholeNamesKeepsItsPlaceAndHighlightsTheEdited
     // The highlighted row is the edited one, also when another tile brings other rows.
     pressRow(QStringLiteral("Key"));
     EXPECT_EQ(grid->currentRow(), rowOf(QStringLiteral("Key")));
-    design()->DsnSelect1->select(design()->DCLPanelBasic);
+    design()->DsnSelect1->select(design()->document()->dialogTile());
     settle();
     ASSERT_GE(rowOf(QStringLiteral("DialogName")), 1);
     pressRow(QStringLiteral("DialogName"));
     TControl *edit =
-        draw(QStringLiteral("Edit box"), design()->DCLPanelBasic, QRect(16, 48, 64, 24));
+        draw(QStringLiteral("Edit box"), design()->document()->dialogTile(), QRect(16, 48, 64, 24));
     ASSERT_NE(edit, nullptr);
     pressRow(QStringLiteral("Key"));
     design()->DsnSelect1->select(button);
@@ -616,7 +620,7 @@ TEST_F(UserMeets, PaletteStatesAndInspectorEditorsAreInTheAccessibilityTree)
     EXPECT_FALSE(face->state().checked);
 
     TControl *button =
-        draw(QStringLiteral("Button"), design()->DCLPanelBasic, QRect(16, 8, 64, 24));
+        draw(QStringLiteral("Button"), design()->document()->dialogTile(), QRect(16, 8, 64, 24));
     ASSERT_NE(button, nullptr);
     const struct {
         const char *row;

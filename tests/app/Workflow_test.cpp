@@ -6,6 +6,7 @@
 #include "designer/DsnSelection.h"
 #include "designer/Inspector.h"
 #include "designer/InspectorForm.h"
+#include "document/DesignDocument.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
 #include "editors/EditData.h"
@@ -299,10 +300,10 @@ protected:
         ASSERT_NE(frame, nullptr);
         // The new dialog tile fills the window only after the first resize.
         for (int pass = 0; pass < 2; ++pass) {
-            frame->resize(frame->size() + size - design()->DCLPanelBasic->size());
+            frame->resize(frame->size() + size - design()->document()->dialogTile()->size());
             settle();
         }
-        ASSERT_EQ(design()->DCLPanelBasic->size(), size);
+        ASSERT_EQ(design()->document()->dialogTile()->size(), size);
     }
 
     void select(TControl *tile)
@@ -393,7 +394,7 @@ TEST_F(Workflow, DrawGenerateSaveReopenAndRun)
     ASSERT_TRUE(design()->DesignMode());
     const QSize dialogSize(358, 286);
     sizeDialog(dialogSize);
-    TDCLPanel *dialog = design()->DCLPanelBasic;
+    TDCLPanel *dialog = design()->document()->dialogTile();
 
     select(dialog);
     type(QStringLiteral("DialogName"), QStringLiteral("demo"));
@@ -455,7 +456,7 @@ TEST_F(Workflow, DrawGenerateSaveReopenAndRun)
     ASSERT_NE(design(), nullptr);
     activateDesign();
     settle();
-    EXPECT_EQ(design()->DCLPanelBasic->size(), dialogSize);
+    EXPECT_EQ(design()->document()->dialogTile()->size(), dialogSize);
     clickToolButton("actGenerateCode");
     clickToolButton("actSaveProject");
     EXPECT_EQ(readFile(dclFile).toStdString(), kExpectedDcl.toStdString());
@@ -469,7 +470,7 @@ TEST_F(Workflow, DrawGenerateSaveReopenAndRun)
     QList<QAbstractButton *> shown;
     for (const char *key : {"fast", "slow"}) {
         TControl *radio = nullptr;
-        for (TControl *each : design()->components())
+        for (TControl *each : design()->document()->components())
             if (value(each, "Key") == QLatin1String(key))
                 radio = each;
         ASSERT_NE(radio, nullptr) << key;
@@ -497,7 +498,7 @@ TEST_F(Workflow, KeyboardMoveIsUndoneByNameAndAskedAboutOnClose)
     activateDesign();
     if (!design()->DesignMode())
         QTest::mouseClick(window.btDesign(), Qt::LeftButton);
-    TDCLPanel *dialog = design()->DCLPanelBasic;
+    TDCLPanel *dialog = design()->document()->dialogTile();
     TControl *first = draw("Dpst_TDCLButton", dialog, QRect(16, 8, 64, 24));
     TControl *second = draw("Dpst_TDCLButton", dialog, QRect(16, 40, 64, 24));
     ASSERT_TRUE(first && second);
@@ -506,7 +507,7 @@ TEST_F(Workflow, KeyboardMoveIsUndoneByNameAndAskedAboutOnClose)
     EXPECT_EQ(undo->text(), QStringLiteral("&Undo Create DCLButton"));
     EXPECT_TRUE(window.isWindowModified());
 
-    ASSERT_TRUE(design()->SaveProject(project));
+    ASSERT_TRUE(design()->document()->save(project));
     EXPECT_FALSE(window.isWindowModified());
     select(first);
     const int top = first->y();

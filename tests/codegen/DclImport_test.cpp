@@ -71,10 +71,10 @@ TEST(DclImport, GeneratedFilesComeBackAsTheSameFiles)
         SCOPED_TRACE(file.toStdString());
         TDesignRoot original;
         original.load(readTextForm(test::readFile(file)));
-        ASSERT_NE(original.dialog(), nullptr);
+        ASSERT_NE(original.dialogTile(), nullptr);
         const auto refusal = refusedNames.constFind(QFileInfo(file).fileName());
         if (refusal != refusedNames.cend()) {
-            const Generated named = generate(original.dialog());
+            const Generated named = generate(original.dialogTile());
             try {
                 importDclText(named.dcl, QStringLiteral("dialog.dcl"), named.lisp,
                               QStringLiteral("dialog.lsp"));
@@ -82,16 +82,16 @@ TEST(DclImport, GeneratedFilesComeBackAsTheSameFiles)
             } catch (const TError &error) {
                 EXPECT_EQ(error.message().toStdString(), refusal->toStdString());
             }
-            original.dialog()->setDialogName(QStringLiteral("renamed"));
+            original.dialogTile()->setDialogName(QStringLiteral("renamed"));
             ++refused;
         }
-        const Generated first = generate(original.dialog());
+        const Generated first = generate(original.dialogTile());
         const DclImport imported = importDclText(first.dcl, QStringLiteral("dialog.dcl"),
                                                  first.lisp, QStringLiteral("dialog.lsp"));
         EXPECT_EQ(warningTexts(imported).join(u'\n').toStdString(), "");
         EXPECT_EQ(imported.lispFile, QStringLiteral("dialog.lsp"));
-        EXPECT_EQ(imported.design->dialog()->lispFileName(), QStringLiteral("dialog.lsp"));
-        const Generated second = generate(imported.design->dialog());
+        EXPECT_EQ(imported.design->dialogTile()->lispFileName(), QStringLiteral("dialog.lsp"));
+        const Generated second = generate(imported.design->dialogTile());
         EXPECT_EQ(second.dcl.toStdString(), first.dcl.toStdString());
         EXPECT_EQ(second.lisp.toStdString(), first.lisp.toStdString());
     }
@@ -191,7 +191,7 @@ TEST(DclImport, GeneratedTileBlocksComeBackAsTheSameBlocks)
                                      .trimmed());
         const DclImport imported = importDclText(head + block + tail, name, lisp, lispName);
         EXPECT_EQ(warningTexts(imported).join(u'\n').toStdString(), "");
-        const Generated generated = generate(imported.design->dialog());
+        const Generated generated = generate(imported.design->dialogTile());
         EXPECT_EQ(generated.dcl.toStdString(), (head + block + tail).toStdString());
         if (lisp) {
             EXPECT_EQ(generated.lisp.toStdString(), lisp->toStdString());
@@ -457,7 +457,7 @@ QStringList roundTripHandWritten(const QString &text, const QString &path,
 {
     const dcl::Document original = dcl::Document::fromText(text, path);
     const DclImport imported = importDclText(text, path);
-    const Generated generated = generate(imported.design->dialog());
+    const Generated generated = generate(imported.design->dialogTile());
     const dcl::Document again = dcl::Document::fromText(generated.dcl, QStringLiteral("again.dcl"));
     EXPECT_FALSE(original.dialogs().empty());
     EXPECT_EQ(again.dialogs().size(), 1u);
@@ -469,7 +469,7 @@ QStringList roundTripHandWritten(const QString &text, const QString &path,
     EXPECT_EQ(back.value(u"label"), dialog.value(u"label", dialog.value(u"value")));
     TreeComparison(imported.warnings).compareDialogs(dialog, back);
     if (retirement)
-        *retirement = enumName(imported.design->dialog()->retirementButton());
+        *retirement = enumName(imported.design->dialogTile()->retirementButton());
     return warningTexts(imported);
 }
 
@@ -664,7 +664,7 @@ TEST(DclImport, LispFileBesideIsMatchedToTheDialogsTiles)
     EXPECT_EQ(warningTexts(imported).join(u'\n').toStdString(),
               "two.lsp:5:1: warning: action Third() names no tile \"none\" of the dialog that "
               "can hold it: left out");
-    const Generated generated = generate(imported.design->dialog());
+    const Generated generated = generate(imported.design->dialogTile());
     // A bare action name, as files written before actions always had an argument list carry
     // it, is generated again with the empty list defun needs.
     for (const char *line :
@@ -680,7 +680,7 @@ TEST(DclImport, LispFileBesideIsMatchedToTheDialogsTiles)
         ASSERT_EQ(ignored.warnings.size(), 1);
         EXPECT_TRUE(ignored.warnings.front().message.startsWith(u"not read: "));
         EXPECT_TRUE(ignored.lispFile.isEmpty());
-        EXPECT_FALSE(generate(ignored.design->dialog()).lisp.contains(u"First"));
+        EXPECT_FALSE(generate(ignored.design->dialogTile()).lisp.contains(u"First"));
     }
 }
 
@@ -716,7 +716,7 @@ ok_only;
     const DclImport imported =
         importDclText(dcl, QStringLiteral("esc.dcl"), lisp, QStringLiteral("esc.lsp"));
     EXPECT_EQ(warningTexts(imported).join(u'\n').toStdString(), "");
-    TDCLPanel *dialog = imported.design->dialog();
+    TDCLPanel *dialog = imported.design->dialogTile();
     EXPECT_EQ(dialog->dialogCaption(), QStringLiteral("A \"quoted\" \\ path"));
     EXPECT_EQ(dialog->dclFileName(), QStringLiteral("a\\b.dcl"));
     const QObject *edit = imported.design->findComponent(QStringLiteral("DCLEdit1"));
@@ -765,7 +765,7 @@ TEST(DclImport, LibrarySlidesComeBackByName)
     ASSERT_EQ(imported.warnings.size(), 1);
     EXPECT_EQ(imported.warnings.front().where.line, 6);
     EXPECT_TRUE(imported.warnings.front().message.contains(u"WINDOW cannot be found"));
-    const QString generated = generate(imported.design->dialog()).lisp;
+    const QString generated = generate(imported.design->dialogTile()).lisp;
     EXPECT_TRUE(generated.contains(library.fileName() + QStringLiteral("(DOOR)\")")));
     EXPECT_TRUE(generated.contains(library.fileName() + QStringLiteral("(HOUSE)\")")));
 }

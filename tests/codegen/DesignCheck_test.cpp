@@ -84,11 +84,11 @@ TEST(DesignCheck, EachRuleHasADesignThatBreaksItAndOneThatDoesNot)
                           c.dialog + c.tiles + "end\n";
         TDesignRoot root;
         root.load(readTextForm(text));
-        ASSERT_NE(root.dialog(), nullptr) << c.what;
-        const QString before = root.dialog()->dialogName();
-        EXPECT_EQ(summary(CheckDesign(root.dialog())).toStdString(), std::string(c.expected))
+        ASSERT_NE(root.dialogTile(), nullptr) << c.what;
+        const QString before = root.dialogTile()->dialogName();
+        EXPECT_EQ(summary(CheckDesign(root.dialogTile())).toStdString(), std::string(c.expected))
             << c.what;
-        EXPECT_EQ(root.dialog()->dialogName(), before) << c.what;
+        EXPECT_EQ(root.dialogTile()->dialogName(), before) << c.what;
     }
 }
 

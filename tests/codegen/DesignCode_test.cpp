@@ -81,10 +81,10 @@ TEST_P(DesignCodeTest, GeneratesTheExpectedFiles)
 {
     const QString base = QStringLiteral("codegen/") + QLatin1String(GetParam());
     const auto root = loadDesign(base);
-    ASSERT_NE(root->dialog(), nullptr);
+    ASSERT_NE(root->dialogTile(), nullptr);
     QStringList dcl;
     QStringList lisp;
-    GenerateDialogCode(root->dialog(), dcl, lisp);
+    GenerateDialogCode(root->dialogTile(), dcl, lisp);
     EXPECT_EQ(dcl.join(QLatin1Char('\n')).toStdString(), expectedText(base + ".dcl"));
     EXPECT_EQ(lisp.join(QLatin1Char('\n')).toStdString(), expectedText(base + ".lsp"));
 }
@@ -95,12 +95,12 @@ TEST_P(DesignCodeTest, SingleFileWritesTheSameDclAndFunctions)
 {
     const QString base = QStringLiteral("codegen/") + QLatin1String(GetParam());
     const auto root = loadDesign(base);
-    ASSERT_NE(root->dialog(), nullptr);
+    ASSERT_NE(root->dialogTile(), nullptr);
     QStringList dcl;
     QStringList lisp;
-    GenerateDialogCode(root->dialog(), dcl, lisp);
+    GenerateDialogCode(root->dialogTile(), dcl, lisp);
     QStringList single;
-    GenerateSingleFileCode(root->dialog(), single);
+    GenerateSingleFileCode(root->dialogTile(), single);
 
     static const QRegularExpression writeLine(
         QStringLiteral(R"re(^          \(write-line "((?:[^"\\]|\\.)*)" dcl_out\)$)re"));
@@ -129,9 +129,9 @@ TEST_P(DesignCodeTest, SingleFileWritesTheSameDclAndFunctions)
 TEST(SingleFileCode, EscapesTheDclTextForAutoLisp)
 {
     const auto root = loadDesign(QStringLiteral("codegen/escapes_design"));
-    ASSERT_NE(root->dialog(), nullptr);
+    ASSERT_NE(root->dialogTile(), nullptr);
     QStringList lisp;
-    GenerateSingleFileCode(root->dialog(), lisp);
+    GenerateSingleFileCode(root->dialogTile(), lisp);
     EXPECT_EQ(lisp.join(QLatin1Char('\n')).toStdString(),
               expectedText(QStringLiteral("codegen/escapes_design_single.lsp")));
 }

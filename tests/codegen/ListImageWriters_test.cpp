@@ -362,10 +362,10 @@ TEST(GenerateDialogCode, DesignWithEveryTileKindGivesTheExpectedFiles)
     ASSERT_FALSE(design.isEmpty());
     TDesignRoot root;
     root.load(readTextForm(design));
-    ASSERT_NE(root.dialog(), nullptr);
+    ASSERT_NE(root.dialogTile(), nullptr);
     QStringList dcl;
     QStringList lisp;
-    GenerateDialogCode(root.dialog(), dcl, lisp);
+    GenerateDialogCode(root.dialogTile(), dcl, lisp);
     const QStringList expectedDcl = expectedLines(QStringLiteral("codegen/every_tile.dcl"));
     const QStringList expectedLisp = expectedLines(QStringLiteral("codegen/every_tile.lsp"));
     ASSERT_EQ(dcl.size(), expectedDcl.size()) << qPrintable(dcl.join('\n'));

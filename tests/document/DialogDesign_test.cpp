@@ -14,7 +14,9 @@
 #include "editors/EditData.h"
 #include "editors/EditList.h"
 #include "editors/EditorDialogs.h"
+#include "format/Error.h"
 #include "format/ProjectFile.h"
+#include "format/TextForm.h"
 #include "tiles/DCLPanel.h"
 #include "tiles/DclColumn.h"
 #include "tiles/DclRow.h"
@@ -46,22 +48,30 @@ protected:
     void SetUp() override
     {
         main = std::make_unique<TFakeMain>();
-        form = std::make_unique<TfrmDialogDesign>(*main);
-        form->show();
+        openNew();
         flush();
     }
     void TearDown() override
     {
         form.reset();
+        document.reset();
         main.reset();
         flush();
     }
+    // A new design in a new window.
+    void openNew()
+    {
+        form.reset();
+        document = std::make_unique<TDesignDocument>();
+        form = std::make_unique<TfrmDialogDesign>(*document, *main);
+        form->show();
+    }
 
-    TDCLPanel *dialog() const { return form->DCLPanelBasic; }
+    TDCLPanel *dialog() const { return document->dialogTile(); }
     TControl *addTile(const QString &cls, TControl *parent, const QString &tileKey = {})
     {
-        TControl *tile = ClassRegistry::instance().create(cls, form.get());
-        tile->setName(form->freeName(cls));
+        TControl *tile = ClassRegistry::instance().create(cls, document.get());
+        tile->setName(document->freeName(cls));
         tile->setParentControl(parent);
         tile->setBounds(8, 8, 100, 24);
         if (!tileKey.isEmpty())
@@ -76,6 +86,7 @@ protected:
     QList<TControl *> stageTiles() const { return form->DsnStage1->childControls(); }
 
     std::unique_ptr<TFakeMain> main;
+    std::unique_ptr<TDesignDocument> document;
     std::unique_ptr<TfrmDialogDesign> form;
 };
 
@@ -89,7 +100,7 @@ TEST_F(DialogDesignTest, StartsWithTheDialogTileOnTheStageAndNoMenuShown)
     EXPECT_FALSE(dialog()->candelete());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Dialog Design"));
     EXPECT_FALSE(form->MainMenu1->isVisible());
-    EXPECT_FALSE(form->Modified());
+    EXPECT_FALSE(document->isModified());
     EXPECT_EQ(form->DsnStage1->geometry(), form->rect());
 }
 
@@ -98,7 +109,7 @@ TEST_F(DialogDesignTest, ClosingTheWindowOnlyMinimisesIt)
     QMdiArea area;
     area.resize(800, 600);
     area.show();
-    QPointer<TfrmDialogDesign> design = new TfrmDialogDesign(*main);
+    QPointer<TfrmDialogDesign> design = new TfrmDialogDesign(*document, *main);
     QMdiSubWindow *sub = area.addSubWindow(design);
     sub->show();
     flush();
@@ -149,12 +160,12 @@ TEST_F(DialogDesignTest, TwoButtonsFromThePaletteGetUniqueKeys)
         main->palette->buttonClicked(paletteButton);
         dragAndSettle(dialog(), QPoint(16, y), QPoint(112, y + 32));
     }
-    const QList<TControl *> buttons = tilesIn(dialog(), form.get());
+    const QList<TControl *> buttons = tilesIn(dialog(), document.get());
     ASSERT_EQ(buttons.size(), 2);
     EXPECT_EQ(key(buttons[0]), QStringLiteral("accept"));
     EXPECT_EQ(key(buttons[1]), buttons[1]->name());
     EXPECT_NE(buttons[1]->name(), QStringLiteral("accept"));
-    EXPECT_TRUE(form->Modified());
+    EXPECT_TRUE(document->isModified());
     // The inspector, already listing the selected new tile, shows the new key.
     QString shown;
     for (const TInspectorRow &row : form->DsnInspector1->model()->rows())
@@ -318,8 +329,7 @@ TEST_F(DialogDesignTest, PasteWithNothingSelectedLandsInTheDialogTile)
     const Case cases[] = {{"selection cleared", true}, {"no selection yet", false}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        form = std::make_unique<TfrmDialogDesign>(*main);
-        form->show();
+        openNew();
         TControl *button = addTile(QStringLiteral("TDCLButton"), dialog(), "ok");
         designOn();
         form->Dsn8Register1->SelectControl(button);
@@ -334,7 +344,7 @@ TEST_F(DialogDesignTest, PasteWithNothingSelectedLandsInTheDialogTile)
         form->Dsn8Register1->PasteClipboard();
         flush();
         EXPECT_EQ(stageTiles(), QList<TControl *>{dialog()});
-        const QList<TControl *> inDialog = tilesIn(dialog(), form.get());
+        const QList<TControl *> inDialog = tilesIn(dialog(), document.get());
         ASSERT_EQ(inDialog.size(), 2);
         EXPECT_EQ(key(inDialog[0]), QStringLiteral("ok"));
         EXPECT_EQ(key(inDialog[1]), inDialog[1]->name());
@@ -346,27 +356,27 @@ TEST_F(DialogDesignTest, ModifiedFlagFollowsInsertionsRemovalsAndSaving)
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("m.dcp"));
     TControl *column = addTile(QStringLiteral("TDCLColumn"), dialog());
-    EXPECT_TRUE(form->Modified());
-    ASSERT_TRUE(form->SaveProject(file));
-    EXPECT_FALSE(form->Modified());
+    EXPECT_TRUE(document->isModified());
+    ASSERT_TRUE(document->save(file));
+    EXPECT_FALSE(document->isModified());
 
     TControl *nested = addTile(QStringLiteral("TDCLButton"), column);
-    EXPECT_TRUE(form->Modified());
-    form->SetModified(false);
+    EXPECT_TRUE(document->isModified());
+    document->setModified(false);
     delete nested;
-    EXPECT_TRUE(form->Modified());
+    EXPECT_TRUE(document->isModified());
 
-    form->SetModified(false);
-    auto *second = new TDCLPanel(form.get());
+    document->setModified(false);
+    auto *second = new TDCLPanel(document.get());
     second->setParentControl(form->DsnStage1);
-    EXPECT_FALSE(form->Modified());
+    EXPECT_FALSE(document->isModified());
     delete second;
-    EXPECT_FALSE(form->Modified());
+    EXPECT_FALSE(document->isModified());
 
-    EXPECT_FALSE(form->SaveProject(QStringLiteral("   ")));
-    EXPECT_TRUE(form->Modified());
-    ASSERT_TRUE(form->LoadProject(file));
-    EXPECT_FALSE(form->Modified());
+    EXPECT_FALSE(document->save(QStringLiteral("   ")));
+    EXPECT_TRUE(document->isModified());
+    ASSERT_TRUE(document->load(file));
+    EXPECT_FALSE(document->isModified());
 }
 
 TEST_F(DialogDesignTest, RadioTilesReportClicksToTheMainWindowWithoutStoringTheBinding)
@@ -379,13 +389,13 @@ TEST_F(DialogDesignTest, RadioTilesReportClicksToTheMainWindowWithoutStoringTheB
     radio->click();
     EXPECT_EQ(main->radioClicks, QStringList{name});
 
-    const ComponentRecord record = writeComponent(radio, form.get());
+    const ComponentRecord record = writeComponent(radio, document.get());
     for (const NamedValue &value : record.properties)
         EXPECT_NE(value.name, QStringLiteral("OnClick"));
 
-    ASSERT_TRUE(form->SaveProject(file));
-    ASSERT_TRUE(form->LoadProject(file));
-    TControl *loaded = form->findComponent(name);
+    ASSERT_TRUE(document->save(file));
+    ASSERT_TRUE(document->load(file));
+    TControl *loaded = document->findComponent(name);
     ASSERT_NE(loaded, nullptr);
     main->radioClicks.clear();
     loaded->click();
@@ -402,14 +412,16 @@ TEST_F(DialogDesignTest, SavedProjectLoadsBackWithTheSameTiles)
     TControl *combo = addTile(QStringLiteral("TDCLCombo"), dialog(), "colour");
     combo->setProperty("List", QStringList{"red", "blue"});
     dialog()->setLispFileName(QStringLiteral("panel.lsp"));
-    ASSERT_TRUE(form->SaveProject(file));
+    ASSERT_TRUE(document->save(file));
 
-    auto other = std::make_unique<TfrmDialogDesign>(*main);
-    ASSERT_TRUE(other->LoadProject(file));
+    TDesignDocument otherDocument;
+    auto other = std::make_unique<TfrmDialogDesign>(otherDocument, *main);
+    ASSERT_TRUE(otherDocument.load(file));
     flush();
-    ASSERT_NE(other->DCLPanelBasic, nullptr);
-    EXPECT_EQ(other->DsnStage1->childControls(), QList<TControl *>{other->DCLPanelBasic.data()});
-    EXPECT_EQ(other->LispFileName(), QStringLiteral("panel.lsp"));
+    TDCLPanel *otherDialog = otherDocument.dialogTile();
+    ASSERT_NE(otherDialog, nullptr);
+    EXPECT_EQ(other->DsnStage1->childControls(), QList<TControl *>{otherDialog});
+    EXPECT_EQ(otherDialog->lispFileName(), QStringLiteral("panel.lsp"));
     const struct {
         const char *name;
         const char *parent;
@@ -419,18 +431,18 @@ TEST_F(DialogDesignTest, SavedProjectLoadsBackWithTheSameTiles)
                     {"DCLCombo1", "DCLPanelBasic", "colour"}};
     for (const auto &e : expected) {
         SCOPED_TRACE(e.name);
-        TControl *tile = other->findComponent(QLatin1String(e.name));
+        TControl *tile = otherDocument.findComponent(QLatin1String(e.name));
         ASSERT_NE(tile, nullptr);
         EXPECT_EQ(tile->parentControl()->name(), QLatin1String(e.parent));
         EXPECT_EQ(key(tile), QLatin1String(e.tileKey));
     }
-    EXPECT_EQ(other->findComponent("DCLButton1")->property("LispCode").toStringList(),
+    EXPECT_EQ(otherDocument.findComponent("DCLButton1")->property("LispCode").toStringList(),
               button->property("LispCode").toStringList());
-    EXPECT_EQ(other->findComponent("DCLCombo1")->property("List").toStringList(),
+    EXPECT_EQ(otherDocument.findComponent("DCLCombo1")->property("List").toStringList(),
               QStringList({"red", "blue"}));
 
     // The caption handler is bound again.
-    other->DCLPanelBasic->setDialogCaption(QStringLiteral("Panel settings"));
+    otherDialog->setDialogCaption(QStringLiteral("Panel settings"));
     EXPECT_EQ(other->windowTitle(), QStringLiteral("Panel settings"));
 }
 
@@ -445,7 +457,7 @@ TEST_F(DialogDesignTest, ProjectThatCannotBeReadLeavesTheDesignAsItWas)
     // A readable project whose only record is not a dialog tile.
     const QString noDialog = dir.filePath(QStringLiteral("nodialog.dcp"));
     {
-        TfrmDialogDesign scratch(*main);
+        TDesignDocument scratch;
         TControl *lone = ClassRegistry::instance().create(QStringLiteral("TDCLButton"), &scratch);
         lone->setName(QStringLiteral("Lone"));
         SaveProjectFile(noDialog, {writeComponent(lone, &scratch)});
@@ -454,13 +466,55 @@ TEST_F(DialogDesignTest, ProjectThatCannotBeReadLeavesTheDesignAsItWas)
     designOn();
     for (const QString &file : {garbage, noDialog, dir.filePath(QStringLiteral("missing.dcp"))}) {
         SCOPED_TRACE(file.toStdString());
-        form->SetModified(false);
-        EXPECT_ANY_THROW(form->LoadProject(file));
-        EXPECT_TRUE(form->Modified());
+        document->setModified(false);
+        EXPECT_ANY_THROW(document->load(file));
+        EXPECT_TRUE(document->isModified());
         ASSERT_NE(dialog(), nullptr);
-        EXPECT_EQ(tilesIn(dialog(), form.get()), QList<TControl *>{button});
+        EXPECT_EQ(tilesIn(dialog(), document.get()), QList<TControl *>{button});
         EXPECT_EQ(key(button), QStringLiteral("kept"));
         EXPECT_TRUE(form->DesignMode());
+    }
+}
+
+// A design opens from its project file and from its text form alike; either
+// without a dialog tile is refused with the program's message and changes nothing.
+TEST_F(DialogDesignTest, DesignsOpenFromProjectFilesAndTextForms)
+{
+    QTemporaryDir dir;
+    addTile(QStringLiteral("TDCLButton"), addTile(QStringLiteral("TDCLColumn"), dialog()), "ok");
+    const QByteArray design = document->textForm();
+    const QByteArray lone = "object Lone: TDCLButton\n  Key = 'lone'\nend\n";
+    const struct {
+        const char *file;
+        QByteArray text;
+        const char *error;
+    } cases[] = {{"design.dcp", {}, nullptr},
+                 {"design.txt", design, nullptr},
+                 {"lone.txt", lone, "The design holds no dialog tile."},
+                 {"lone.dcp", lone, "File is corrupt."}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        const QString path = dir.filePath(QLatin1String(c.file));
+        if (c.text.isEmpty()) {
+            ASSERT_TRUE(document->save(path));
+        } else if (path.endsWith(QLatin1String(".dcp"))) {
+            SaveProjectFile(path, readTextForm(c.text));
+        } else {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.text);
+        }
+        TDesignDocument opened;
+        TfrmDialogDesign view(opened, *main);
+        const QByteArray empty = opened.textForm();
+        try {
+            ASSERT_TRUE(opened.load(path));
+            EXPECT_EQ(c.error, nullptr);
+            EXPECT_EQ(opened.textForm().toStdString(), design.toStdString());
+        } catch (const TError &error) {
+            EXPECT_EQ(error.message(), QLatin1String(c.error));
+            EXPECT_EQ(opened.textForm(), empty);
+        }
     }
 }
 
@@ -468,7 +522,7 @@ TEST_F(DialogDesignTest, TilesReadUnderANameOfTheWindowsOwnPartsAreRenamed)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("names.dcp"));
-    ComponentRecord dialogRecord = writeComponent(dialog(), form.get());
+    ComponentRecord dialogRecord = writeComponent(dialog(), document.get());
     TOwner elsewhere;
     const QStringList stored = {"DsnStage1", "Dsn8Register1", "dsnselect1", "Free"};
     for (const QString &name : stored) {
@@ -478,9 +532,9 @@ TEST_F(DialogDesignTest, TilesReadUnderANameOfTheWindowsOwnPartsAreRenamed)
         dialogRecord.children.push_back(writeComponent(button, &elsewhere));
     }
     SaveProjectFile(file, {dialogRecord});
-    ASSERT_TRUE(form->LoadProject(file));
+    ASSERT_TRUE(document->load(file));
     QStringList names;
-    for (TControl *tile : tilesIn(dialog(), form.get()))
+    for (TControl *tile : tilesIn(dialog(), document.get()))
         names.append(tile->name());
     EXPECT_EQ(names, QStringList({"DCLButton1", "DCLButton2", "DCLButton3", "Free"}));
     EXPECT_EQ(form->DsnStage1->name(), QStringLiteral("DsnStage1"));
@@ -564,9 +618,9 @@ TEST_F(DialogDesignTest, PreviewShowsTheGeneratedDialogAndFollowsTheDesign)
         TEditScope scope;
         scope.targets = {dialog()};
         scope.properties = {QString::fromLatin1(property)};
-        form->Document()->beginEdit(scope);
+        document.get()->beginEdit(scope);
         dialog()->setProperty(property, value);
-        form->Document()->endEdit(QStringLiteral("Set %1").arg(QLatin1String(property)));
+        document.get()->endEdit(QStringLiteral("Set %1").arg(QLatin1String(property)));
     };
     set("DialogCaption", QStringLiteral("Second caption"));
     QTest::qWait(3 * DclPreviewWindow::kFollowDelayMs);

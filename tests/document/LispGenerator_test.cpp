@@ -2,6 +2,7 @@
 #include "codegen/DialogCode.h"
 #include "component/ClassRegistry.h"
 #include "designer/DsnRegister.h"
+#include "document/DesignDocument.h"
 #include "document/DesignHost.h"
 #include "document/DialogDesign.h"
 #include "document/LispGenerator.h"
@@ -128,20 +129,20 @@ protected:
 
     QString cwd(const QString &name) const { return work.filePath(name); }
     QString project() const { return work.filePath(QStringLiteral("proj/panel.dcp")); }
-    TDCLPanel *tile() const { return controller->DesignForm->DCLPanelBasic; }
+    TDCLPanel *tile() const { return controller->Document()->dialogTile(); }
     void addButton(const QString &key)
     {
         TControl *button =
-            ClassRegistry::instance().create(QStringLiteral("TDCLButton"), controller->DesignForm);
-        button->setName(controller->DesignForm->freeName(QStringLiteral("TDCLButton")));
+            ClassRegistry::instance().create(QStringLiteral("TDCLButton"), controller->Document());
+        button->setName(controller->Document()->freeName(QStringLiteral("TDCLButton")));
         button->setParentControl(tile());
         button->setProperty("Key", key);
     }
     // The dialog tile as the project file on disk has it.
-    std::unique_ptr<TfrmDialogDesign> loadBack()
+    std::unique_ptr<TDesignDocument> loadBack()
     {
-        auto design = std::make_unique<TfrmDialogDesign>(host);
-        design->LoadProject(project());
+        auto design = std::make_unique<TDesignDocument>();
+        design->load(project());
         return design;
     }
 
@@ -165,7 +166,7 @@ TEST_F(ControllerTest, CreatesTheThreeProjectWindows)
     EXPECT_EQ(controller->DCLEditor->pos(), QPoint(20, 20));
     EXPECT_EQ(controller->DesignForm->pos(), QPoint(40, 40));
     EXPECT_EQ(controller->DesignForm->width(), 250);
-    EXPECT_FALSE(controller->DesignForm->Modified());
+    EXPECT_FALSE(controller->Document()->isModified());
 }
 
 TEST_F(ControllerTest, SaveAllWritesDerivedFilesInTheWorkingFolderAndSavesTheProjectTwice)
@@ -184,13 +185,13 @@ TEST_F(ControllerTest, SaveAllWritesDerivedFilesInTheWorkingFolderAndSavesThePro
     EXPECT_FALSE(QFile::exists(work.filePath(QStringLiteral("proj/panel.lsp"))));
     EXPECT_EQ(tile()->lispFileName(), QStringLiteral("panel.lsp"));
     EXPECT_EQ(tile()->dclFileName(), QStringLiteral("panel.dcl"));
-    EXPECT_FALSE(controller->DesignForm->Modified());
+    EXPECT_FALSE(controller->Document()->isModified());
     EXPECT_FALSE(controller->LispEditor->Editor->Modified());
     EXPECT_EQ(readAll(cwd(QStringLiteral("panel.lsp"))).isEmpty(), false);
 
     const auto saved = loadBack();
-    EXPECT_EQ(saved->LispFileName(), QStringLiteral("panel.lsp"));
-    EXPECT_EQ(saved->DCLFileName(), QStringLiteral("panel.dcl"));
+    EXPECT_EQ(saved->dialogTile()->lispFileName(), QStringLiteral("panel.lsp"));
+    EXPECT_EQ(saved->dialogTile()->dclFileName(), QStringLiteral("panel.dcl"));
 }
 
 TEST_F(ControllerTest, GenerateCodeNamesTheDerivedDclFileInUpperCase)
@@ -262,8 +263,8 @@ TEST_F(ControllerTest, OverwriteQuestionComesBackWhenTheFileDialogIsCancelled)
 TEST_F(ControllerTest, OpeningFillsDerivedNamesWithoutAsking)
 {
     {
-        TfrmDialogDesign design(host);
-        ASSERT_TRUE(design.SaveProject(project()));
+        TDesignDocument design;
+        ASSERT_TRUE(design.save(project()));
     }
     touch(cwd(QStringLiteral("panel.lsp")));
     touch(cwd(QStringLiteral("panel.dcl")));
@@ -273,7 +274,7 @@ TEST_F(ControllerTest, OpeningFillsDerivedNamesWithoutAsking)
     EXPECT_EQ(tile()->dclFileName(), QStringLiteral("panel.dcl"));
     EXPECT_TRUE(controller->DesignForm->DesignMode());
     EXPECT_TRUE(host.designDown);
-    EXPECT_FALSE(controller->DesignForm->Modified());
+    EXPECT_FALSE(controller->Document()->isModified());
 
     controller->GenerateCode();
     EXPECT_TRUE(dialogs.asked.isEmpty());
@@ -283,8 +284,8 @@ TEST_F(ControllerTest, OpeningFillsDerivedNamesWithoutAsking)
 TEST_F(ControllerTest, OpeningMakesTheProjectsFolderTheWorkingFolder)
 {
     {
-        TfrmDialogDesign design(host);
-        ASSERT_TRUE(design.SaveProject(project()));
+        TDesignDocument design;
+        ASSERT_TRUE(design.save(project()));
     }
     ASSERT_TRUE(controller->OpenProjectFile(project()));
     EXPECT_EQ(QDir::currentPath(), QFileInfo(project()).absolutePath());
@@ -306,14 +307,11 @@ TEST_F(ControllerTest, OpeningSizesTheDesignWindowToTheStoredDialogSize)
         SCOPED_TRACE(c.width);
         QSize tileSize;
         {
-            TfrmDialogDesign design(host);
-            design.show();
-            design.resize(433, 311);
-            QCoreApplication::sendPostedEvents();
-            design.DCLPanelBasic->setDialogWidth(c.width);
-            design.DCLPanelBasic->setDialogHeight(c.height);
-            tileSize = design.DCLPanelBasic->size();
-            ASSERT_TRUE(design.SaveProject(project()));
+            TDesignDocument design;
+            design.dialogTile()->setDialogWidth(c.width);
+            design.dialogTile()->setDialogHeight(c.height);
+            tileSize = design.dialogTile()->size();
+            ASSERT_TRUE(design.save(project()));
         }
         controller = std::make_unique<TLispGeneratorClass>(nullptr, host);
         ASSERT_NE(tile()->size(), tileSize);
@@ -334,7 +332,7 @@ TEST_F(ControllerTest, AnImportedProjectOpensWithTheDialogAsImported)
     const DclImport imported = importDclText(dcl, cwd(QStringLiteral("wide.dcl")));
     QStringList expectedDcl;
     QStringList expectedLisp;
-    GenerateDialogCode(imported.design->dialog(), expectedDcl, expectedLisp);
+    GenerateDialogCode(imported.design->dialogTile(), expectedDcl, expectedLisp);
     SaveProjectFile(project(), imported.design->save());
 
     ASSERT_TRUE(controller->OpenProjectFile(project()));
@@ -343,7 +341,7 @@ TEST_F(ControllerTest, AnImportedProjectOpensWithTheDialogAsImported)
     QStringList lisp;
     GenerateDialogCode(tile(), dclText, lisp);
     EXPECT_EQ(dclText.join('\n').toStdString(), expectedDcl.join('\n').toStdString());
-    EXPECT_EQ(tile()->size(), imported.design->dialog()->size());
+    EXPECT_EQ(tile()->size(), imported.design->dialogTile()->size());
 }
 
 TEST_F(ControllerTest, OpeningAnUnreadableProjectReportsTheReadersMessage)
@@ -373,7 +371,7 @@ TEST_F(ControllerTest, ClosingAModifiedDesignAsksAboutTheDialog)
         controller = std::make_unique<TLispGeneratorClass>(nullptr, host);
         controller->ProjectFile = project();
         addButton(QStringLiteral("ok"));
-        ASSERT_TRUE(controller->DesignForm->Modified());
+        ASSERT_TRUE(controller->Document()->isModified());
         dialogs.asked.clear();
         dialogs.answers = {c.answer};
         EXPECT_EQ(controller->CanCloseProject(), c.closes);
@@ -436,7 +434,7 @@ TEST_F(ControllerTest, AProjectFileThatCannotBeWrittenIsReportedNotThrown)
     EXPECT_FALSE(controller->SaveDesign());
     ASSERT_EQ(dialogs.errorBoxes.size(), 1);
     EXPECT_TRUE(dialogs.errorBoxes.first().contains(QStringLiteral("panel.dcp")));
-    EXPECT_TRUE(controller->DesignForm->Modified());
+    EXPECT_TRUE(controller->Document()->isModified());
     // The combined save stops there, before any code file.
     EXPECT_FALSE(controller->SaveAll());
     EXPECT_FALSE(QFile::exists(cwd(QStringLiteral("panel.lsp"))));
@@ -457,7 +455,7 @@ TEST_F(ControllerTest, CancellingTheProjectDialogSavesNothing)
         dialogs.saveDialogs.clear();
         EXPECT_FALSE((controller.get()->*c.command)());
         EXPECT_EQ(dialogs.saveDialogs, QStringList{c.title});
-        EXPECT_TRUE(controller->DesignForm->Modified());
+        EXPECT_TRUE(controller->Document()->isModified());
         EXPECT_TRUE(QDir(work.path()).entryList(QDir::Files).isEmpty());
         EXPECT_TRUE(dialogs.errors.isEmpty());
         EXPECT_TRUE(dialogs.errorBoxes.isEmpty());

@@ -28,7 +28,8 @@ protected:
     void SetUp() override
     {
         main = std::make_unique<TFakeMain>();
-        form = std::make_unique<TfrmDialogDesign>(*main);
+        document = std::make_unique<TDesignDocument>();
+        form = std::make_unique<TfrmDialogDesign>(*document, *main);
         templates.clear();
         for (const char *cls : {"TDCLButton", "TDCLColumn", "TDCLRadio", "TDCLListLabel"})
             templates.append(main->addTemplate(QLatin1String(cls), QStringLiteral("k")));
@@ -49,14 +50,15 @@ protected:
     void TearDown() override
     {
         form.reset();
+        document.reset();
         main.reset();
         flush();
     }
 
-    TDesignDocument *doc() const { return form->Document(); }
+    TDesignDocument *doc() const { return document.get(); }
     QUndoStack *stack() const { return doc()->undoStack(); }
     TDsn8Register *reg() const { return form->Dsn8Register1; }
-    TDCLPanel *dialog() const { return form->DCLPanelBasic; }
+    TDCLPanel *dialog() const { return document->dialogTile(); }
 
     // Every tile of the design below the dialog tile, parents first.
     QList<TControl *> tiles() const
@@ -65,7 +67,7 @@ protected:
         QList<TControl *> pending{dialog()};
         while (!pending.isEmpty()) {
             TControl *parent = pending.takeFirst();
-            for (TControl *child : tilesIn(parent, form.get())) {
+            for (TControl *child : tilesIn(parent, document.get())) {
                 all.append(child);
                 pending.append(child);
             }
@@ -108,6 +110,7 @@ protected:
     }
 
     std::unique_ptr<TFakeMain> main;
+    std::unique_ptr<TDesignDocument> document;
     std::unique_ptr<TfrmDialogDesign> form;
     QList<TDsnButton *> templates;
     int edits = 0;
@@ -133,7 +136,7 @@ TEST_F(UndoTest, RandomEditsUndoAndRedoToTheSameTextForm)
             // Tiles of one container, as the designer moves and deletes them together.
             QList<TControl *> group;
             if (any)
-                for (TControl *tile : tilesIn(any->parentControl(), form.get()))
+                for (TControl *tile : tilesIn(any->parentControl(), document.get()))
                     if (tile == any || pick(3) == 0)
                         group.append(tile);
             const int kind = all.size() < 4 ? 0 : pick(11);
@@ -234,7 +237,7 @@ TEST_F(UndoTest, StepsAreNamedAndSelectTheirTilesAgain)
     create(0, dialog(), QPoint(8, 8));
     create(0, dialog(), QPoint(8, 64));
     create(2, dialog(), QPoint(120, 8));
-    const QList<TControl *> made = tilesIn(dialog(), form.get());
+    const QList<TControl *> made = tilesIn(dialog(), document.get());
     ASSERT_EQ(made.size(), 3);
     EXPECT_EQ(stack()->undoText(), QStringLiteral("Create DCLRadio"));
 
@@ -269,15 +272,15 @@ TEST_F(UndoTest, StepsAreNamedAndSelectTheirTilesAgain)
     select({made[1]});
     reg()->DeleteSelection();
     EXPECT_EQ(stack()->undoText(), QStringLiteral("Delete Tile"));
-    EXPECT_EQ(tilesIn(dialog(), form.get()).size(), 2);
+    EXPECT_EQ(tilesIn(dialog(), document.get()).size(), 2);
     stack()->undo();
     flush();
-    const QList<TControl *> back = tilesIn(dialog(), form.get());
+    const QList<TControl *> back = tilesIn(dialog(), document.get());
     ASSERT_EQ(back.size(), 3);
     EXPECT_EQ(back[1]->name(), name);
     EXPECT_EQ(selectedNames(), QStringList{name});
     stack()->redo();
-    EXPECT_EQ(tilesIn(dialog(), form.get()).size(), 2);
+    EXPECT_EQ(tilesIn(dialog(), document.get()).size(), 2);
     // The history lists every step; choosing the first goes back to it.
     auto *history = qobject_cast<QUndoView *>(doc()->historyWindow());
     ASSERT_NE(history, nullptr);
@@ -285,14 +288,95 @@ TEST_F(UndoTest, StepsAreNamedAndSelectTheirTilesAgain)
     EXPECT_EQ(history->model()->rowCount(), stack()->count() + 1);
     history->setCurrentIndex(history->model()->index(1, 0));
     EXPECT_EQ(stack()->index(), 1);
-    EXPECT_EQ(tilesIn(dialog(), form.get()).size(), 1);
+    EXPECT_EQ(tilesIn(dialog(), document.get()).size(), 1);
+}
+
+// A step over many tiles keeps each tile's old value however many differ:
+// a few distinct captions, and more distinct ones than the step indexes.
+TEST_F(UndoTest, SetOnManyTilesWithDifferentValuesUndoesExactly)
+{
+    for (const int distinct : {1, 3, 300}) {
+        SCOPED_TRACE(distinct);
+        TearDown();
+        SetUp();
+        QList<TControl *> buttons;
+        for (int i = 0; i < 300; ++i) {
+            TControl *tile =
+                ClassRegistry::instance().create(QStringLiteral("TDCLButton"), document.get());
+            tile->setName(QStringLiteral("B%1").arg(i));
+            tile->setParentControl(dialog());
+            tile->setAlign(alNone);
+            tile->setBounds(8 + (i % 20) * 18, 8 + (i / 20) * 14, 16, 12);
+            SetPropByName(tile, QStringLiteral("Caption"), QStringLiteral("c%1").arg(i % distinct));
+            buttons.append(tile);
+        }
+        flush();
+        select(buttons);
+        const QByteArray before = doc()->textForm();
+        form->DsnInspector1->applyText(QStringLiteral("Caption"), QStringLiteral("All the same"));
+        key(Qt::Key_Right, Qt::ControlModifier);
+        key(Qt::Key_Down, Qt::ControlModifier);
+        const QByteArray after = doc()->textForm();
+        ASSERT_NE(after, before);
+        stack()->undo();
+        stack()->undo();
+        EXPECT_EQ(doc()->textForm().toStdString(), before.toStdString());
+        stack()->redo();
+        stack()->redo();
+        EXPECT_EQ(doc()->textForm().toStdString(), after.toStdString());
+    }
+}
+
+// The document holds the design, not its window: when the window goes the
+// design and its history stay, undo and redo work without a window, and a
+// new window shows the design as it is (its radio tiles reporting clicks to
+// the main window) and carries on with its history.
+TEST_F(UndoTest, TheDesignAndItsHistoryOutliveTheWindow)
+{
+    create(0, dialog(), QPoint(8, 8));
+    create(2, dialog(), QPoint(8, 64));
+    const QList<TControl *> made = tilesIn(dialog(), document.get());
+    ASSERT_EQ(made.size(), 2);
+    const QString radio = made[1]->name();
+    select({made[0]});
+    form->DsnInspector1->applyText(QStringLiteral("Caption"), QStringLiteral("Kept"));
+    const QByteArray edited = doc()->textForm();
+    const int steps = stack()->count();
+    ASSERT_EQ(steps, 3);
+
+    form.reset();
+    flush();
+    // Kept, never shown as windows of their own.
+    EXPECT_FALSE(dialog()->isVisible());
+    EXPECT_EQ(doc()->textForm().toStdString(), edited.toStdString());
+    EXPECT_EQ(stack()->count(), steps);
+    stack()->undo();
+    stack()->undo();
+    EXPECT_EQ(tilesIn(dialog(), document.get()), QList<TControl *>{made[0]});
+    EXPECT_NE(made[0]->property("Caption").toString(), QStringLiteral("Kept"));
+    stack()->redo();
+    stack()->redo();
+    EXPECT_EQ(doc()->textForm().toStdString(), edited.toStdString());
+
+    form = std::make_unique<TfrmDialogDesign>(*document, *main);
+    form->show();
+    form->TogleDesignState(true);
+    flush();
+    EXPECT_EQ(form->DsnStage1->childControls(), QList<TControl *>{dialog()});
+    EXPECT_EQ(doc()->textForm().toStdString(), edited.toStdString());
+    stack()->undo();
+    EXPECT_EQ(selectedNames(), QStringList{made[0]->name()});
+    EXPECT_NE(made[0]->property("Caption").toString(), QStringLiteral("Kept"));
+    main->radioClicks.clear();
+    document->findComponent(radio)->click();
+    EXPECT_EQ(main->radioClicks, QStringList{radio});
 }
 
 // A drag of a grab handle is one step, whatever the pointer did between.
 TEST_F(UndoTest, HandleDragIsOneResizeStep)
 {
     create(0, dialog(), QPoint(8, 8));
-    TControl *button = tilesIn(dialog(), form.get()).value(0);
+    TControl *button = tilesIn(dialog(), document.get()).value(0);
     ASSERT_NE(button, nullptr);
     select({button});
     TSmallRect *handle = nullptr;
@@ -319,7 +403,7 @@ TEST_F(UndoTest, MoveAndResizeRequestsAreOneStepEach)
 {
     for (int y : {8, 48, 88})
         create(0, dialog(), QPoint(8, y));
-    const QList<TControl *> made = tilesIn(dialog(), form.get());
+    const QList<TControl *> made = tilesIn(dialog(), document.get());
     ASSERT_EQ(made.size(), 3);
     QList<QRect> start;
     for (TControl *tile : made) {
@@ -355,9 +439,9 @@ TEST_F(UndoTest, ModifiedFollowsTheCleanStateOfTheStack)
     QObject::connect(doc(), &TDesignDocument::modifiedChanged,
                      [&](bool modified) { reported.append(modified); });
     create(0, dialog(), QPoint(8, 8));
-    ASSERT_TRUE(form->SaveProject(file));
-    EXPECT_FALSE(form->Modified());
-    TControl *button = tilesIn(dialog(), form.get()).first();
+    ASSERT_TRUE(document->save(file));
+    EXPECT_FALSE(document->isModified());
+    TControl *button = tilesIn(dialog(), document.get()).first();
 
     // Moves, resizes, properties and code all count, and undo returns to clean.
     const std::function<void()> changes[] = {
@@ -368,16 +452,16 @@ TEST_F(UndoTest, ModifiedFollowsTheCleanStateOfTheStack)
     for (const auto &change : changes) {
         select({button});
         change();
-        EXPECT_TRUE(form->Modified());
+        EXPECT_TRUE(document->isModified());
         stack()->undo();
-        EXPECT_FALSE(form->Modified());
+        EXPECT_FALSE(document->isModified());
     }
     EXPECT_EQ(reported, (QList<bool>{true, false, true, false, true, false, true, false}));
     // Redone past the save and undone to it again.
     stack()->redo();
-    EXPECT_TRUE(form->Modified());
-    ASSERT_TRUE(form->LoadProject(file));
-    EXPECT_FALSE(form->Modified());
+    EXPECT_TRUE(document->isModified());
+    ASSERT_TRUE(document->load(file));
+    EXPECT_FALSE(document->isModified());
     EXPECT_EQ(stack()->count(), 0);
 }
 
@@ -387,7 +471,7 @@ TEST_F(UndoTest, MenuSelectAllAndDockedMoves)
 {
     for (int y : {8, 48, 88})
         create(0, dialog(), QPoint(8, y));
-    const QList<TControl *> made = tilesIn(dialog(), form.get());
+    const QList<TControl *> made = tilesIn(dialog(), document.get());
     ASSERT_EQ(made.size(), 3);
     key(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(selectedNames().size(), 3);
@@ -401,15 +485,15 @@ TEST_F(UndoTest, MenuSelectAllAndDockedMoves)
     for (QAction *action : form->DsnStage1->coverMenu()->actions())
         if (action->text().startsWith(QLatin1String("&Delete")))
             action->trigger();
-    EXPECT_TRUE(tilesIn(dialog(), form.get()).isEmpty());
+    EXPECT_TRUE(tilesIn(dialog(), document.get()).isEmpty());
     stack()->undo();
-    ASSERT_EQ(tilesIn(dialog(), form.get()).size(), 3);
+    ASSERT_EQ(tilesIn(dialog(), document.get()).size(), 3);
 
-    const QList<TControl *> docked = tilesIn(dialog(), form.get());
+    const QList<TControl *> docked = tilesIn(dialog(), document.get());
     for (TControl *tile : docked)
         tile->setAlign(alTop);
     const auto order = [&] {
-        QList<TControl *> sorted = tilesIn(dialog(), form.get());
+        QList<TControl *> sorted = tilesIn(dialog(), document.get());
         std::sort(sorted.begin(), sorted.end(),
                   [](const TControl *a, const TControl *b) { return a->top() < b->top(); });
         QStringList names;

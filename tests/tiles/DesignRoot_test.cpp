@@ -31,8 +31,8 @@ TEST(DesignRoot, DialogTileSurvivesTheTextFormUnchanged)
 {
     TDesignRoot root;
     root.load(readTextForm(kDialog));
-    ASSERT_NE(root.dialog(), nullptr);
-    TDCLPanel *dialog = root.dialog();
+    ASSERT_NE(root.dialogTile(), nullptr);
+    TDCLPanel *dialog = root.dialogTile();
     EXPECT_EQ(dialog->name(), QStringLiteral("DCLPanelBasic"));
     EXPECT_EQ(dialog->geometry(), QRect(3, 5, 420, 260));
     EXPECT_EQ(dialog->retirementButton(), TRetirementButton::ok_cancel_help_info);
@@ -52,7 +52,7 @@ TEST(DesignRoot, BoundCaptionEventReachesTheRoot)
     QString seen;
     QObject::connect(&root, &TDesignRoot::dialogCaptionChanged,
                      [&seen](const QString &caption) { seen = caption; });
-    root.dialog()->setDialogCaption(QStringLiteral("new"));
+    root.dialogTile()->setDialogCaption(QStringLiteral("new"));
     EXPECT_EQ(seen, QStringLiteral("new"));
 }
 
@@ -61,8 +61,8 @@ TEST(DesignRoot, LoadingAgainReplacesTheDesign)
     TDesignRoot root;
     root.load(readTextForm(kDialog));
     root.load(readTextForm("object Other: TDCLPanel\n  DialogName = 'second'\nend\n"));
-    ASSERT_NE(root.dialog(), nullptr);
-    EXPECT_EQ(root.dialog()->dialogName(), QStringLiteral("second"));
+    ASSERT_NE(root.dialogTile(), nullptr);
+    EXPECT_EQ(root.dialogTile()->dialogName(), QStringLiteral("second"));
     EXPECT_EQ(root.components().size(), 1);
 }
 

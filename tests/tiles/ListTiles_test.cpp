@@ -597,7 +597,7 @@ TEST(ListTileTextForm, EveryPropertyAwayFromItsDefaultSurvivesARoundTrip)
     ASSERT_FALSE(text.isEmpty());
     TDesignRoot root;
     root.load(readTextForm(text));
-    ASSERT_NE(root.dialog(), nullptr);
+    ASSERT_NE(root.dialogTile(), nullptr);
     EXPECT_EQ(root.components().size(), 6);
     const QStringList written = QString::fromLatin1(writeTextForm(root.save())).split('\n');
     const QStringList read = QString::fromLatin1(text).split('\n');
