@@ -183,11 +183,13 @@ void TfrmTilewrightMain::createActions()
                       QKeySequence(Qt::CTRL | Qt::Key_V)),
             &QAction::triggered, this, &TfrmTilewrightMain::EditPasteExecute);
     connect(addAction("EditUndo", QStringLiteral("&Undo"), QStringLiteral("Undo"),
-                      QKeySequence(Qt::ALT | Qt::Key_Backspace)),
+                      QKeySequence(Qt::CTRL | Qt::Key_Z)),
             &QAction::triggered, this, &TfrmTilewrightMain::EditUndoExecute);
     connect(addAction("EditRedo", QStringLiteral("&Redo"), QStringLiteral("Redo"), {}),
             &QAction::triggered, this, &TfrmTilewrightMain::EditRedoExecute);
-    setShortcuts("EditUndo", {QKeySequence(Qt::ALT | Qt::Key_Backspace), QKeySequence::Undo});
+    // The menu shows the first: the one users know.
+    setShortcuts("EditUndo",
+                 {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
     setShortcuts("EditRedo", {QKeySequence(Qt::CTRL | Qt::Key_Y),
                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(addAction("EditUndoHistory", QStringLiteral("Undo &History"),

@@ -102,7 +102,7 @@ TEST_F(MainWindow, CommandsHaveTheirCaptionsAndShortcuts)
         {"EditCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
         {"EditCut", "Cu&t", QKeySequence(Qt::CTRL | Qt::Key_X)},
         {"EditPaste", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V)},
-        {"EditUndo", "&Undo", QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+        {"EditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {"EditRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
         {"actNextWindow", "&Next Windows", QKeySequence(Qt::CTRL | Qt::Key_F6)},
         {"actQuickHelp", "&Quick Help", {}},

@@ -198,7 +198,8 @@ TEST_F(MergedShortcuts, EachKeyRunsOneCommandOfTheActiveWindow)
         {QKeySequence(Qt::CTRL | Qt::Key_C), "main.EditCopy", "main.EditCopy"},
         {QKeySequence(Qt::CTRL | Qt::Key_X), "main.EditCut", "main.EditCut"},
         {QKeySequence(Qt::CTRL | Qt::Key_V), "main.EditPaste", "main.EditPaste"},
-        // A design keeps no undo history yet: there Undo is disabled.
+        // A fresh design has nothing to undo: there Undo is disabled.
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "main.EditUndo", ""},
         {QKeySequence(Qt::ALT | Qt::Key_Backspace), "main.EditUndo", ""},
         {QKeySequence(Qt::CTRL | Qt::Key_F9), "main.actGenerateCode", "main.actGenerateCode"},
         {QKeySequence(Qt::Key_F7), "child.Check1", "main.actCheckDesign"},
