@@ -31,7 +31,8 @@ QString Tile::value(QStringView attributeName, const QString &fallback) const
 bool Tile::isTrue(QStringView attributeName) const
 {
     const Attribute *found = attribute(attributeName);
-    return found && found->value.type == Value::Word && found->value.text == u"true";
+    return found && found->value.type == Value::Word &&
+           found->value.text == QLatin1StringView("true");
 }
 
 // Reads the files and resolves every definition; Document holds the outcome.
@@ -91,7 +92,10 @@ private:
         return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
     }
 
+    // A top-level definition. Its written tree is read once, when the entry is resolved: the
+    // resolved tile takes its names and attributes over instead of copying them.
     struct Entry {
+        TileNode node;
         std::shared_ptr<Document::Definition> definition;
         bool user = false;
         enum State { New, Visiting, Done, Failed } state = New;
@@ -100,14 +104,14 @@ private:
     void addEntry(TileNode &&written, bool user)
     {
         Entry entry;
+        entry.node = std::move(written);
         entry.definition = std::make_shared<Document::Definition>();
-        entry.definition->node = std::move(written);
         entry.user = user;
-        const TileNode &node = entry.definition->node;
+        const TileNode &node = entry.node;
         QList<int> &same = m_names[node.name];
         if (user && !same.isEmpty()) {
             const Entry &earlier = m_entries[std::size_t(same.last())];
-            const Position &at = earlier.definition->node.where;
+            const Position &at = earlier.node.where;
             if (earlier.user)
                 report(Severity::Warning, node.where, QStringLiteral("redefinition"),
                        QStringLiteral("%1 is defined again; the first definition is at %2:%3")
@@ -119,9 +123,9 @@ private:
                     QStringLiteral("%1 redefines a standard tile of the same name").arg(node.name));
         }
         same.append(int(m_entries.size()));
-        m_entries.push_back(entry);
         if (user)
             m_document.m_definitions.push_back(entry.definition);
+        m_entries.push_back(std::move(entry));
     }
 
     void readFile(const QString &text, const QString &path, const QStringList &chain)
@@ -225,7 +229,7 @@ private:
                     later = *it;
             }
             if (later >= 0) {
-                const Position &at = m_entries[std::size_t(later)].definition->node.where;
+                const Position &at = m_entries[std::size_t(later)].node.where;
                 report(Severity::Warning, name.where, QStringLiteral("forward-reference"),
                        QStringLiteral("%1 is used before its definition at line %2; Autodesk "
                                       "requires a tile to be defined before it is used")
@@ -259,7 +263,7 @@ private:
             break;
         }
         entry.state = Entry::Visiting;
-        std::optional<Tile> tile = build(entry.definition->node, index, 0);
+        std::optional<Tile> tile = build(entry.node, index, 0);
         Entry &after = m_entries[std::size_t(index)];
         if (tile) {
             after.definition->tile = std::move(*tile);
@@ -293,7 +297,9 @@ private:
     }
 
     // Builds the tile written as `node` inside entry `from`, or nothing when it cannot be built.
-    std::optional<Tile> build(const TileNode &node, int from, int depth)
+    // Takes over the node's attributes and children: each node is built once. A top-level
+    // node keeps its name and position, which messages about its entry quote.
+    std::optional<Tile> build(TileNode &node, int from, int depth)
     {
         const int maxDepth = 4 * m_options.limits.syntax.maxNesting;
         if (++m_depth > maxDepth) {
@@ -306,10 +312,15 @@ private:
         }
         std::optional<Tile> built = buildTile(node, from, depth);
         --m_depth;
+        // The written tile is used up; freeing it now lets the next tiles reuse its memory
+        // while that is still in the cache.
+        node.parents = {};
+        node.attributes = {};
+        node.children = {};
         return built;
     }
 
-    std::optional<Tile> buildTile(const TileNode &node, int from, int depth)
+    std::optional<Tile> buildTile(TileNode &node, int from, int depth)
     {
         if (!spend(1, node.where))
             return std::nullopt;
@@ -335,26 +346,27 @@ private:
             return std::nullopt;
 
         Tile tile;
-        if (!node.attributes.empty())
+        const bool ownAttributes = !node.attributes.empty();
+        if (ownAttributes)
             tile.attributes.reserve(qsizetype(node.attributes.size()) + inherited);
         tile.where = node.where;
         tile.name = node.isReference ? node.parents.front().name : node.name;
-        for (const Attribute &attribute : node.attributes) {
+        for (Attribute &attribute : node.attributes) {
             auto same = std::find_if(tile.attributes.begin(), tile.attributes.end(),
                                      [&](const Attribute &a) { return a.name == attribute.name; });
             if (same == tile.attributes.end()) {
-                tile.attributes.push_back(attribute);
+                tile.attributes.push_back(std::move(attribute));
                 continue;
             }
             report(Severity::Warning, attribute.where, QStringLiteral("duplicate-attribute"),
                    QStringLiteral("%1 is already set at line %2 of this tile")
                        .arg(attribute.name)
                        .arg(same->where.line));
-            *same = attribute;
+            *same = std::move(attribute);
         }
         if (node.parents.empty()) {
-            tile.kind = tile.primitive = node.name;
-            tile.lineage = {node.name};
+            tile.kind = tile.primitive = tile.name;
+            tile.lineage = {tile.name};
             return tile;
         }
         const Tile *childSource = nullptr;
@@ -372,7 +384,7 @@ private:
                         tile.attributes.push_back(attribute);
             if (!parent->children.empty() && !childSource) {
                 childSource = parent;
-                if (!node.isReference && (!node.attributes.empty() || !node.children.empty()))
+                if (!node.isReference && (ownAttributes || !node.children.empty()))
                     report(Severity::Warning, parentName->where, QStringLiteral("subassembly"),
                            QStringLiteral("%1 holds tiles of its own (a subassembly): refer to it "
                                           "as \"%1;\", since only a prototype may be changed "
@@ -384,14 +396,14 @@ private:
         tile.primitive = first.primitive;
         tile.lineage = first.lineage;
         if (!node.name.isEmpty()) {
-            tile.lineage.prepend(node.name);
-            tile.kind = isStandardKind(node.name) ? node.name : first.kind;
+            tile.lineage.prepend(tile.name);
+            tile.kind = isStandardKind(tile.name) ? tile.name : first.kind;
         } else {
             tile.kind = first.kind;
         }
         if (!node.children.empty()) {
             tile.children.reserve(node.children.size());
-            for (const TileNode &child : node.children)
+            for (TileNode &child : node.children)
                 if (std::optional<Tile> built = build(child, from, depth + 1))
                     tile.children.push_back(std::move(*built));
         } else if (childSource) {
@@ -443,7 +455,7 @@ std::vector<const Tile *> Document::dialogs() const
 {
     std::vector<const Tile *> found;
     for (const auto &definition : m_definitions)
-        if (definition->resolved && definition->tile.primitive == u"dialog")
+        if (definition->resolved && definition->tile.primitive == QLatin1StringView("dialog"))
             found.push_back(&definition->tile);
     return found;
 }

@@ -114,7 +114,7 @@ TEST(DclDocument, InheritsParentAttributesOnceWithoutOwnOnes)
     for (const auto &expected : cases) {
         const auto found = std::find_if(
             document.definitions().begin(), document.definitions().end(),
-            [&](const auto &d) { return d->node.name == QLatin1String(expected.name); });
+            [&](const auto &d) { return d->tile.name == QLatin1String(expected.name); });
         ASSERT_NE(found, document.definitions().end()) << expected.name;
         QStringList own;
         for (const Attribute &a : (*found)->tile.attributes)
