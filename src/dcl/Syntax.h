@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <QVarLengthArray>
 #include <vector>
 
 namespace tw::dcl
@@ -33,9 +34,11 @@ struct NameRef {
 // written `: parent { ... }` (or, inside a tile, `name : parent { ... }`), or a reference
 // `name;`, which has one parent (the name) and no body.
 struct TileNode {
-    QString name;                 // empty for anonymous children and references
-    std::vector<NameRef> parents; // at least one, except for the primitives of the standard tiles
-    bool isReference = false;     // written `name;`
+    QString name; // empty for anonymous children and references
+    // At least one, except for the primitives of the standard tiles; nearly always just one,
+    // which is held without an allocation of its own.
+    QVarLengthArray<NameRef, 1> parents;
+    bool isReference = false; // written `name;`
     std::vector<Attribute> attributes;
     std::vector<TileNode> children;
     Position where; // the first token of the tile

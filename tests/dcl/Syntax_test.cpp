@@ -81,7 +81,7 @@ TEST(DclSyntax, ReadsEveryFormWithPositionsAndDecodedStrings)
 
     const TileNode &big = file.definitions[0];
     EXPECT_EQ(big.name, QStringLiteral("big"));
-    ASSERT_EQ(big.parents.size(), 2u);
+    ASSERT_EQ(big.parents.size(), 2);
     EXPECT_EQ(big.parents[1].name, QStringLiteral("text"));
     EXPECT_EQ(big.where, (Position{QStringLiteral("t.dcl"), 4, 13}));
     ASSERT_EQ(big.attributes.size(), 2u);
