@@ -10,6 +10,7 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tw::dcl
 {
@@ -50,11 +51,19 @@ public:
             addEntry(TileNode(node), false);
     }
 
+    // Every entry is resolved as if in order after the whole reading, with the problems that
+    // brings listed after the reading's own. Most are in fact resolved as soon as they are read
+    // (see addUserEntry()), while their written tiles are still in the cache.
     void readMain(const QString &text, const QString &path)
     {
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            resolve(int(i));
         const QString identity = identify(path);
         m_loaded.insert(identity);
         readFile(text, path, {identity});
+        m_resolvingInOrder = true;
+        for (const Diagnostic &d : std::exchange(m_heldResolving, {}))
+            report(d.severity, d.where, d.rule, d.message);
         for (std::size_t i = 0; i < m_entries.size(); ++i)
             resolve(int(i));
     }
@@ -80,8 +89,19 @@ public:
     void report(Severity severity, const Position &where, const QString &rule,
                 const QString &message)
     {
-        if (m_document.m_diagnostics.size() < kMaxDiagnostics)
-            m_document.m_diagnostics.append({severity, where, rule, message});
+        Diagnostics &to = m_heldReading ? *m_heldReading : m_document.m_diagnostics;
+        if (to.size() < kMaxDiagnostics)
+            to.append({severity, where, rule, message});
+    }
+
+    // A problem found while resolving: held until every file has been read (see readMain()).
+    void reportResolving(Severity severity, const Position &where, const QString &rule,
+                         const QString &message)
+    {
+        if (m_resolvingInOrder)
+            report(severity, where, rule, message);
+        else if (m_heldResolving.size() < kMaxDiagnostics)
+            m_heldResolving.append({severity, where, rule, message});
     }
 
 private:
@@ -137,15 +157,48 @@ private:
                        .arg(m_options.limits.maxFileSize));
             return;
         }
-        FileNode file = parseDcl(text, path, m_document.m_diagnostics, m_options.limits.syntax);
+        // The entries read with the file come after the file's own problems, as if added after
+        // the reading.
+        Diagnostics entryProblems;
+        m_heldReading = &entryProblems;
+        FileNode file =
+            parseDcl(text, path, m_document.m_diagnostics, m_options.limits.syntax, false,
+                     [this](TileNode &&definition) { addUserEntry(std::move(definition)); });
+        m_heldReading = nullptr;
+        for (const Diagnostic &d : entryProblems)
+            report(d.severity, d.where, d.rule, d.message);
         std::size_t next = 0;
         for (const IncludeNode &include : file.includes) {
             for (; next < include.definitionsBefore; ++next)
-                addEntry(std::move(file.definitions[next]), true);
+                addUserEntry(std::move(file.definitions[next]));
             readInclude(include, path, chain);
         }
         for (; next < file.definitions.size(); ++next)
-            addEntry(std::move(file.definitions[next]), true);
+            addUserEntry(std::move(file.definitions[next]));
+    }
+
+    // Adds a definition of the document and resolves it at once when that gives what resolving
+    // in order after the whole reading gives: every entry above it is resolved and every name it
+    // uses is defined above it (a forward reference or an unknown name needs the whole reading).
+    // From the first entry that must wait, all later ones wait too, so the order is kept.
+    void addUserEntry(TileNode &&written)
+    {
+        addEntry(std::move(written), true);
+        const int index = int(m_entries.size()) - 1;
+        m_waiting = m_waiting || !namesDefinedAbove(m_entries.back().node, index);
+        if (!m_waiting)
+            resolve(index);
+    }
+
+    bool namesDefinedAbove(const TileNode &node, int index) const
+    {
+        for (const NameRef &parent : node.parents) {
+            const auto found = m_names.constFind(parent.name);
+            if (found == m_names.constEnd() || found->front() >= index)
+                return false;
+        }
+        return std::all_of(node.children.begin(), node.children.end(),
+                           [&](const TileNode &child) { return namesDefinedAbove(child, index); });
     }
 
     void readInclude(const IncludeNode &include, const QString &from, const QStringList &chain)
@@ -230,11 +283,12 @@ private:
             }
             if (later >= 0) {
                 const Position &at = m_entries[std::size_t(later)].node.where;
-                report(Severity::Warning, name.where, QStringLiteral("forward-reference"),
-                       QStringLiteral("%1 is used before its definition at line %2; Autodesk "
-                                      "requires a tile to be defined before it is used")
-                           .arg(name.name)
-                           .arg(at.line));
+                reportResolving(
+                    Severity::Warning, name.where, QStringLiteral("forward-reference"),
+                    QStringLiteral("%1 is used before its definition at line %2; Autodesk "
+                                   "requires a tile to be defined before it is used")
+                        .arg(name.name)
+                        .arg(at.line));
                 return later;
             }
         }
@@ -245,8 +299,8 @@ private:
                     QStringLiteral(" (names are case-sensitive: did you mean %1?)").arg(it.key());
                 break;
             }
-        report(Severity::Error, name.where, QStringLiteral("unknown-tile"),
-               QStringLiteral("unknown tile %1%2").arg(name.name, hint));
+        reportResolving(Severity::Error, name.where, QStringLiteral("unknown-tile"),
+                        QStringLiteral("unknown tile %1%2").arg(name.name, hint));
         return -1;
     }
 
@@ -289,9 +343,9 @@ private:
         if (m_tiles <= m_options.limits.maxTiles)
             return true;
         if (!m_overBudget)
-            report(Severity::Error, where, QStringLiteral("limit"),
-                   QStringLiteral("the file builds more than %1 tiles")
-                       .arg(m_options.limits.maxTiles));
+            reportResolving(Severity::Error, where, QStringLiteral("limit"),
+                            QStringLiteral("the file builds more than %1 tiles")
+                                .arg(m_options.limits.maxTiles));
         m_overBudget = true;
         return false;
     }
@@ -305,8 +359,9 @@ private:
         if (++m_depth > maxDepth) {
             --m_depth;
             if (!m_tooDeep)
-                report(Severity::Error, node.where, QStringLiteral("limit"),
-                       QStringLiteral("tiles are built more than %1 levels deep").arg(maxDepth));
+                reportResolving(
+                    Severity::Error, node.where, QStringLiteral("limit"),
+                    QStringLiteral("tiles are built more than %1 levels deep").arg(maxDepth));
             m_tooDeep = true;
             return std::nullopt;
         }
@@ -332,9 +387,10 @@ private:
             if (index < 0)
                 continue;
             if (m_entries[std::size_t(index)].state == Entry::Visiting) {
-                report(Severity::Error, parentName.where, QStringLiteral("circular-definition"),
-                       QStringLiteral("circular definition: %1 is built from itself")
-                           .arg(parentName.name));
+                reportResolving(Severity::Error, parentName.where,
+                                QStringLiteral("circular-definition"),
+                                QStringLiteral("circular definition: %1 is built from itself")
+                                    .arg(parentName.name));
                 continue;
             }
             if (const Tile *parent = resolve(index)) {
@@ -358,10 +414,11 @@ private:
                 tile.attributes.push_back(std::move(attribute));
                 continue;
             }
-            report(Severity::Warning, attribute.where, QStringLiteral("duplicate-attribute"),
-                   QStringLiteral("%1 is already set at line %2 of this tile")
-                       .arg(attribute.name)
-                       .arg(same->where.line));
+            reportResolving(Severity::Warning, attribute.where,
+                            QStringLiteral("duplicate-attribute"),
+                            QStringLiteral("%1 is already set at line %2 of this tile")
+                                .arg(attribute.name)
+                                .arg(same->where.line));
             *same = std::move(attribute);
         }
         if (node.parents.empty()) {
@@ -385,11 +442,12 @@ private:
             if (!parent->children.empty() && !childSource) {
                 childSource = parent;
                 if (!node.isReference && (ownAttributes || !node.children.empty()))
-                    report(Severity::Warning, parentName->where, QStringLiteral("subassembly"),
-                           QStringLiteral("%1 holds tiles of its own (a subassembly): refer to it "
-                                          "as \"%1;\", since only a prototype may be changed "
-                                          "where it is used")
-                               .arg(parentName->name));
+                    reportResolving(
+                        Severity::Warning, parentName->where, QStringLiteral("subassembly"),
+                        QStringLiteral("%1 holds tiles of its own (a subassembly): refer to it "
+                                       "as \"%1;\", since only a prototype may be changed "
+                                       "where it is used")
+                            .arg(parentName->name));
             }
         }
         const Tile &first = *parents.front().first;
@@ -422,6 +480,10 @@ private:
     std::vector<Entry> m_entries;
     QHash<QString, QList<int>> m_names;
     QSet<QString> m_loaded;
+    Diagnostics *m_heldReading = nullptr;
+    Diagnostics m_heldResolving;
+    bool m_resolvingInOrder = false;
+    bool m_waiting = false;
     int m_tiles = 0;
     int m_depth = 0;
     bool m_overBudget = false;

@@ -320,9 +320,9 @@ class Parser
 {
 public:
     Parser(QStringView text, const QString &file, Diagnostics &diagnostics,
-           const SyntaxLimits &limits, bool primitives)
+           const SyntaxLimits &limits, bool primitives, const DefinitionSink &early)
         : m_lexer(text, file, diagnostics), m_file(file), m_diagnostics(diagnostics),
-          m_limits(limits), m_primitives(primitives)
+          m_limits(limits), m_primitives(primitives), m_early(early)
     {
     }
 
@@ -337,7 +337,10 @@ public:
                     node.includes.push_back(include(node.definitions.size()));
                 } else if (m_token.type == Tok::Name) {
                     TileNode definition = tile(0);
-                    node.definitions.push_back(std::move(definition));
+                    if (m_early && node.includes.empty())
+                        m_early(std::move(definition));
+                    else
+                        node.definitions.push_back(std::move(definition));
                     straySemicolon(QStringLiteral("after '}'"));
                 } else if (m_token.type == Tok::Semicolon) {
                     straySemicolon(QStringLiteral("between definitions"));
@@ -599,15 +602,16 @@ private:
     Diagnostics &m_diagnostics;
     SyntaxLimits m_limits;
     bool m_primitives;
+    const DefinitionSink &m_early;
     Token m_token;
 };
 
 } // namespace
 
 FileNode parseDcl(QStringView text, const QString &file, Diagnostics &diagnostics,
-                  const SyntaxLimits &limits, bool primitives)
+                  const SyntaxLimits &limits, bool primitives, const DefinitionSink &early)
 {
-    return Parser(text, file, diagnostics, limits, primitives).parse();
+    return Parser(text, file, diagnostics, limits, primitives, early).parse();
 }
 
 QString decodeDclBytes(const QByteArray &bytes)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 #include <QVarLengthArray>
+#include <functional>
 #include <vector>
 
 namespace tw::dcl
@@ -64,12 +65,18 @@ struct SyntaxLimits {
     int maxNesting = 64; // tiles inside tiles
 };
 
+// Receives a top-level definition as soon as it has been read.
+using DefinitionSink = std::function<void(TileNode &&definition)>;
+
 // Reads DCL text. Keeps the line and column of every tile, attribute and value; reports every
 // lexical and syntax problem it meets (rules `syntax`, `escape`, `number`, `stray-semicolon`,
 // `limit`) and never throws. `primitives` lets a definition have no parent (`name { ... }`);
-// only the library's own standard tiles use it.
+// only the library's own standard tiles use it. When `early` is given, the definitions written
+// before the first @include go to it, in order, instead of into FileNode::definitions (whose
+// IncludeNode::definitionsBefore then count only the others).
 FileNode parseDcl(QStringView text, const QString &file, Diagnostics &diagnostics,
-                  const SyntaxLimits &limits = {}, bool primitives = false);
+                  const SyntaxLimits &limits = {}, bool primitives = false,
+                  const DefinitionSink &early = {});
 
 // Decodes file bytes: UTF-8 when they are valid UTF-8, otherwise Latin-1 (the encoding DCL
 // expects is not documented, so no byte is refused). A UTF-8 byte-order mark is dropped.
