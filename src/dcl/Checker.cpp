@@ -135,7 +135,7 @@ private:
     // `anchor`: the nearest place in a user's file, for problems of standard tiles.
     void walk(const Tile &tile, const Tile *parent, const Position &anchor)
     {
-        const Position here = tile.where.isBuiltIn() ? anchor : tile.where;
+        const Position &here = tile.where.isBuiltIn() ? anchor : tile.where;
         for (const Attribute &attribute : tile.attributes)
             if (!attribute.where.isBuiltIn())
                 checkAttribute(tile, parent, attribute);
@@ -472,24 +472,18 @@ private:
         }
     }
 
-    // Rules over one dialog's whole tree.
     // What checkDialog() has seen so far in the current dialog.
     struct DialogSeen {
         const Tile *dialog = nullptr;
+        QHash<QString, int> keyLines; // each key and the line it is first used on
         int defaults = 0;
         int cancels = 0;
         bool exit = false;
     };
 
-    struct KeySeen {
-        int dialog = 0; // the dialog (by serial number) the line belongs to
-        int line = 0;
-    };
-
     // Rules over one dialog's whole tree.
     void checkDialog(const Tile &dialog)
     {
-        ++m_dialogSerial;
         DialogSeen seen;
         seen.dialog = &dialog;
         visitDialogTile(dialog, dialog.where, seen);
@@ -499,16 +493,10 @@ private:
                                  "ok_cancel), so AutoCAD cannot close it")
                       .arg(dialog.name));
         if (const Attribute *focus = dialog.attribute(QStringLiteral("initial_focus")))
-            if (!focus->where.isBuiltIn() && !keyInDialog(focus->value.text))
+            if (!focus->where.isBuiltIn() && !seen.keyLines.contains(focus->value.text))
                 warn(focus->value.where, "initial-focus",
                      QStringLiteral("initial_focus names \"%1\", which is no key of dialog %2")
                          .arg(focus->value.text, dialog.name));
-    }
-
-    bool keyInDialog(const QString &key) const
-    {
-        const auto found = m_keys.constFind(key);
-        return found != m_keys.constEnd() && found->dialog == m_dialogSerial;
     }
 
     void visitDialogTile(const Tile &tile, const Position &anchor, DialogSeen &seen)
@@ -516,15 +504,14 @@ private:
         const QString &dialogName = seen.dialog->name;
         const Position &here = tile.where.isBuiltIn() ? anchor : tile.where;
         if (const Attribute *key = tile.attribute(QStringLiteral("key"))) {
-            // One table for the whole file: an entry of an earlier dialog counts as unseen.
-            KeySeen &first = m_keys[key->value.text];
-            if (first.dialog == m_dialogSerial)
+            const auto first = seen.keyLines.constFind(key->value.text);
+            if (first != seen.keyLines.constEnd())
                 warn(here, "duplicate-key",
                      QStringLiteral("the key \"%1\" is already used in dialog %2 at line %3")
                          .arg(key->value.text, dialogName)
-                         .arg(first.line));
+                         .arg(*first));
             else
-                first = {m_dialogSerial, here.line};
+                seen.keyLines.insert(key->value.text, here.line);
         }
         if (tile.primitive == "button"_L1) {
             const bool isDefault = tile.isTrue(QStringLiteral("is_default"));
@@ -550,8 +537,6 @@ private:
     const Document &m_document;
     Diagnostics m_found;
     QSet<QString> m_seen;
-    QHash<QString, KeySeen> m_keys;
-    int m_dialogSerial = 0;
     bool m_truncated = false;
 };
 
