@@ -103,6 +103,25 @@ TEST(DclSyntax, ReadsEveryFormWithPositionsAndDecodedStrings)
     EXPECT_TRUE(dialog.children[3].isReference);
 }
 
+TEST(DclSyntax, DefinitionsBeforeTheFirstIncludeGoToTheEarlyReceiver)
+{
+    const QString text = QStringLiteral("a : button { }\nb : a { }\n@include \"x.dcl\"\n"
+                                        "c : a { }\n@include \"y.dcl\"\nd : c { }\nbroken : {");
+    QStringList early;
+    Diagnostics diagnostics;
+    const FileNode file = parseDcl(text, QStringLiteral("t.dcl"), diagnostics, {}, false,
+                                   [&](TileNode &&definition) { early << definition.name; });
+    EXPECT_EQ(early, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    ASSERT_EQ(file.definitions.size(), 2u);
+    EXPECT_EQ(file.definitions[0].name, QStringLiteral("c"));
+    EXPECT_EQ(file.definitions[1].name, QStringLiteral("d"));
+    ASSERT_EQ(file.includes.size(), 2u);
+    EXPECT_EQ(file.includes[0].definitionsBefore, 0u);
+    EXPECT_EQ(file.includes[1].definitionsBefore, 1u);
+    EXPECT_FALSE(file.complete);
+    EXPECT_EQ(diagnostics.size(), 1);
+}
+
 TEST(DclSyntax, NestingBeyondTheLimitIsReportedNotFollowed)
 {
     QString text = QStringLiteral("d : dialog {");
