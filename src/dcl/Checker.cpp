@@ -70,9 +70,14 @@ public:
             if (!definition->resolved)
                 continue;
             const Tile &tile = definition->tile;
-            walk(tile, nullptr, tile.where);
-            if (tile.primitive == "dialog"_L1)
-                checkDialog(tile);
+            if (tile.primitive == "dialog"_L1) {
+                DialogSeen seen;
+                seen.dialog = &tile;
+                walk(tile, nullptr, tile.where, &seen);
+                finishDialog(seen);
+            } else {
+                walk(tile, nullptr, tile.where, nullptr);
+            }
         }
         sort();
         if (m_truncated || m_document.diagnostics().size() >= kMaxDiagnostics)
@@ -132,16 +137,29 @@ private:
                          });
     }
 
-    // `anchor`: the nearest place in a user's file, for problems of standard tiles.
-    void walk(const Tile &tile, const Tile *parent, const Position &anchor)
+    // What the rules over a whole dialog have gathered so far.
+    struct DialogSeen {
+        const Tile *dialog = nullptr;
+        QHash<QString, int> keyLines; // each key and the line it is first used on
+        int defaults = 0;
+        int cancels = 0;
+        bool exit = false;
+        Diagnostics problems; // listed after the tiles' own, by finishDialog()
+    };
+
+    // `anchor`: the nearest place in a user's file, for problems of standard tiles. `dialog`:
+    // the dialog the tile is in, when the definition is one.
+    void walk(const Tile &tile, const Tile *parent, const Position &anchor, DialogSeen *dialog)
     {
         const Position &here = tile.where.isBuiltIn() ? anchor : tile.where;
         for (const Attribute &attribute : tile.attributes)
             if (!attribute.where.isBuiltIn())
                 checkAttribute(tile, parent, attribute);
         checkTile(tile, parent, here);
+        if (dialog)
+            noteDialogTile(tile, here, *dialog);
         for (const Tile &child : tile.children)
-            walk(child, &tile, here);
+            walk(child, &tile, here, dialog);
     }
 
     void checkTile(const Tile &tile, const Tile *parent, const Position &here)
@@ -472,21 +490,12 @@ private:
         }
     }
 
-    // What checkDialog() has seen so far in the current dialog.
-    struct DialogSeen {
-        const Tile *dialog = nullptr;
-        QHash<QString, int> keyLines; // each key and the line it is first used on
-        int defaults = 0;
-        int cancels = 0;
-        bool exit = false;
-    };
-
-    // Rules over one dialog's whole tree.
-    void checkDialog(const Tile &dialog)
+    // Rules over one dialog's whole tree, once walk() has seen every tile.
+    void finishDialog(const DialogSeen &seen)
     {
-        DialogSeen seen;
-        seen.dialog = &dialog;
-        visitDialogTile(dialog, dialog.where, seen);
+        const Tile &dialog = *seen.dialog;
+        for (const Diagnostic &d : seen.problems)
+            add(d.severity, d.where, d.rule, d.message);
         if (!seen.exit)
             error(dialog.where, "exit",
                   QStringLiteral("dialog %1 has neither an OK nor a Cancel button (such as "
@@ -499,14 +508,16 @@ private:
                          .arg(focus->value.text, dialog.name));
     }
 
-    void visitDialogTile(const Tile &tile, const Position &anchor, DialogSeen &seen)
+    void noteDialogTile(const Tile &tile, const Position &here, DialogSeen &seen)
     {
         const QString &dialogName = seen.dialog->name;
-        const Position &here = tile.where.isBuiltIn() ? anchor : tile.where;
+        const auto note = [&](const char *rule, const QString &message) {
+            seen.problems.append({Severity::Warning, here, QLatin1String(rule), message});
+        };
         if (const Attribute *key = tile.attribute(QStringLiteral("key"))) {
             const auto first = seen.keyLines.constFind(key->value.text);
             if (first != seen.keyLines.constEnd())
-                warn(here, "duplicate-key",
+                note("duplicate-key",
                      QStringLiteral("the key \"%1\" is already used in dialog %2 at line %3")
                          .arg(key->value.text, dialogName)
                          .arg(*first));
@@ -520,18 +531,16 @@ private:
             if (isDefault || isCancel || key == "accept"_L1 || key == "cancel"_L1)
                 seen.exit = true;
             if (isDefault && ++seen.defaults == 2)
-                warn(here, "default-cancel",
+                note("default-cancel",
                      QStringLiteral("a second button with is_default in dialog %1; only one "
                                     "can answer Enter")
                          .arg(dialogName));
             if (isCancel && ++seen.cancels == 2)
-                warn(here, "default-cancel",
+                note("default-cancel",
                      QStringLiteral("a second button with is_cancel in dialog %1; only one "
                                     "can answer Esc")
                          .arg(dialogName));
         }
-        for (const Tile &child : tile.children)
-            visitDialogTile(child, here, seen);
     }
 
     const Document &m_document;
