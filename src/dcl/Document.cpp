@@ -56,6 +56,7 @@ public:
     // (see addUserEntry()), while their written tiles are still in the cache.
     void readMain(const QString &text, const QString &path)
     {
+        // The standard tiles, which come first in that order.
         for (std::size_t i = 0; i < m_entries.size(); ++i)
             resolve(int(i));
         const QString identity = identify(path);
@@ -113,7 +114,8 @@ private:
     }
 
     // A top-level definition. Its written tree is read once, when the entry is resolved: the
-    // resolved tile takes its names and attributes over instead of copying them.
+    // resolved tile takes its attributes and children over instead of copying them. The node
+    // keeps the definition's name and position, which messages about the entry quote.
     struct Entry {
         TileNode node;
         std::shared_ptr<Document::Definition> definition;
