@@ -6,13 +6,14 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
-#include <functional>
 #include <optional>
 
 namespace tw::dcl
 {
 namespace
 {
+
+using namespace Qt::StringLiterals;
 
 const QStringList kAlignments = {QStringLiteral("left"), QStringLiteral("right"),
                                  QStringLiteral("top"), QStringLiteral("bottom"),
@@ -44,7 +45,7 @@ QString withArticle(const QString &kind)
 
 bool isVertical(const Tile &cluster)
 {
-    return cluster.value(QStringLiteral("layout")) == u"vertical";
+    return cluster.value(QStringLiteral("layout")) == "vertical"_L1;
 }
 
 bool isWholeNumber(const QString &text, int *number = nullptr)
@@ -69,9 +70,14 @@ public:
             if (!definition->resolved)
                 continue;
             const Tile &tile = definition->tile;
-            walk(tile, nullptr, tile.where);
-            if (tile.primitive == u"dialog")
-                checkDialog(tile);
+            if (tile.primitive == "dialog"_L1) {
+                DialogSeen seen;
+                seen.dialog = &tile;
+                walk(tile, nullptr, tile.where, &seen);
+                finishDialog(seen);
+            } else {
+                walk(tile, nullptr, tile.where, nullptr);
+            }
         }
         sort();
         if (m_truncated || m_document.diagnostics().size() >= kMaxDiagnostics)
@@ -131,29 +137,42 @@ private:
                          });
     }
 
-    // `anchor`: the nearest place in a user's file, for problems of standard tiles.
-    void walk(const Tile &tile, const Tile *parent, const Position &anchor)
+    // What the rules over a whole dialog have gathered so far.
+    struct DialogSeen {
+        const Tile *dialog = nullptr;
+        QHash<QString, int> keyLines; // each key and the line it is first used on
+        int defaults = 0;
+        int cancels = 0;
+        bool exit = false;
+        Diagnostics problems; // listed after the tiles' own, by finishDialog()
+    };
+
+    // `anchor`: the nearest place in a user's file, for problems of standard tiles. `dialog`:
+    // the dialog the tile is in, when the definition is one.
+    void walk(const Tile &tile, const Tile *parent, const Position &anchor, DialogSeen *dialog)
     {
-        const Position here = tile.where.isBuiltIn() ? anchor : tile.where;
+        const Position &here = tile.where.isBuiltIn() ? anchor : tile.where;
         for (const Attribute &attribute : tile.attributes)
             if (!attribute.where.isBuiltIn())
                 checkAttribute(tile, parent, attribute);
         checkTile(tile, parent, here);
+        if (dialog)
+            noteDialogTile(tile, here, *dialog);
         for (const Tile &child : tile.children)
-            walk(child, &tile, here);
+            walk(child, &tile, here, dialog);
     }
 
     void checkTile(const Tile &tile, const Tile *parent, const Position &here)
     {
         const QString &primitive = tile.primitive;
-        if (parent && primitive == u"radio_button" && parent->primitive != u"radio_cluster")
+        if (parent && primitive == "radio_button"_L1 && parent->primitive != "radio_cluster"_L1)
             error(here, "radio-outside",
                   QStringLiteral("a radio_button must be inside a radio_row or radio_column; "
                                  "here it is in a %1")
                       .arg(parent->kind));
-        if (primitive == u"radio_cluster")
+        if (primitive == "radio_cluster"_L1)
             for (const Tile &child : tile.children)
-                if (child.primitive != u"radio_button" && child.primitive != u"spacer")
+                if (child.primitive != "radio_button"_L1 && child.primitive != "spacer"_L1)
                     warn(child.where.isBuiltIn() ? here : child.where, "radio-cluster-content",
                          QStringLiteral("a %1 holds %2; a radio cluster is meant for radio "
                                         "buttons and spacers")
@@ -162,16 +181,16 @@ private:
         if (parent && isActivePrimitive(primitive) && !tile.attribute(QStringLiteral("key")))
             warn(here, "missing-key",
                  QStringLiteral("this %1 has no key, so no program can reach it").arg(tile.kind));
-        if ((primitive == u"cluster" || primitive == u"radio_cluster") &&
+        if ((primitive == "cluster"_L1 || primitive == "radio_cluster"_L1) &&
             !tile.isTrue(QStringLiteral("boxed"))) {
             const Attribute *label = tile.attribute(QStringLiteral("label"));
             if (label && !label->where.isBuiltIn() && !label->value.text.trimmed().isEmpty())
                 warn(label->where, "cluster-label",
                      QStringLiteral("a %1 has no box, so AutoCAD shows no label; use a boxed_%2")
                          .arg(tile.kind,
-                              tile.kind.startsWith(u"boxed_") ? tile.kind.mid(6) : tile.kind));
+                              tile.kind.startsWith("boxed_"_L1) ? tile.kind.mid(6) : tile.kind));
         }
-        if (primitive == u"image" || primitive == u"image_button") {
+        if (primitive == "image"_L1 || primitive == "image_button"_L1) {
             const int given = int(bool(tile.attribute(QStringLiteral("width")))) +
                               int(bool(tile.attribute(QStringLiteral("height"))));
             const bool aspect = tile.attribute(QStringLiteral("aspect_ratio"));
@@ -181,7 +200,7 @@ private:
                                     "aspect_ratio")
                          .arg(tile.kind));
         }
-        if (primitive == u"text" && tile.value(QStringLiteral("label")).isEmpty() &&
+        if (primitive == "text"_L1 && tile.value(QStringLiteral("label")).isEmpty() &&
             !tile.attribute(QStringLiteral("width")))
             warn(here, "text-size",
                  QStringLiteral("a %1 needs a label or a width, or it has no room for its "
@@ -192,7 +211,7 @@ private:
 
     void checkSlider(const Tile &tile)
     {
-        if (tile.primitive != u"slider")
+        if (tile.primitive != "slider"_L1)
             return;
         auto number = [&](const char *name, int fallback, const Attribute **where) {
             *where = tile.attribute(QString::fromLatin1(name));
@@ -215,7 +234,7 @@ private:
             if (value < -32768 || value > 32767)
                 warn(at->value.where, "value-range",
                      QStringLiteral("%1 must lie within -32768..32767").arg(at->name));
-            else if (at->name == u"value" && (value < low || value > high))
+            else if (at->name == "value"_L1 && (value < low || value > high))
                 warn(at->value.where, "value-range",
                      QStringLiteral("the slider's value %1 lies outside its range %2..%3")
                          .arg(value)
@@ -269,7 +288,7 @@ private:
                      QStringLiteral("unknown attribute %1: attribute names are case-sensitive "
                                     "(did you mean %2?)")
                          .arg(attribute.name, near->name));
-            else if (attribute.name.startsWith(u"bcad_") || attribute.name == u"tooltip")
+            else if (attribute.name.startsWith("bcad_"_L1) || attribute.name == "tooltip"_L1)
                 warn(
                     attribute.where, "unknown-attribute",
                     QStringLiteral("%1 is BricsCAD's own; AutoCAD ignores it").arg(attribute.name));
@@ -374,10 +393,10 @@ private:
         const QString &name = attribute.name;
         const Value &value = attribute.value;
         const QString &primitive = tile.primitive;
-        if (name == u"alignment" && parent && kAlignments.contains(value.text) &&
-            value.text != u"centered") {
+        if (name == "alignment"_L1 && parent && kAlignments.contains(value.text) &&
+            value.text != "centered"_L1) {
             const bool vertical = isVertical(*parent);
-            const bool across = value.text == u"left" || value.text == u"right";
+            const bool across = value.text == "left"_L1 || value.text == "right"_L1;
             if (vertical != across)
                 warn(value.where, "alignment",
                      QStringLiteral("alignment %1 means nothing in %2, whose tiles stand %3; use "
@@ -388,11 +407,12 @@ private:
                               vertical ? QStringLiteral("left, right or centered")
                                        : QStringLiteral("top, bottom or centered")));
         }
-        if (name == u"children_alignment" && kAlignments.contains(value.text) &&
-            value.text != u"centered" &&
-            (primitive == u"cluster" || primitive == u"radio_cluster" || primitive == u"dialog")) {
+        if (name == "children_alignment"_L1 && kAlignments.contains(value.text) &&
+            value.text != "centered"_L1 &&
+            (primitive == "cluster"_L1 || primitive == "radio_cluster"_L1 ||
+             primitive == "dialog"_L1)) {
             const bool vertical = isVertical(tile);
-            const bool across = value.text == u"left" || value.text == u"right";
+            const bool across = value.text == "left"_L1 || value.text == "right"_L1;
             if (vertical != across)
                 warn(value.where, "alignment",
                      QStringLiteral("children_alignment %1 means nothing in a %2; use %3")
@@ -400,7 +420,7 @@ private:
                               vertical ? QStringLiteral("left, right or centered")
                                        : QStringLiteral("top, bottom or centered")));
         }
-        if (name == u"key") {
+        if (name == "key"_L1) {
             const bool awkward = std::any_of(value.text.begin(), value.text.end(), [](QChar c) {
                 return c == u' ' || c == u'"' || c == u'\t';
             });
@@ -410,9 +430,9 @@ private:
                                     "programs cannot name it reliably")
                          .arg(value.text));
         }
-        if (name == u"value")
+        if (name == "value"_L1)
             checkValue(tile, attribute);
-        if (name == u"tabs") {
+        if (name == "tabs"_L1) {
             for (const QString &stop : value.text.split(u' ', Qt::SkipEmptyParts)) {
                 bool ok = false;
                 stop.toDouble(&ok);
@@ -423,15 +443,15 @@ private:
                 }
             }
         }
-        if ((name == u"mnemonic" || name == u"password_char") && value.text.size() != 1)
+        if ((name == "mnemonic"_L1 || name == "password_char"_L1) && value.text.size() != 1)
             warn(value.where, "value-format", QStringLiteral("%1 is one character").arg(name));
-        if (name == u"mnemonic" && value.text.size() == 1 &&
+        if (name == "mnemonic"_L1 && value.text.size() == 1 &&
             !tile.value(QStringLiteral("label")).contains(value.text))
             warn(value.where, "mnemonic",
                  QStringLiteral("the mnemonic %1 does not occur in the label (same case)")
                      .arg(value.text));
         int limit = 0;
-        if (name == u"edit_limit" && isWholeNumber(value.text, &limit) && limit > 256)
+        if (name == "edit_limit"_L1 && isWholeNumber(value.text, &limit) && limit > 256)
             warn(value.where, "value-range",
                  QStringLiteral("edit_limit is at most 256 in Autodesk's documents"));
     }
@@ -440,21 +460,21 @@ private:
     {
         const Value &value = attribute.value;
         const QString &primitive = tile.primitive;
-        if (primitive == u"toggle" || primitive == u"radio_button") {
-            if (value.text != u"0" && value.text != u"1")
+        if (primitive == "toggle"_L1 || primitive == "radio_button"_L1) {
+            if (value.text != "0"_L1 && value.text != "1"_L1)
                 warn(value.where, "value-format",
                      QStringLiteral("a %1's value is \"0\" or \"1\", not \"%2\"")
                          .arg(tile.kind, value.text));
-        } else if (primitive == u"slider") {
+        } else if (primitive == "slider"_L1) {
             if (!isWholeNumber(value.text))
                 warn(value.where, "value-format",
                      QStringLiteral("a slider's value is a whole number"));
-        } else if (primitive == u"popup_list") {
+        } else if (primitive == "popup_list"_L1) {
             int index = -1;
             if (!value.text.isEmpty() && (!isWholeNumber(value.text, &index) || index < 0))
                 warn(value.where, "value-format",
                      QStringLiteral("a popup_list's value is one index from 0"));
-        } else if (primitive == u"list_box") {
+        } else if (primitive == "list_box"_L1) {
             const QStringList indices = value.text.split(u' ', Qt::SkipEmptyParts);
             int index = -1;
             const bool allIndices =
@@ -470,60 +490,57 @@ private:
         }
     }
 
-    // Rules over one dialog's whole tree.
-    void checkDialog(const Tile &dialog)
+    // Rules over one dialog's whole tree, once walk() has seen every tile.
+    void finishDialog(const DialogSeen &seen)
     {
-        struct Seen {
-            QSet<QString> keys;
-            QHash<QString, Position> firstKey;
-            int defaults = 0;
-            int cancels = 0;
-            bool exit = false;
-        } seen;
-        std::function<void(const Tile &, const Position &)> visit = [&](const Tile &tile,
-                                                                        const Position &anchor) {
-            const Position here = tile.where.isBuiltIn() ? anchor : tile.where;
-            if (const Attribute *key = tile.attribute(QStringLiteral("key"))) {
-                const auto first = seen.firstKey.constFind(key->value.text);
-                if (first != seen.firstKey.constEnd())
-                    warn(here, "duplicate-key",
-                         QStringLiteral("the key \"%1\" is already used in dialog %2 at line %3")
-                             .arg(key->value.text, dialog.name)
-                             .arg(first->line));
-                else
-                    seen.firstKey.insert(key->value.text, here);
-            }
-            if (tile.primitive == u"button") {
-                const bool isDefault = tile.isTrue(QStringLiteral("is_default"));
-                const bool isCancel = tile.isTrue(QStringLiteral("is_cancel"));
-                const QString key = tile.value(QStringLiteral("key"));
-                if (isDefault || isCancel || key == u"accept" || key == u"cancel")
-                    seen.exit = true;
-                if (isDefault && ++seen.defaults == 2)
-                    warn(here, "default-cancel",
-                         QStringLiteral("a second button with is_default in dialog %1; only one "
-                                        "can answer Enter")
-                             .arg(dialog.name));
-                if (isCancel && ++seen.cancels == 2)
-                    warn(here, "default-cancel",
-                         QStringLiteral("a second button with is_cancel in dialog %1; only one "
-                                        "can answer Esc")
-                             .arg(dialog.name));
-            }
-            for (const Tile &child : tile.children)
-                visit(child, here);
-        };
-        visit(dialog, dialog.where);
+        const Tile &dialog = *seen.dialog;
+        for (const Diagnostic &d : seen.problems)
+            add(d.severity, d.where, d.rule, d.message);
         if (!seen.exit)
             error(dialog.where, "exit",
                   QStringLiteral("dialog %1 has neither an OK nor a Cancel button (such as "
                                  "ok_cancel), so AutoCAD cannot close it")
                       .arg(dialog.name));
         if (const Attribute *focus = dialog.attribute(QStringLiteral("initial_focus")))
-            if (!focus->where.isBuiltIn() && !seen.firstKey.contains(focus->value.text))
+            if (!focus->where.isBuiltIn() && !seen.keyLines.contains(focus->value.text))
                 warn(focus->value.where, "initial-focus",
                      QStringLiteral("initial_focus names \"%1\", which is no key of dialog %2")
                          .arg(focus->value.text, dialog.name));
+    }
+
+    void noteDialogTile(const Tile &tile, const Position &here, DialogSeen &seen)
+    {
+        const QString &dialogName = seen.dialog->name;
+        const auto note = [&](const char *rule, const QString &message) {
+            seen.problems.append({Severity::Warning, here, QLatin1String(rule), message});
+        };
+        if (const Attribute *key = tile.attribute(QStringLiteral("key"))) {
+            const auto first = seen.keyLines.constFind(key->value.text);
+            if (first != seen.keyLines.constEnd())
+                note("duplicate-key",
+                     QStringLiteral("the key \"%1\" is already used in dialog %2 at line %3")
+                         .arg(key->value.text, dialogName)
+                         .arg(*first));
+            else
+                seen.keyLines.insert(key->value.text, here.line);
+        }
+        if (tile.primitive == "button"_L1) {
+            const bool isDefault = tile.isTrue(QStringLiteral("is_default"));
+            const bool isCancel = tile.isTrue(QStringLiteral("is_cancel"));
+            const QString key = tile.value(QStringLiteral("key"));
+            if (isDefault || isCancel || key == "accept"_L1 || key == "cancel"_L1)
+                seen.exit = true;
+            if (isDefault && ++seen.defaults == 2)
+                note("default-cancel",
+                     QStringLiteral("a second button with is_default in dialog %1; only one "
+                                    "can answer Enter")
+                         .arg(dialogName));
+            if (isCancel && ++seen.cancels == 2)
+                note("default-cancel",
+                     QStringLiteral("a second button with is_cancel in dialog %1; only one "
+                                    "can answer Esc")
+                         .arg(dialogName));
+        }
     }
 
     const Document &m_document;

@@ -10,6 +10,7 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tw::dcl
 {
@@ -31,7 +32,8 @@ QString Tile::value(QStringView attributeName, const QString &fallback) const
 bool Tile::isTrue(QStringView attributeName) const
 {
     const Attribute *found = attribute(attributeName);
-    return found && found->value.type == Value::Word && found->value.text == u"true";
+    return found && found->value.type == Value::Word &&
+           found->value.text == QLatin1StringView("true");
 }
 
 // Reads the files and resolves every definition; Document holds the outcome.
@@ -49,11 +51,20 @@ public:
             addEntry(TileNode(node), false);
     }
 
+    // Every entry is resolved as if in order after the whole reading, with the problems that
+    // brings listed after the reading's own. Most are in fact resolved as soon as they are read
+    // (see addUserEntry()), while their written tiles are still in the cache.
     void readMain(const QString &text, const QString &path)
     {
+        // The standard tiles, which come first in that order.
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            resolve(int(i));
         const QString identity = identify(path);
         m_loaded.insert(identity);
         readFile(text, path, {identity});
+        m_resolvingInOrder = true;
+        for (const Diagnostic &d : std::exchange(m_heldResolving, {}))
+            report(d.severity, d.where, d.rule, d.message);
         for (std::size_t i = 0; i < m_entries.size(); ++i)
             resolve(int(i));
     }
@@ -79,8 +90,19 @@ public:
     void report(Severity severity, const Position &where, const QString &rule,
                 const QString &message)
     {
-        if (m_document.m_diagnostics.size() < kMaxDiagnostics)
-            m_document.m_diagnostics.append({severity, where, rule, message});
+        Diagnostics &to = m_heldReading ? *m_heldReading : m_document.m_diagnostics;
+        if (to.size() < kMaxDiagnostics)
+            to.append({severity, where, rule, message});
+    }
+
+    // A problem found while resolving: held until every file has been read (see readMain()).
+    void reportResolving(Severity severity, const Position &where, const QString &rule,
+                         const QString &message)
+    {
+        if (m_resolvingInOrder)
+            report(severity, where, rule, message);
+        else if (m_heldResolving.size() < kMaxDiagnostics)
+            m_heldResolving.append({severity, where, rule, message});
     }
 
 private:
@@ -91,7 +113,11 @@ private:
         return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
     }
 
+    // A top-level definition. Its written tree is read once, when the entry is resolved: the
+    // resolved tile takes its attributes and children over instead of copying them. The node
+    // keeps the definition's name and position, which messages about the entry quote.
     struct Entry {
+        TileNode node;
         std::shared_ptr<Document::Definition> definition;
         bool user = false;
         enum State { New, Visiting, Done, Failed } state = New;
@@ -100,14 +126,14 @@ private:
     void addEntry(TileNode &&written, bool user)
     {
         Entry entry;
+        entry.node = std::move(written);
         entry.definition = std::make_shared<Document::Definition>();
-        entry.definition->node = std::move(written);
         entry.user = user;
-        const TileNode &node = entry.definition->node;
+        const TileNode &node = entry.node;
         QList<int> &same = m_names[node.name];
         if (user && !same.isEmpty()) {
             const Entry &earlier = m_entries[std::size_t(same.last())];
-            const Position &at = earlier.definition->node.where;
+            const Position &at = earlier.node.where;
             if (earlier.user)
                 report(Severity::Warning, node.where, QStringLiteral("redefinition"),
                        QStringLiteral("%1 is defined again; the first definition is at %2:%3")
@@ -119,9 +145,9 @@ private:
                     QStringLiteral("%1 redefines a standard tile of the same name").arg(node.name));
         }
         same.append(int(m_entries.size()));
-        m_entries.push_back(entry);
         if (user)
             m_document.m_definitions.push_back(entry.definition);
+        m_entries.push_back(std::move(entry));
     }
 
     void readFile(const QString &text, const QString &path, const QStringList &chain)
@@ -133,15 +159,48 @@ private:
                        .arg(m_options.limits.maxFileSize));
             return;
         }
-        FileNode file = parseDcl(text, path, m_document.m_diagnostics, m_options.limits.syntax);
+        // The entries read with the file come after the file's own problems, as if added after
+        // the reading.
+        Diagnostics entryProblems;
+        m_heldReading = &entryProblems;
+        FileNode file =
+            parseDcl(text, path, m_document.m_diagnostics, m_options.limits.syntax, false,
+                     [this](TileNode &&definition) { addUserEntry(std::move(definition)); });
+        m_heldReading = nullptr;
+        for (const Diagnostic &d : entryProblems)
+            report(d.severity, d.where, d.rule, d.message);
         std::size_t next = 0;
         for (const IncludeNode &include : file.includes) {
             for (; next < include.definitionsBefore; ++next)
-                addEntry(std::move(file.definitions[next]), true);
+                addUserEntry(std::move(file.definitions[next]));
             readInclude(include, path, chain);
         }
         for (; next < file.definitions.size(); ++next)
-            addEntry(std::move(file.definitions[next]), true);
+            addUserEntry(std::move(file.definitions[next]));
+    }
+
+    // Adds a definition of the document and resolves it at once when that gives what resolving
+    // in order after the whole reading gives: every entry above it is resolved and every name it
+    // uses is defined above it (a forward reference or an unknown name needs the whole reading).
+    // From the first entry that must wait, all later ones wait too, so the order is kept.
+    void addUserEntry(TileNode &&written)
+    {
+        addEntry(std::move(written), true);
+        const int index = int(m_entries.size()) - 1;
+        m_waiting = m_waiting || !namesDefinedAbove(m_entries.back().node, index);
+        if (!m_waiting)
+            resolve(index);
+    }
+
+    bool namesDefinedAbove(const TileNode &node, int index) const
+    {
+        for (const NameRef &parent : node.parents) {
+            const auto found = m_names.constFind(parent.name);
+            if (found == m_names.constEnd() || found->front() >= index)
+                return false;
+        }
+        return std::all_of(node.children.begin(), node.children.end(),
+                           [&](const TileNode &child) { return namesDefinedAbove(child, index); });
     }
 
     void readInclude(const IncludeNode &include, const QString &from, const QStringList &chain)
@@ -225,12 +284,13 @@ private:
                     later = *it;
             }
             if (later >= 0) {
-                const Position &at = m_entries[std::size_t(later)].definition->node.where;
-                report(Severity::Warning, name.where, QStringLiteral("forward-reference"),
-                       QStringLiteral("%1 is used before its definition at line %2; Autodesk "
-                                      "requires a tile to be defined before it is used")
-                           .arg(name.name)
-                           .arg(at.line));
+                const Position &at = m_entries[std::size_t(later)].node.where;
+                reportResolving(
+                    Severity::Warning, name.where, QStringLiteral("forward-reference"),
+                    QStringLiteral("%1 is used before its definition at line %2; Autodesk "
+                                   "requires a tile to be defined before it is used")
+                        .arg(name.name)
+                        .arg(at.line));
                 return later;
             }
         }
@@ -241,8 +301,8 @@ private:
                     QStringLiteral(" (names are case-sensitive: did you mean %1?)").arg(it.key());
                 break;
             }
-        report(Severity::Error, name.where, QStringLiteral("unknown-tile"),
-               QStringLiteral("unknown tile %1%2").arg(name.name, hint));
+        reportResolving(Severity::Error, name.where, QStringLiteral("unknown-tile"),
+                        QStringLiteral("unknown tile %1%2").arg(name.name, hint));
         return -1;
     }
 
@@ -259,7 +319,7 @@ private:
             break;
         }
         entry.state = Entry::Visiting;
-        std::optional<Tile> tile = build(entry.definition->node, index, 0);
+        std::optional<Tile> tile = build(entry.node, index, 0);
         Entry &after = m_entries[std::size_t(index)];
         if (tile) {
             after.definition->tile = std::move(*tile);
@@ -285,31 +345,39 @@ private:
         if (m_tiles <= m_options.limits.maxTiles)
             return true;
         if (!m_overBudget)
-            report(Severity::Error, where, QStringLiteral("limit"),
-                   QStringLiteral("the file builds more than %1 tiles")
-                       .arg(m_options.limits.maxTiles));
+            reportResolving(Severity::Error, where, QStringLiteral("limit"),
+                            QStringLiteral("the file builds more than %1 tiles")
+                                .arg(m_options.limits.maxTiles));
         m_overBudget = true;
         return false;
     }
 
     // Builds the tile written as `node` inside entry `from`, or nothing when it cannot be built.
-    std::optional<Tile> build(const TileNode &node, int from, int depth)
+    // Takes over the node's attributes and children: each node is built once. A top-level
+    // node keeps its name and position, which messages about its entry quote.
+    std::optional<Tile> build(TileNode &node, int from, int depth)
     {
         const int maxDepth = 4 * m_options.limits.syntax.maxNesting;
         if (++m_depth > maxDepth) {
             --m_depth;
             if (!m_tooDeep)
-                report(Severity::Error, node.where, QStringLiteral("limit"),
-                       QStringLiteral("tiles are built more than %1 levels deep").arg(maxDepth));
+                reportResolving(
+                    Severity::Error, node.where, QStringLiteral("limit"),
+                    QStringLiteral("tiles are built more than %1 levels deep").arg(maxDepth));
             m_tooDeep = true;
             return std::nullopt;
         }
         std::optional<Tile> built = buildTile(node, from, depth);
         --m_depth;
+        // The written tile is used up; freeing it now lets the next tiles reuse its memory
+        // while that is still in the cache.
+        node.parents = {};
+        node.attributes = {};
+        node.children = {};
         return built;
     }
 
-    std::optional<Tile> buildTile(const TileNode &node, int from, int depth)
+    std::optional<Tile> buildTile(TileNode &node, int from, int depth)
     {
         if (!spend(1, node.where))
             return std::nullopt;
@@ -321,9 +389,10 @@ private:
             if (index < 0)
                 continue;
             if (m_entries[std::size_t(index)].state == Entry::Visiting) {
-                report(Severity::Error, parentName.where, QStringLiteral("circular-definition"),
-                       QStringLiteral("circular definition: %1 is built from itself")
-                           .arg(parentName.name));
+                reportResolving(Severity::Error, parentName.where,
+                                QStringLiteral("circular-definition"),
+                                QStringLiteral("circular definition: %1 is built from itself")
+                                    .arg(parentName.name));
                 continue;
             }
             if (const Tile *parent = resolve(index)) {
@@ -335,26 +404,28 @@ private:
             return std::nullopt;
 
         Tile tile;
-        if (!node.attributes.empty())
+        const bool ownAttributes = !node.attributes.empty();
+        if (ownAttributes)
             tile.attributes.reserve(qsizetype(node.attributes.size()) + inherited);
         tile.where = node.where;
         tile.name = node.isReference ? node.parents.front().name : node.name;
-        for (const Attribute &attribute : node.attributes) {
+        for (Attribute &attribute : node.attributes) {
             auto same = std::find_if(tile.attributes.begin(), tile.attributes.end(),
                                      [&](const Attribute &a) { return a.name == attribute.name; });
             if (same == tile.attributes.end()) {
-                tile.attributes.push_back(attribute);
+                tile.attributes.push_back(std::move(attribute));
                 continue;
             }
-            report(Severity::Warning, attribute.where, QStringLiteral("duplicate-attribute"),
-                   QStringLiteral("%1 is already set at line %2 of this tile")
-                       .arg(attribute.name)
-                       .arg(same->where.line));
-            *same = attribute;
+            reportResolving(Severity::Warning, attribute.where,
+                            QStringLiteral("duplicate-attribute"),
+                            QStringLiteral("%1 is already set at line %2 of this tile")
+                                .arg(attribute.name)
+                                .arg(same->where.line));
+            *same = std::move(attribute);
         }
         if (node.parents.empty()) {
-            tile.kind = tile.primitive = node.name;
-            tile.lineage = {node.name};
+            tile.kind = tile.primitive = tile.name;
+            tile.lineage = {tile.name};
             return tile;
         }
         const Tile *childSource = nullptr;
@@ -372,26 +443,27 @@ private:
                         tile.attributes.push_back(attribute);
             if (!parent->children.empty() && !childSource) {
                 childSource = parent;
-                if (!node.isReference && (!node.attributes.empty() || !node.children.empty()))
-                    report(Severity::Warning, parentName->where, QStringLiteral("subassembly"),
-                           QStringLiteral("%1 holds tiles of its own (a subassembly): refer to it "
-                                          "as \"%1;\", since only a prototype may be changed "
-                                          "where it is used")
-                               .arg(parentName->name));
+                if (!node.isReference && (ownAttributes || !node.children.empty()))
+                    reportResolving(
+                        Severity::Warning, parentName->where, QStringLiteral("subassembly"),
+                        QStringLiteral("%1 holds tiles of its own (a subassembly): refer to it "
+                                       "as \"%1;\", since only a prototype may be changed "
+                                       "where it is used")
+                            .arg(parentName->name));
             }
         }
         const Tile &first = *parents.front().first;
         tile.primitive = first.primitive;
         tile.lineage = first.lineage;
         if (!node.name.isEmpty()) {
-            tile.lineage.prepend(node.name);
-            tile.kind = isStandardKind(node.name) ? node.name : first.kind;
+            tile.lineage.prepend(tile.name);
+            tile.kind = isStandardKind(tile.name) ? tile.name : first.kind;
         } else {
             tile.kind = first.kind;
         }
         if (!node.children.empty()) {
             tile.children.reserve(node.children.size());
-            for (const TileNode &child : node.children)
+            for (TileNode &child : node.children)
                 if (std::optional<Tile> built = build(child, from, depth + 1))
                     tile.children.push_back(std::move(*built));
         } else if (childSource) {
@@ -410,6 +482,10 @@ private:
     std::vector<Entry> m_entries;
     QHash<QString, QList<int>> m_names;
     QSet<QString> m_loaded;
+    Diagnostics *m_heldReading = nullptr;
+    Diagnostics m_heldResolving;
+    bool m_resolvingInOrder = false;
+    bool m_waiting = false;
     int m_tiles = 0;
     int m_depth = 0;
     bool m_overBudget = false;
@@ -443,7 +519,7 @@ std::vector<const Tile *> Document::dialogs() const
 {
     std::vector<const Tile *> found;
     for (const auto &definition : m_definitions)
-        if (definition->resolved && definition->tile.primitive == u"dialog")
+        if (definition->resolved && definition->tile.primitive == QLatin1StringView("dialog"))
             found.push_back(&definition->tile);
     return found;
 }

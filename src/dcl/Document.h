@@ -76,8 +76,7 @@ public:
     const Diagnostics &diagnostics() const { return m_diagnostics; }
 
     struct Definition {
-        TileNode node; // as written
-        Tile tile;     // resolved
+        Tile tile; // resolved
         bool resolved = false;
     };
     // Top-level definitions of the main file and its includes, in reading order.

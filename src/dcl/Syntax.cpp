@@ -1,8 +1,9 @@
 #include "dcl/Syntax.h"
 
+#include <QHash>
 #include <QStringDecoder>
-#include <string_view>
-#include <unordered_map>
+#include <deque>
+#include <iterator>
 
 namespace tw::dcl
 {
@@ -24,9 +25,11 @@ enum class Tok {
     Bad
 };
 
+// `text` views the source, or for a string with escapes the lexer's decoded copy, which the
+// next string replaces.
 struct Token {
     Tok type = Tok::End;
-    QString text;
+    QStringView text;
     int line = 1;
     int column = 1;
 };
@@ -91,7 +94,7 @@ public:
             while (m_pos < m_text.size() && isNameChar(m_text[m_pos]))
                 ++m_pos;
             token.type = Tok::Name;
-            token.text = intern(m_text.mid(start, m_pos - start));
+            token.text = m_text.mid(start, m_pos - start);
             return token;
         }
         if (isDigit(c) || c == u'-' || c == u'.')
@@ -101,6 +104,15 @@ public:
     }
 
     Position at(const Token &token) const { return {m_file, token.line, token.column}; }
+
+    // Names and numbers repeat (attributes, tile kinds, sizes): one shared copy of each.
+    QString intern(QStringView name)
+    {
+        auto found = m_names.constFind(name);
+        if (found == m_names.constEnd())
+            found = m_names.insert(name, name.toString());
+        return *found;
+    }
 
 private:
     int column() const { return int(m_pos - m_lineStart) + 1; }
@@ -176,17 +188,6 @@ private:
         return true;
     }
 
-    // Names and numbers repeat (attributes, tile kinds, sizes): one shared copy of each.
-    QString intern(QStringView name)
-    {
-        const std::u16string_view key(reinterpret_cast<const char16_t *>(name.utf16()),
-                                      std::size_t(name.size()));
-        auto found = m_names.find(key);
-        if (found == m_names.end())
-            found = m_names.emplace(key, name.toString()).first;
-        return found->second;
-    }
-
     Token string(Token &token)
     {
         ++m_pos;
@@ -197,11 +198,12 @@ private:
             ++end;
         if (end < m_text.size() && m_text[end] == u'"') {
             token.type = Tok::String;
-            token.text = m_text.mid(m_pos, end - m_pos).toString();
+            token.text = m_text.mid(m_pos, end - m_pos);
             m_pos = end + 1;
             return token;
         }
-        QString value;
+        QString &value = m_decoded;
+        value.clear();
         while (m_pos < m_text.size()) {
             const QChar c = m_text[m_pos];
             if (c == u'"') {
@@ -297,14 +299,15 @@ private:
                   QStringLiteral("number"));
             return bad();
         }
-        token.text = intern(m_text.mid(start, m_pos - start));
+        token.text = m_text.mid(start, m_pos - start);
         return token;
     }
 
     QStringView m_text;
     QString m_file;
     Diagnostics &m_diagnostics;
-    std::unordered_map<std::u16string_view, QString> m_names;
+    QHash<QStringView, QString> m_names;
+    QString m_decoded;
     qsizetype m_pos = 0;
     qsizetype m_lineStart = 0;
     int m_line = 1;
@@ -317,9 +320,9 @@ class Parser
 {
 public:
     Parser(QStringView text, const QString &file, Diagnostics &diagnostics,
-           const SyntaxLimits &limits, bool primitives)
+           const SyntaxLimits &limits, bool primitives, const DefinitionSink &early)
         : m_lexer(text, file, diagnostics), m_file(file), m_diagnostics(diagnostics),
-          m_limits(limits), m_primitives(primitives)
+          m_limits(limits), m_primitives(primitives), m_early(early)
     {
     }
 
@@ -334,7 +337,10 @@ public:
                     node.includes.push_back(include(node.definitions.size()));
                 } else if (m_token.type == Tok::Name) {
                     TileNode definition = tile(0);
-                    node.definitions.push_back(std::move(definition));
+                    if (m_early && node.includes.empty())
+                        m_early(std::move(definition));
+                    else
+                        node.definitions.push_back(std::move(definition));
                     straySemicolon(QStringLiteral("after '}'"));
                 } else if (m_token.type == Tok::Semicolon) {
                     straySemicolon(QStringLiteral("between definitions"));
@@ -351,6 +357,21 @@ public:
     }
 
 private:
+    // What the tile bodies being read hold so far, one level per open body: each tile then
+    // gets its lists in one allocation of the final size.
+    struct Members {
+        std::vector<Attribute> attributes;
+        std::vector<TileNode> children;
+    };
+
+    template <typename T> static std::vector<T> takeAll(std::vector<T> &gathered)
+    {
+        std::vector<T> taken(std::make_move_iterator(gathered.begin()),
+                             std::make_move_iterator(gathered.end()));
+        gathered.clear();
+        return taken;
+    }
+
     void advance()
     {
         m_token = m_lexer.next();
@@ -422,7 +443,7 @@ private:
         advance();
         if (m_token.type != Tok::String)
             fail(QStringLiteral("@include needs a file name in quotes, found %1").arg(describe()));
-        node.fileName = m_token.text;
+        node.fileName = m_token.text.toString();
         advance();
         straySemicolon(QStringLiteral("after @include"));
         return node;
@@ -435,7 +456,7 @@ private:
             advance();
             if (m_token.type != Tok::Name)
                 fail(QStringLiteral("expected a tile name after ':', found %1").arg(describe()));
-            node.parents.push_back({m_token.text, here()});
+            node.parents.push_back({m_lexer.intern(m_token.text), here()});
             advance();
         } while (m_token.type == Tok::Colon);
     }
@@ -450,7 +471,7 @@ private:
         TileNode node;
         node.where = here();
         if (m_token.type == Tok::Name) {
-            node.name = m_token.text;
+            node.name = m_lexer.intern(m_token.text);
             advance();
             if (m_token.type == Tok::LeftBrace && m_primitives && depth == 0) {
                 body(node, depth);
@@ -475,16 +496,24 @@ private:
     {
         const Position open = here();
         expect(Tok::LeftBrace, QStringLiteral("'{'"));
+        // Deeper levels are added behind this one, which a deque leaves in place.
+        if (m_members.size() <= std::size_t(depth))
+            m_members.resize(std::size_t(depth) + 1);
+        Members &members = m_members[std::size_t(depth)];
+        members.attributes.clear();
+        members.children.clear();
         for (;;) {
             switch (m_token.type) {
             case Tok::RightBrace:
                 advance();
+                node.attributes = takeAll(members.attributes);
+                node.children = takeAll(members.children);
                 return;
             case Tok::Colon:
-                node.children.push_back(tile(depth + 1));
+                members.children.push_back(tile(depth + 1));
                 break;
             case Tok::Name:
-                member(node, depth);
+                member(members, depth);
                 break;
             case Tok::Semicolon:
                 straySemicolon(QStringLiteral("with nothing before it"));
@@ -501,7 +530,7 @@ private:
     }
 
     // A body member that starts with a name: an attribute, a reference or a named child.
-    void member(TileNode &node, int depth)
+    void member(Members &members, int depth)
     {
         const Token name = m_token;
         const Position where = here();
@@ -509,7 +538,7 @@ private:
         if (m_token.type == Tok::Equals) {
             advance();
             Attribute attribute;
-            attribute.name = name.text;
+            attribute.name = m_lexer.intern(name.text);
             attribute.where = where;
             attribute.value.where = here();
             switch (m_token.type) {
@@ -529,13 +558,14 @@ private:
                 fail(
                     QStringLiteral("expected a value for %1, found %2").arg(name.text, describe()));
             }
-            attribute.value.text = m_token.text;
+            attribute.value.text = m_token.type == Tok::String ? m_token.text.toString()
+                                                               : m_lexer.intern(m_token.text);
             advance();
             if (m_token.type != Tok::Semicolon)
                 fail(QStringLiteral("expected ';' after the value of %1, found %2")
                          .arg(name.text, describe()));
             advance();
-            node.attributes.push_back(std::move(attribute));
+            members.attributes.push_back(std::move(attribute));
             return;
         }
         if (m_token.type == Tok::Semicolon) {
@@ -545,9 +575,9 @@ private:
                      QStringLiteral("limit"));
             TileNode reference;
             reference.isReference = true;
-            reference.parents.push_back({name.text, where});
+            reference.parents.push_back({m_lexer.intern(name.text), where});
             reference.where = where;
-            node.children.push_back(std::move(reference));
+            members.children.push_back(std::move(reference));
             return;
         }
         if (m_token.type == Tok::Colon) {
@@ -555,11 +585,11 @@ private:
                 fail(QStringLiteral("tiles are nested more than %1 deep").arg(m_limits.maxNesting),
                      QStringLiteral("limit"));
             TileNode child;
-            child.name = name.text;
+            child.name = m_lexer.intern(name.text);
             child.where = where;
             parents(child);
             body(child, depth + 1);
-            node.children.push_back(std::move(child));
+            members.children.push_back(std::move(child));
             return;
         }
         fail(QStringLiteral("expected '=', ';' or ':' after '%1', found %2")
@@ -567,19 +597,21 @@ private:
     }
 
     Lexer m_lexer;
+    std::deque<Members> m_members;
     QString m_file;
     Diagnostics &m_diagnostics;
     SyntaxLimits m_limits;
     bool m_primitives;
+    const DefinitionSink &m_early;
     Token m_token;
 };
 
 } // namespace
 
 FileNode parseDcl(QStringView text, const QString &file, Diagnostics &diagnostics,
-                  const SyntaxLimits &limits, bool primitives)
+                  const SyntaxLimits &limits, bool primitives, const DefinitionSink &early)
 {
-    return Parser(text, file, diagnostics, limits, primitives).parse();
+    return Parser(text, file, diagnostics, limits, primitives, early).parse();
 }
 
 QString decodeDclBytes(const QByteArray &bytes)

@@ -114,7 +114,7 @@ TEST(DclDocument, InheritsParentAttributesOnceWithoutOwnOnes)
     for (const auto &expected : cases) {
         const auto found = std::find_if(
             document.definitions().begin(), document.definitions().end(),
-            [&](const auto &d) { return d->node.name == QLatin1String(expected.name); });
+            [&](const auto &d) { return d->tile.name == QLatin1String(expected.name); });
         ASSERT_NE(found, document.definitions().end()) << expected.name;
         QStringList own;
         for (const Attribute &a : (*found)->tile.attributes)
@@ -170,6 +170,14 @@ TEST(DclDocument, DefinitionProblemsAreReportedWhereTheyAre)
         {"d : dialog { : ok_cancel { width = 3; } }", {"subassembly@1:16"}},
         {"d : dialog { key = \"a\"; key = \"b\"; }", {"duplicate-attribute@1:25"}},
         {"a : a { }", {"unknown-tile@1:5"}},
+        // Whether a definition is resolved at once or after the whole reading, the reading's
+        // problems come first, then the entries', then the resolving's, each in file order.
+        {"a : button { key = \"a\"; key = \"b\"; }\na : button { }\n"
+         "d : dialog { : later { } }\nlater : button { };",
+         {"stray-semicolon@4:19", "redefinition@2:1", "duplicate-attribute@1:25",
+          "forward-reference@3:16"}},
+        {"a : button { key = \"a\"; key = \"b\"; }\n@include \"nope.dcl\"\nb : a { } ;",
+         {"stray-semicolon@3:11", "include@2:1", "duplicate-attribute@1:25"}},
     };
     for (const auto &c : cases) {
         const Document document = read(c.text);

@@ -81,7 +81,7 @@ TEST(DclSyntax, ReadsEveryFormWithPositionsAndDecodedStrings)
 
     const TileNode &big = file.definitions[0];
     EXPECT_EQ(big.name, QStringLiteral("big"));
-    ASSERT_EQ(big.parents.size(), 2u);
+    ASSERT_EQ(big.parents.size(), 2);
     EXPECT_EQ(big.parents[1].name, QStringLiteral("text"));
     EXPECT_EQ(big.where, (Position{QStringLiteral("t.dcl"), 4, 13}));
     ASSERT_EQ(big.attributes.size(), 2u);
@@ -101,6 +101,25 @@ TEST(DclSyntax, ReadsEveryFormWithPositionsAndDecodedStrings)
     EXPECT_EQ(dialog.children[2].name, QStringLiteral("inner"));
     EXPECT_EQ(dialog.children[2].where, (Position{QStringLiteral("t.dcl"), 8, 3}));
     EXPECT_TRUE(dialog.children[3].isReference);
+}
+
+TEST(DclSyntax, DefinitionsBeforeTheFirstIncludeGoToTheEarlyReceiver)
+{
+    const QString text = QStringLiteral("a : button { }\nb : a { }\n@include \"x.dcl\"\n"
+                                        "c : a { }\n@include \"y.dcl\"\nd : c { }\nbroken : {");
+    QStringList early;
+    Diagnostics diagnostics;
+    const FileNode file = parseDcl(text, QStringLiteral("t.dcl"), diagnostics, {}, false,
+                                   [&](TileNode &&definition) { early << definition.name; });
+    EXPECT_EQ(early, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    ASSERT_EQ(file.definitions.size(), 2u);
+    EXPECT_EQ(file.definitions[0].name, QStringLiteral("c"));
+    EXPECT_EQ(file.definitions[1].name, QStringLiteral("d"));
+    ASSERT_EQ(file.includes.size(), 2u);
+    EXPECT_EQ(file.includes[0].definitionsBefore, 0u);
+    EXPECT_EQ(file.includes[1].definitionsBefore, 1u);
+    EXPECT_FALSE(file.complete);
+    EXPECT_EQ(diagnostics.size(), 1);
 }
 
 TEST(DclSyntax, NestingBeyondTheLimitIsReportedNotFollowed)
