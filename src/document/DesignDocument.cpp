@@ -364,6 +364,9 @@ bool TDesignDocument::load(const QString &fileName)
     if (dialogTile() && !dialogTile()->onCaptionChange().isBound())
         dialogTile()->setOnCaptionChange(
             TMethod{methodReceiver(), QByteArrayLiteral("DCLPanelBasicCaptionChange")});
+    // The caption was read before its handler, so the window is told now.
+    if (dialogTile() && !dialogTile()->dialogCaption().isEmpty())
+        emit dialogCaptionChanged(dialogTile()->dialogCaption());
     if (designing)
         m_view->Dsn8Register1->SetDesignMode(true);
     setModified(false);

@@ -163,6 +163,10 @@ TfrmDialogDesign::TfrmDialogDesign(TDesignDocument &document, TDesignHost &host,
     // The design moves onto the stage.
     m_document.attachView(this);
     connect(&m_document, &TDesignRoot::dialogCaptionChanged, this, &QWidget::setWindowTitle);
+    // The title follows the dialog's caption, also one the design came with.
+    if (const TDCLPanel *dialog = m_document.dialogTile();
+        dialog && !dialog->dialogCaption().isEmpty())
+        setWindowTitle(dialog->dialogCaption());
     CreateDesignMenu();
     FormCreate();
 

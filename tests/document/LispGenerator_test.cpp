@@ -342,6 +342,7 @@ TEST_F(ControllerTest, AnImportedProjectOpensWithTheDialogAsImported)
     GenerateDialogCode(tile(), dclText, lisp);
     EXPECT_EQ(dclText.join('\n').toStdString(), expectedDcl.join('\n').toStdString());
     EXPECT_EQ(tile()->size(), imported.design->dialogTile()->size());
+    EXPECT_EQ(controller->DesignForm->windowTitle(), QStringLiteral("Wide"));
 }
 
 TEST_F(ControllerTest, OpeningAnUnreadableProjectReportsTheReadersMessage)
