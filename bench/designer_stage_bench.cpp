@@ -222,6 +222,25 @@ void BM_MoveAll(benchmark::State &state)
     perTile(state);
 }
 
+// Design mode goes off with every tile selected: the handles and the
+// selection are let go of. Switching it on again is not timed.
+void BM_DesignModeOffAllSelected(benchmark::State &state)
+{
+    Design &d = design(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        d.reg.SetDesignMode(true);
+        d.selectAll();
+        settle();
+        state.ResumeTiming();
+        d.reg.SetDesignMode(false);
+        settle();
+    }
+    d.reg.SetDesignMode(true);
+    settle();
+    perTile(state);
+}
+
 void BM_InspectorRefresh(benchmark::State &state)
 {
     Design &d = design(state);
@@ -247,6 +266,7 @@ void registerAll()
         {"BM_RubberBandFirst", BM_RubberBandFirst},
         {"BM_MoveAll", BM_MoveAll},
         {"BM_InspectorRefresh", BM_InspectorRefresh},
+        {"BM_DesignModeOffAllSelected", BM_DesignModeOffAllSelected},
     };
     const std::pair<int, int> designs[] = {{500, 0}, {10, 1}, {100, 1}, {1000, 1}, {5000, 1}};
     for (const auto &[count, nested] : designs)

@@ -52,7 +52,8 @@ class TDsnAgent : public QObject
     Q_OBJECT
 
 public:
-    TDsnAgent(TDsnRegister *owner, QWidget *target, TDsnAgent *host);
+    // `holder` frees the agent unless it is freed first.
+    TDsnAgent(TDsnRegister *owner, QObject *holder, QWidget *target, TDsnAgent *host);
     ~TDsnAgent() override;
 
     QWidget *target() const { return m_target; }
@@ -236,6 +237,8 @@ private:
     std::unique_ptr<TMultiHandler> m_handles;
     QPointer<TControl> m_created;
     QHash<const QObject *, TDsnAgent *> m_agents;
+    // The parent of every agent.
+    QObject *m_agentHolder = nullptr;
     QSet<const QObject *> m_excluded;
     QList<TDsnPartner *> m_partners;
     QList<TSelectionReceiver *> m_receivers;
