@@ -1,6 +1,8 @@
 #include "designer/DesignEdits.h"
 
+#include "component/ClassRegistry.h"
 #include "component/Control.h"
+#include "component/Owner.h"
 
 namespace tw
 {
@@ -39,6 +41,29 @@ void TDesignEdits::moveTiles(const QList<TControl *> &tiles, QPoint offset, int 
 void TDesignEdits::resizeTile(TControl *tile, const QRect &bounds)
 {
     placeTiles({{tile, bounds}}, QStringLiteral("Resize Tile"));
+}
+
+TControl *TDesignEdits::createTile(const ComponentRecord &record, TOwner *owner, TControl *parent,
+                                   const QRect &bounds, const ReadHooks &hooks)
+{
+    TEditScope scope;
+    scope.creates = true;
+    TEditGuard edit(this, scope);
+    // Docking waits for the drawn bounds: docked at the template's place first,
+    // the new tile would push its siblings aside and land out of drawing order.
+    struct AlignPause {
+        TControl *container;
+        ~AlignPause() { container->enableAlign(); }
+    };
+    parent->disableAlign();
+    const AlignPause pause{parent};
+    TControl *created = readComponents({record}, owner, parent, hooks).value(0);
+    if (created) {
+        created->setName(owner->freeName(className(created)));
+        created->setBounds(bounds);
+        edit.setText(QStringLiteral("Create ") + className(created).mid(1));
+    }
+    return created;
 }
 
 } // namespace tw

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "component/ComponentStreaming.h"
+
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -13,6 +15,7 @@ namespace tw
 {
 
 class TControl;
+class TOwner;
 
 // What an edit of the design may touch, told before it starts: the tiles it
 // may delete and the properties it may set on which objects.
@@ -52,6 +55,12 @@ public:
                     int mergeKey = 0);
     void moveTiles(const QList<TControl *> &tiles, QPoint offset, int mergeKey = 0);
     void resizeTile(TControl *tile, const QRect &bounds);
+    // Reads the tile of `record` into `parent` (owned by `owner`, which names
+    // it after its class) with `bounds`, as one step; the new tile, or nullptr
+    // when nothing was read.
+    // Errors of the reading are thrown as TError, and nothing is created.
+    TControl *createTile(const ComponentRecord &record, TOwner *owner, TControl *parent,
+                         const QRect &bounds, const ReadHooks &hooks);
 };
 
 // Wraps one edit; an edit with no receiver just runs.

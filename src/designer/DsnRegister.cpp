@@ -690,15 +690,11 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
     endDrag();
     auto *parent = qobject_cast<TControl *>(m_container.data());
     TControl *source = m_panel ? m_panel->selectedTemplate() : nullptr;
-    TControl *created = nullptr;
-    TEditScope scope;
-    scope.creates = true;
-    TEditGuard edit(m_edits, scope);
-    // Docking waits for the drawn bounds: docked at the template's place first,
-    // the new tile would push its siblings aside and land out of drawing order.
-    if (parent)
-        parent->disableAlign();
     if (parent && source && m_stage) {
+        TEditScope scope;
+        scope.creates = true;
+        // The step takes in naming, hooking and selecting the new tile as well.
+        TEditGuard edit(m_edits, scope);
         try {
             const QString name = source->name();
             source->setName(QString());
@@ -710,29 +706,17 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
                 return property.name.compare(QLatin1String("Align"), Qt::CaseInsensitive) == 0;
             });
             const QByteArray stream = writeComponentStream({record});
-            const QList<TControl *> read = readComponents(
-                readComponentStream(stream), m_stage->owner(), parent, m_stage->readHooks(true));
-            created = read.value(0);
+            if (TControl *created = requests().createTile(
+                    readComponentStream(stream).front(), m_stage->owner(), parent,
+                    normalizedSpan(m_start, m_start + d), m_stage->readHooks(true))) {
+                SetCreatedControl(created);
+                hookTree(created, nullptr);
+                SelectControl(created);
+                edit.setText(QStringLiteral("Create ") + className(created).mid(1));
+            }
         } catch (const TError &error) {
             showError(m_stage, error);
         }
-    }
-    if (created) {
-        SetCreatedControl(created);
-        NameNewControl(created);
-        QRect bounds(m_start, QSize(d.x(), d.y()));
-        if (d.x() < 0)
-            bounds = QRect(m_start.x() + d.x(), bounds.y(), -d.x(), bounds.height());
-        if (d.y() < 0)
-            bounds = QRect(bounds.x(), m_start.y() + d.y(), bounds.width(), -d.y());
-        created->setBounds(bounds);
-    }
-    if (parent)
-        parent->enableAlign();
-    if (created) {
-        hookTree(created, nullptr);
-        SelectControl(created);
-        edit.setText(QStringLiteral("Create ") + className(created).mid(1));
     }
     if (m_panel)
         m_panel->reset();
@@ -741,12 +725,6 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
 void TDsnRegister::SetCreatedControl(TControl *control)
 {
     m_created = control;
-}
-
-void TDsnRegister::NameNewControl(TControl *control)
-{
-    if (TOwner *owner = control->owner())
-        control->setName(owner->freeName(className(control)));
 }
 
 void TDsnRegister::AfterResize(TControl *, const QRect &)

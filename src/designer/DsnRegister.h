@@ -168,7 +168,6 @@ public:
     int gridWidth() const { return m_moveWidth; }
     int gridHeight() const { return m_moveHeight; }
     virtual void SetCreatedControl(TControl *control);
-    virtual void NameNewControl(TControl *control);
     virtual void AfterResize(TControl *control, const QRect &oldBounds);
     virtual void AfterMove();
     virtual void HandlesShown();

@@ -398,7 +398,8 @@ TEST_F(UndoTest, HandleDragIsOneResizeStep)
 }
 
 // What the designer asks for is one step each: a drag of three tiles, and the
-// document's own requests, where successive ones with a merge key merge.
+// document's own requests (moving, resizing, creating), where successive ones
+// with a merge key merge.
 TEST_F(UndoTest, MoveAndResizeRequestsAreOneStepEach)
 {
     for (int y : {8, 48, 88})
@@ -428,6 +429,19 @@ TEST_F(UndoTest, MoveAndResizeRequestsAreOneStepEach)
         stack()->undo();
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(made[i]->geometry(), start[i]);
+
+    ComponentRecord button;
+    button.className = QStringLiteral("TDCLButton");
+    TControl *created = doc()->createTile(button, doc(), dialog(), QRect(40, 160, 90, 24), {});
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(stack()->undoText(), QStringLiteral("Create DCLButton"));
+    EXPECT_EQ(created->parentControl(), dialog());
+    const QString name = created->name();
+    ASSERT_EQ(name, QStringLiteral("DCLButton4"));
+    stack()->undo();
+    EXPECT_EQ(doc()->findComponent(name), nullptr);
+    stack()->redo();
+    EXPECT_NE(doc()->findComponent(name), nullptr);
 }
 
 // Modified means "not where the last save or load left the stack".
