@@ -215,24 +215,31 @@ QMetaProperty findProperty(const QObject *object, const QByteArray &name)
     return {};
 }
 
-// A record's Width and Height; empty when either is missing.
-QSize storedSize(const ComponentRecord &record)
+// The stored Width and Height of the dialog tile among `records` (the one the
+// design root takes: named DCLPanelBasic, else the first); empty when missing.
+QSize storedDialogSize(const std::vector<ComponentRecord> &records)
 {
-    std::optional<qint64> width;
-    std::optional<qint64> height;
-    for (const NamedValue &property : record.properties) {
-        if (!property.value.isInteger())
+    const ComponentRecord *dialog = nullptr;
+    for (const ComponentRecord &record : records) {
+        if (record.className != QLatin1String("TDCLPanel"))
             continue;
-        if (property.name == QLatin1String("Width"))
-            width = property.value.integer;
-        else if (property.name == QLatin1String("Height"))
-            height = property.value.integer;
+        if (record.name == QLatin1String("DCLPanelBasic")) {
+            dialog = &record;
+            break;
+        }
+        if (!dialog)
+            dialog = &record;
     }
+    const StreamValue *width = dialog ? dialog->find(QStringLiteral("Width")) : nullptr;
+    const StreamValue *height = dialog ? dialog->find(QStringLiteral("Height")) : nullptr;
+    if (!width || !height || !width->isInteger() || !height->isInteger())
+        return {};
     // Sizes no screen can show are not a window size to fit.
     constexpr qint64 largest = 32767;
-    if (!width || !height || *width <= 0 || *height <= 0 || *width > largest || *height > largest)
+    if (width->integer <= 0 || height->integer <= 0 || width->integer > largest ||
+        height->integer > largest)
         return {};
-    return QSize(int(*width), int(*height));
+    return QSize(int(width->integer), int(height->integer));
 }
 
 // The design window's parts that are not tiles and so not in the name table.
@@ -351,10 +358,7 @@ bool TDesignDocument::load(const QString &fileName)
         return false;
     // Everything is read and checked before the design is touched.
     const std::vector<ComponentRecord> read = readFile(fileName);
-    const auto dialog = std::find_if(read.begin(), read.end(), [](const auto &record) {
-        return record.className == QLatin1String("TDCLPanel");
-    });
-    m_loadedDialogSize = dialog == read.end() ? QSize() : storedSize(*dialog);
+    m_loadedDialogSize = storedDialogSize(read);
     m_stack.clear();
     // The designer lets go of the old tiles and takes hold of the new.
     const bool designing = m_view && m_view->DesignMode();
