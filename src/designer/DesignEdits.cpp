@@ -61,9 +61,14 @@ TControl *TDesignEdits::createTile(const ComponentRecord &record, TOwner *owner,
     if (created) {
         created->setName(owner->freeName(className(created)));
         created->setBounds(bounds);
-        edit.setText(QStringLiteral("Create ") + className(created).mid(1));
+        edit.setText(createText(created));
     }
     return created;
+}
+
+QString createText(const QObject *tile)
+{
+    return QStringLiteral("Create ") + className(tile).mid(1);
 }
 
 } // namespace tw

@@ -99,6 +99,9 @@ inline QString tilesText(const QString &verb, int count)
                       : QStringLiteral("%1 %2 Tiles").arg(verb).arg(count);
 }
 
+// "Create DCLButton": the step that made `tile`.
+QString createText(const QObject *tile);
+
 // "Set Caption" or "Set Key on 3 tiles".
 inline QString setPropertyText(const QString &property, int count)
 {

@@ -712,7 +712,7 @@ void TDsnRegister::CreateEnd(const TDsnMouse &m)
                 SetCreatedControl(created);
                 hookTree(created, nullptr);
                 SelectControl(created);
-                edit.setText(QStringLiteral("Create ") + className(created).mid(1));
+                edit.setText(createText(created));
             }
         } catch (const TError &error) {
             showError(m_stage, error);
